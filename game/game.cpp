@@ -1,0 +1,144 @@
+#include "game.h"
+
+#include "numbers.h"
+
+namespace pabrel {
+
+namespace {
+constexpr int CountdownSeconds = 3;
+constexpr int LongDisplayMs = 600;
+constexpr int ShortDisplayMs = 300;
+constexpr Int16 FirstShortDisplayLevel = 3;
+constexpr Int16 DigitZeroCode = 48;
+
+const std::string LevelPrefix = "ﾚﾍﾞﾙ ";
+const std::string GoText = "GO";
+const std::string CorrectText = "正解！";
+const std::string WrongText = "残念！";
+const std::string FarewellText = "またの挑戦ををお待ちしております。";
+const std::string BlankBox = " ";
+const std::string UnusedBox = "*";
+} // namespace
+
+Game::Game(GameView& view, RandomSource& random) : view_(view), random_(random)
+{
+}
+
+void Game::Form_Load()
+{
+    view_.showRulesPicture();
+    view_.setTimerEnabled(Timer::tmrCount, false);
+    view_.setTimerEnabled(Timer::tmrQuestion, false);
+    view_.setTimerEnabled(Timer::tmrSeikai, false);
+    view_.setTimerInterval(Timer::tmrQuestion, LongDisplayMs);
+    state_.isCorrect = false;
+    state_.level = 1;
+    state_.countdown = CountdownSeconds;
+    ShowLevel();
+}
+
+void Game::ShowLevel()
+{
+    view_.setStatusText(LevelPrefix + numberText(state_.level));
+    view_.setTimerInterval(Timer::tmrQuestion,
+                           state_.level >= FirstShortDisplayLevel ? ShortDisplayMs : LongDisplayMs);
+}
+
+void Game::cmdStart_Click()
+{
+    if (state_.countdown != 0) {
+        applyMask();
+        state_.inputPos = 0;
+        view_.setStatusText(numberText(state_.countdown));
+        view_.setTimerEnabled(Timer::tmrCount, true);
+        view_.showLevelPicture(state_.level);
+    } else {
+        state_.isCorrect = false;
+        Judge();
+        view_.setTimerEnabled(Timer::tmrCount, false);
+        view_.setTimerEnabled(Timer::tmrQuestion, false);
+        view_.setKeyboardCapture(false);
+    }
+}
+
+void Game::tmrCount_Timer()
+{
+    state_.countdown = checkedSub(state_.countdown, 1);
+    view_.setStatusText(numberText(state_.countdown));
+    if (state_.countdown < 1) {
+        view_.setStatusText(GoText);
+        random_.reseedFromClock();
+        for (int i = 0; i <= state_.level; ++i) {
+            state_.question[i] = digitFromRandom(random_.next());
+        }
+        for (int i = 0; i <= state_.level; ++i) {
+            view_.setDigitBox(i, numberText(state_.question[i]));
+        }
+        view_.setTimerEnabled(Timer::tmrQuestion, true);
+    }
+}
+
+void Game::tmrQuestion_Timer()
+{
+    view_.setTimerEnabled(Timer::tmrCount, false);
+    view_.setTimerEnabled(Timer::tmrQuestion, false);
+    applyMask();
+    view_.setKeyboardCapture(true);
+}
+
+void Game::Form_KeyPress(KeyCode KeyAscii)
+{
+    const Int16 idx = state_.inputPos;
+    state_.answer[idx] = checkedSub(KeyAscii.value(), DigitZeroCode);
+    view_.setDigitBox(idx, numberText(state_.answer[idx]));
+    state_.inputPos = checkedAdd(state_.inputPos, 1);
+    if (state_.inputPos > state_.level) {
+        state_.isCorrect = true;
+        for (int i = 0; i <= state_.level; ++i) {
+            if (state_.answer[i] != state_.question[i]) {
+                state_.isCorrect = false;
+            }
+        }
+        Judge();
+        view_.setKeyboardCapture(false);
+    }
+}
+
+void Game::Judge()
+{
+    if (state_.isCorrect) {
+        view_.setStatusText(CorrectText);
+        if (state_.level < MaxLevel) {
+            state_.level = checkedAdd(state_.level, 1);
+        }
+    } else {
+        view_.setStatusText(WrongText);
+        if (state_.level > MinLevel) {
+            state_.level = checkedSub(state_.level, 1);
+        }
+    }
+    view_.beep();
+    view_.setTimerEnabled(Timer::tmrSeikai, true);
+    state_.countdown = CountdownSeconds;
+}
+
+void Game::tmrSeikai_Timer()
+{
+    view_.setTimerEnabled(Timer::tmrSeikai, false);
+    ShowLevel();
+}
+
+void Game::cmdEnd_Click()
+{
+    view_.showMessage(FarewellText);
+    view_.close();
+}
+
+void Game::applyMask()
+{
+    for (int i = 0; i < DigitBoxCount; ++i) {
+        view_.setDigitBox(i, i < state_.level + 1 ? BlankBox : UnusedBox);
+    }
+}
+
+} // namespace pabrel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "game_state.h"
+#include "game_view.h"
+#include "key_code.h"
+#include "random_source.h"
+
+namespace pabrel {
+
+// The game's rules: one handler per window event, acting on the window only through its
+// GameView. Handlers run one at a time, each to its end. None of them catches anything: a
+// failed 16-bit or index check is a bug and leaves the handler with OverflowError or
+// IndexError.
+class Game
+{
+public:
+    Game(GameView& view, RandomSource& random);
+
+    const GameState& state() const { return state_; }
+
+    void Form_Load();
+    void cmdStart_Click();
+    void tmrCount_Timer();
+    void tmrQuestion_Timer();
+    void Form_KeyPress(KeyCode KeyAscii);
+    void tmrSeikai_Timer();
+    void cmdEnd_Click();
+
+private:
+    void ShowLevel();
+    void Judge();
+    void applyMask();
+
+    GameView& view_;
+    RandomSource& random_;
+    GameState state_;
+};
+
+} // namespace pabrel

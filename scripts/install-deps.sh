@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, every package that building, testing and running Pabrel needs.
+# Safe to run again: it only calls apt-get when something is missing.
+set -euo pipefail
+
+packages=(
+    # toolchain
+    g++ cmake ninja-build pkgconf libgtest-dev
+    # the window toolkit and what its CMake package expects
+    qt6-base-dev libgl-dev
+    # a Japanese Gothic face for every text of the game
+    fonts-ipafont-gothic
+    # the desktop bell sound
+    libcanberra-dev
+    # a display server for the window tests and screenshots
+    xvfb xauth
+    # validators for the desktop entry and metainfo, and the Debian package tools
+    desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
