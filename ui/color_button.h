@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+namespace pabrel::ui {
+
+// A push button whose whole face is filled with one colour, under a plain bevel, with its
+// caption in the palette's button-text colour. It is never a default button, so Enter
+// does not press it; Space does, as for any focused button.
+class ColorButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    ColorButton(const QString& caption, QColor face, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor face_;
+};
+
+} // namespace pabrel::ui

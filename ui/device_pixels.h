@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QSize>
+
+class QPainter;
+
+namespace pabrel::ui {
+
+// The game's pictures are shown pixel for pixel: on a display that Qt scales (a device
+// pixel ratio above 1) they keep their size in the display's own pixels while the layout
+// around them grows.
+
+// Draws `picture` with its top-left pixel at `topLeft`, one picture pixel per device pixel.
+void drawAtPixelSize(QPainter& painter, QPoint topLeft, const QPixmap& picture);
+
+// The size, in device-independent pixels, that `picture` covers when drawn that way.
+QSize sizeAtPixelSize(const QPixmap& picture, qreal devicePixelRatio);
+
+} // namespace pabrel::ui

@@ -1,0 +1,315 @@
+#include "form1.h"
+
+#include "color_button.h"
+#include "device_pixels.h"
+#include "event_timer.h"
+#include "game_font.h"
+#include "image_holder.h"
+#include "key_code.h"
+#include "picture_box.h"
+#include "twip_rect.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStringView>
+
+namespace pabrel::ui {
+
+namespace {
+const QString ProgramTitle = QStringLiteral("Pabrel");
+
+constexpr int ClientWidthTwips = 10140;
+constexpr int ClientHeightTwips = 8010;
+
+constexpr std::array<TwipRect, DigitBoxCount> Text1Place{{
+    {120, 4320, 1095, 1590},
+    {1200, 4320, 1095, 1590},
+    {2280, 4320, 1095, 1590},
+    {3360, 4320, 1095, 1590},
+    {4440, 4320, 1095, 1590},
+    {5520, 4320, 1095, 1590},
+    {6600, 4320, 1095, 1590},
+    {7680, 4320, 1095, 1590},
+    {8760, 4320, 1095, 1590},
+}};
+constexpr TwipRect Picture1Place{360, 240, 9255, 3855};
+constexpr TwipRect Label1Place{2280, 6120, 4815, 1575};
+constexpr TwipRect cmdStartPlace{7680, 6120, 2175, 735};
+constexpr TwipRect cmdEndPlace{7680, 6960, 2175, 735};
+constexpr TwipRect ruruPlace{360, 10200, 9270, 3825};
+// ImgLevel(1) to ImgLevel(8).
+constexpr std::array<TwipRect, 8> ImgLevelPlace{{
+    {600, 9960, 9270, 3825},
+    {840, 9720, 9270, 3825},
+    {1080, 9480, 9270, 3825},
+    {1320, 9240, 9270, 3825},
+    {1560, 9000, 9270, 3825},
+    {1800, 8760, 9270, 3825},
+    {2040, 8520, 9270, 3825},
+    {2280, 8280, 9270, 3825},
+}};
+
+constexpr int DigitPointSize = 72;
+constexpr int LabelPointSize = 72;
+constexpr int ButtonPointSize = 18;
+const QColor LabelText(192, 255, 192);
+const QColor LabelGround(0, 0, 0);
+const QColor cmdStartFace(255, 192, 192);
+const QColor cmdEndFace(255, 192, 128);
+
+constexpr int tmrCountMs = 1000;
+constexpr int tmrQuestionMs = 600;
+constexpr int tmrSeikaiMs = 1500;
+
+QString indexedName(const char* name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+bool movesFocus(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+}
+} // namespace
+
+Form1::Form1(const FormPictures& pictures, QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(ProgramTitle);
+    resize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
+    createControls();
+    placeControls();
+    takePictures(pictures);
+    connectEvents();
+    Text1[0]->setFocus();
+    gate_.deliver([this] { game_.Form_Load(); });
+}
+
+// Controls are made in their tab order, which is also Qt's focus chain.
+void Form1::createControls()
+{
+    Text1[0] = createDigitBox(0);
+    cmdStart = new ColorButton(QStringLiteral("スタート"), cmdStartFace, this);
+    Label1 = new QLabel(this);
+    Picture1 = new PictureBox(this);
+    for (int i = 1; i <= 6; ++i) {
+        Text1[i] = createDigitBox(i);
+    }
+    cmdEnd = new ColorButton(QStringLiteral("おわる"), cmdEndFace, this);
+    Text1[7] = createDigitBox(7);
+    Text1[8] = createDigitBox(8);
+
+    for (int level = 8; level >= 1; --level) {
+        ImgLevel[level - 1] = new ImageHolder(this);
+        ImgLevel[level - 1]->setObjectName(indexedName("ImgLevel", level));
+    }
+    ruru = new ImageHolder(this);
+
+    tmrCount = new EventTimer(tmrCountMs, this);
+    tmrQuestion = new EventTimer(tmrQuestionMs, this);
+    tmrSeikai = new EventTimer(tmrSeikaiMs, this);
+
+    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    ruru->setObjectName(QStringLiteral("ruru"));
+    tmrCount->setObjectName(QStringLiteral("tmrCount"));
+    tmrQuestion->setObjectName(QStringLiteral("tmrQuestion"));
+    tmrSeikai->setObjectName(QStringLiteral("tmrSeikai"));
+
+    cmdStart->setFont(gameFont(ButtonPointSize));
+    cmdEnd->setFont(gameFont(ButtonPointSize));
+
+    Label1->setFont(gameFont(LabelPointSize));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setFocusPolicy(Qt::NoFocus);
+    Label1->setAutoFillBackground(true);
+    QPalette labelColours = Label1->palette();
+    labelColours.setColor(QPalette::Window, LabelGround);
+    labelColours.setColor(QPalette::WindowText, LabelText);
+    Label1->setPalette(labelColours);
+}
+
+QLineEdit* Form1::createDigitBox(int index)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(indexedName("Text1", index));
+    box->setFont(gameFont(DigitPointSize));
+    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    box->setFrame(true);
+    return box;
+}
+
+void Form1::placeControls()
+{
+    for (int i = 0; i < DigitBoxCount; ++i) {
+        Text1[i]->setGeometry(Text1Place[i].toPixels());
+    }
+    Picture1->setGeometry(Picture1Place.toPixels());
+    Label1->setGeometry(Label1Place.toPixels());
+    cmdStart->setGeometry(cmdStartPlace.toPixels());
+    cmdEnd->setGeometry(cmdEndPlace.toPixels());
+    ruru->setGeometry(ruruPlace.toPixels());
+    for (int level = 1; level <= 8; ++level) {
+        imgLevel(level)->setGeometry(ImgLevelPlace[level - 1].toPixels());
+    }
+}
+
+void Form1::takePictures(const FormPictures& pictures)
+{
+    background_ = pictures.background;
+    if (!pictures.icon.isNull()) {
+        setWindowIcon(QIcon(pictures.icon));
+    }
+    ruru->setPicture(pictures.rules);
+    for (int level = 1; level <= 8; ++level) {
+        imgLevel(level)->setPicture(pictures.levels[level - 1]);
+    }
+}
+
+void Form1::connectEvents()
+{
+    connect(cmdStart, &QPushButton::clicked, this,
+            [this] { gate_.deliver([this] { game_.cmdStart_Click(); }); });
+    connect(cmdEnd, &QPushButton::clicked, this,
+            [this] { gate_.deliver([this] { game_.cmdEnd_Click(); }); });
+    connect(tmrCount, &QTimer::timeout, this,
+            [this] { gate_.deliverTick(tmrCount, [this] { game_.tmrCount_Timer(); }); });
+    connect(tmrQuestion, &QTimer::timeout, this,
+            [this] { gate_.deliverTick(tmrQuestion, [this] { game_.tmrQuestion_Timer(); }); });
+    connect(tmrSeikai, &QTimer::timeout, this,
+            [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
+
+    // Keys go to the focused control, and only the controls that take the focus can have
+    // it; watching them sees every character typed in the window exactly once.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control->focusPolicy() != Qt::NoFocus) {
+            control->installEventFilter(this);
+        }
+    }
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().button());
+    drawAtPixelSize(painter, QPoint(0, 0), background_);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    for (EventTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
+        each->stop();
+    }
+    gate_.shut();
+    event->accept();
+    emit unloaded();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (!movesFocus(key)) {
+            previewCharacters(key.text());
+        }
+    } else if (event->type() == QEvent::InputMethod) {
+        previewCharacters(static_cast<const QInputMethodEvent&>(*event).commitString());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Each character is one key, however many UTF-16 units it takes. Capture can go off
+// within a run of characters (the last answer key judges the round); the rest then reach
+// only the control.
+void Form1::previewCharacters(const QString& text)
+{
+    for (const char32_t character : QStringView(text).toUcs4()) {
+        if (!KeyPreview) {
+            return;
+        }
+        gate_.deliver([this, character] { game_.Form_KeyPress(KeyCode::forCharacter(character)); });
+    }
+}
+
+EventTimer* Form1::timer(Timer which) const
+{
+    switch (which) {
+    case Timer::tmrCount:
+        return tmrCount;
+    case Timer::tmrQuestion:
+        return tmrQuestion;
+    case Timer::tmrSeikai:
+        return tmrSeikai;
+    }
+    Q_UNREACHABLE();
+}
+
+ImageHolder* Form1::imgLevel(int level) const
+{
+    return ImgLevel.at(static_cast<std::size_t>(level - 1));
+}
+
+void Form1::setStatusText(const std::string& text)
+{
+    Label1->setText(QString::fromStdString(text));
+}
+
+void Form1::setDigitBox(int index, const std::string& text)
+{
+    QLineEdit* box = Text1.at(static_cast<std::size_t>(index));
+    box->setText(QString::fromStdString(text));
+    // A new text shows from its first character, and what is typed next goes before it.
+    box->setCursorPosition(0);
+}
+
+void Form1::showRulesPicture()
+{
+    Picture1->setPicture(ruru->picture());
+}
+
+void Form1::showLevelPicture(int level)
+{
+    Picture1->setPicture(imgLevel(level)->picture());
+}
+
+void Form1::setTimerEnabled(Timer which, bool enabled)
+{
+    timer(which)->setEnabled(enabled);
+}
+
+void Form1::setTimerInterval(Timer which, int milliseconds)
+{
+    timer(which)->setIntervalForNextStart(milliseconds);
+}
+
+void Form1::setKeyboardCapture(bool on)
+{
+    KeyPreview = on;
+}
+
+void Form1::beep()
+{
+    QApplication::beep();
+}
+
+void Form1::showMessage(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, QString::fromStdString(text),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Form1::close()
+{
+    QWidget::close();
+}
+
+} // namespace pabrel::ui

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "clock_random_source.h"
+#include "event_gate.h"
+#include "form_pictures.h"
+#include "game.h"
+#include "game_view.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace pabrel::ui {
+
+class ColorButton;
+class EventTimer;
+class ImageHolder;
+class PictureBox;
+
+// The game's only window. It owns every control and the game for the whole run, hands the
+// game its seven events and carries out what the game asks of its window. Every control is
+// named after its role (objectName), digit boxes and level holders with their index:
+// "Text1(0)", "ImgLevel(1)".
+class Form1 : public QWidget, private GameView
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(const FormPictures& pictures = {}, QWidget* parent = nullptr);
+
+signals:
+    // The window has been unloaded, by the game or by its frame; the program ends.
+    void unloaded();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void placeControls();
+    void connectEvents();
+    void takePictures(const FormPictures& pictures);
+    QLineEdit* createDigitBox(int index);
+    void previewCharacters(const QString& text);
+    EventTimer* timer(Timer which) const;
+    ImageHolder* imgLevel(int level) const;
+
+    void setStatusText(const std::string& text) override;
+    void setDigitBox(int index, const std::string& text) override;
+    void showRulesPicture() override;
+    void showLevelPicture(int level) override;
+    void setTimerEnabled(Timer which, bool enabled) override;
+    void setTimerInterval(Timer which, int milliseconds) override;
+    void setKeyboardCapture(bool on) override;
+    void beep() override;
+    void showMessage(const std::string& text) override;
+    void close() override;
+
+    std::array<QLineEdit*, DigitBoxCount> Text1{};
+    QLabel* Label1 = nullptr;
+    ColorButton* cmdStart = nullptr;
+    ColorButton* cmdEnd = nullptr;
+    PictureBox* Picture1 = nullptr;
+    ImageHolder* ruru = nullptr;
+    // ImgLevel(1) to ImgLevel(8).
+    std::array<ImageHolder*, 8> ImgLevel{};
+    EventTimer* tmrCount = nullptr;
+    EventTimer* tmrQuestion = nullptr;
+    EventTimer* tmrSeikai = nullptr;
+
+    QPixmap background_;
+    bool KeyPreview = false;
+    EventGate gate_;
+    ClockRandomSource random_;
+    Game game_{*this, random_};
+};
+
+} // namespace pabrel::ui

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPixmap>
+
+#include <array>
+
+namespace pabrel::ui {
+
+// The pictures that the window carries, each shown pixel for pixel. A null picture leaves
+// its place plain: the window's button-face colour, an empty picture box.
+struct FormPictures
+{
+    QPixmap background;
+    QPixmap icon;
+    QPixmap rules;
+    // The pictures of levels 1 to 8, in that order.
+    std::array<QPixmap, 8> levels;
+};
+
+} // namespace pabrel::ui

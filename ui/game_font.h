@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QFont>
+
+namespace pabrel::ui {
+
+// The one face of every text in the window, regular weight, at `pointSize`. The game is
+// drawn for "ＭＳ Ｐゴシック"; where a machine lacks it, the first proportional Japanese
+// Gothic it has stands in, IPAPGothic (made to the same metrics) first.
+QFont gameFont(int pointSize);
+
+} // namespace pabrel::ui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace pabrel::ui {
+
+// Holds one of the game's pictures for the picture box to show. It is a plain windowless
+// widget, exactly as large as its picture at pixel size, that draws the picture where it
+// lies; the window places the holders below its designed area, out of view until the
+// window is made taller.
+class ImageHolder : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ImageHolder(QWidget* parent);
+
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+} // namespace pabrel::ui

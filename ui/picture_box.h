@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFrame>
+#include <QPixmap>
+
+namespace pabrel::ui {
+
+// A sunken frame that shows one picture pixel for pixel from the top-left corner of its
+// interior, clipped at the interior's edges, on the button-face colour. It never resizes
+// to its picture.
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent);
+
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+} // namespace pabrel::ui
