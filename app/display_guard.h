@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace pabrel::app {
+
+// Watches the program's connection to the display. Qt gives up on a missing display with
+// a fatal message and an abort; while a guard is alive, that ends the program instead
+// with one line saying what happened and how to play without a screen, and exit status 1.
+// Qt's other messages wait until the guard is gone and then come out as usual.
+class DisplayGuard
+{
+public:
+    DisplayGuard();
+    ~DisplayGuard();
+    DisplayGuard(const DisplayGuard&) = delete;
+    DisplayGuard& operator=(const DisplayGuard&) = delete;
+
+private:
+    QtMessageHandler previous_;
+};
+
+} // namespace pabrel::app

@@ -1,0 +1,24 @@
+#include "display_guard.h"
+#include "form1.h"
+
+#include <QApplication>
+
+#include <memory>
+
+namespace {
+std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
+{
+    const pabrel::app::DisplayGuard guard;
+    return std::make_unique<QApplication>(argc, argv);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
+    pabrel::ui::Form1 form;
+    QObject::connect(&form, &pabrel::ui::Form1::unloaded, application.get(),
+                     &QCoreApplication::quit);
+    form.show();
+    return QApplication::exec();
+}
