@@ -1,0 +1,171 @@
+// How the program ends: through the farewell box, through the window's frame, and, with
+// no display at all, before it begins.
+
+#include "form1.h"
+#include "form_probe.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+
+using pabrel::testing::FormProbe;
+using pabrel::ui::Form1;
+
+namespace {
+bool anyTimerRuns(const FormProbe& probe)
+{
+    return probe.timer(QStringLiteral("tmrCount"))->isActive() ||
+           probe.timer(QStringLiteral("tmrQuestion"))->isActive() ||
+           probe.timer(QStringLiteral("tmrSeikai"))->isActive();
+}
+
+struct FarewellSeen
+{
+    bool shown = false;
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    qsizetype buttons = 0;
+};
+
+// Clicks the end button and, `openFor` milliseconds into the farewell box, notes what it
+// shows, runs `whileOpen` and presses OK.
+FarewellSeen sayFarewell(const FormProbe& probe, int openFor,
+                         const std::function<void()>& whileOpen)
+{
+    FarewellSeen seen;
+    QTimer::singleShot(openFor, Qt::PreciseTimer, &probe.form(), [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            return;
+        }
+        seen = {true, box->text(), box->windowTitle(), box->icon(), box->buttons().size()};
+        whileOpen();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(probe.endButton(), Qt::LeftButton);
+    return seen;
+}
+} // namespace
+
+class EndingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theFarewellBoxHoldsTimerTicksAndOkEndsTheProgram();
+    void theFarewellBoxTurnsAwayClicksAndKeys();
+    void closingByTheFrameEndsWithoutAFarewell();
+    void withoutADisplayTheProgramSaysHowToRunAndFails();
+};
+
+void EndingTest::theFarewellBoxHoldsTimerTicksAndOkEndsTheProgram()
+{
+    Form1 form;
+    FormProbe probe(form);
+    QSignalSpy unloaded(&form, &Form1::unloaded);
+    QVERIFY(probe.showActive());
+    QTest::mouseClick(probe.startButton(), Qt::LeftButton);
+
+    // The countdown's first tick falls due while the box is open and must wait.
+    QString labelWhileOpen;
+    const FarewellSeen seen =
+        sayFarewell(probe, 1300, [&] { labelWhileOpen = probe.label()->text(); });
+
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.text, QStringLiteral("またの挑戦ををお待ちしております。"));
+    QCOMPARE(seen.title, QStringLiteral("Pabrel"));
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.buttons, 1);
+    QCOMPARE(labelWhileOpen, QStringLiteral("3"));
+
+    // OK unloads the window, and the waiting tick never comes.
+    QCOMPARE(unloaded.size(), 1);
+    QVERIFY(!form.isVisible());
+    QVERIFY(!anyTimerRuns(probe));
+    QCOMPARE(probe.label()->text(), QStringLiteral("3"));
+}
+
+void EndingTest::theFarewellBoxTurnsAwayClicksAndKeys()
+{
+    Form1 form;
+    FormProbe probe(form);
+    QSignalSpy unloaded(&form, &Form1::unloaded);
+    QVERIFY(probe.showActive());
+    QVERIFY(probe.playToAnswering());
+
+    // Straight to the controls, past the box's own modality: a click would give the round
+    // up, and a key would be written into box 0.
+    QString labelWhileOpen;
+    QString box0WhileOpen;
+    const FarewellSeen seen = sayFarewell(probe, 100, [&] {
+        QTest::mouseClick(probe.startButton(), Qt::LeftButton);
+        QTest::keyClicks(probe.box(1), QStringLiteral("7"));
+        labelWhileOpen = probe.label()->text();
+        box0WhileOpen = probe.box(0)->text();
+    });
+
+    QVERIFY(seen.shown);
+    QCOMPARE(labelWhileOpen, QStringLiteral("GO"));
+    QCOMPARE(box0WhileOpen, QStringLiteral(" "));
+    QCOMPARE(unloaded.size(), 1);
+    QVERIFY(!form.isVisible());
+}
+
+void EndingTest::closingByTheFrameEndsWithoutAFarewell()
+{
+    Form1 form;
+    FormProbe probe(form);
+    QSignalSpy unloaded(&form, &Form1::unloaded);
+    QVERIFY(probe.showActive());
+    QTest::mouseClick(probe.startButton(), Qt::LeftButton);
+
+    // Should a box come up, it is noted and closed so that the test goes on.
+    bool boxShown = false;
+    QTimer::singleShot(0, &form, [&boxShown] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            boxShown = true;
+            box->close();
+        }
+    });
+    // The same way in as the window manager's close button.
+    QVERIFY(form.windowHandle()->close());
+
+    QCOMPARE(unloaded.size(), 1);
+    QVERIFY(!form.isVisible());
+    QVERIFY(!anyTimerRuns(probe));
+    QVERIFY(!boxShown);
+    QCOMPARE(probe.label()->text(), QStringLiteral("3"));
+}
+
+void EndingTest::withoutADisplayTheProgramSaysHowToRunAndFails()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QLatin1String(variable));
+    }
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(PABREL_EXECUTABLE), {});
+    QVERIFY(program.waitForFinished(30000));
+
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY(program.exitCode() != 0);
+    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(said.count(QLatin1Char('\n')), 1);
+    QVERIFY2(said.contains(QLatin1String("display")), qPrintable(said));
+    QVERIFY2(said.contains(QLatin1String("xvfb-run")), qPrintable(said));
+    QVERIFY(program.readAllStandardOutput().isEmpty());
+}
+
+QTEST_MAIN(EndingTest)
+#include "ending_test.moc"
