@@ -23,7 +23,8 @@ class PictureBox;
 // The game's only window. It owns every control and the game for the whole run, hands the
 // game its seven events and carries out what the game asks of its window. Every control is
 // named after its role (objectName), digit boxes and level holders with their index:
-// "Text1(0)", "ImgLevel(1)".
+// "Text1(0)", "ImgLevel(1)". The GameView side is private, for the game alone; its close()
+// unloads the window, and hides QWidget::close() from other callers.
 class Form1 : public QWidget, private GameView
 {
     Q_OBJECT
