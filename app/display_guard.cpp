@@ -17,6 +17,8 @@ struct HeldMessage
     QString text;
 };
 
+const char* startedAs = "pabrel";
+
 std::vector<HeldMessage>& heldMessages()
 {
     static std::vector<HeldMessage> messages;
@@ -30,8 +32,8 @@ void reportNoDisplay()
         display.isEmpty() ? QByteArrayLiteral("DISPLAY is not set") : "DISPLAY is " + display;
     std::fprintf(stderr,
                  "pabrel: cannot open its window: no display to show it on (%s); to play "
-                 "without a screen, start it as: xvfb-run pabrel\n",
-                 where.constData());
+                 "without a screen, start it as: xvfb-run %s\n",
+                 where.constData(), startedAs);
     std::fflush(stderr);
 }
 
@@ -46,8 +48,9 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 }
 } // namespace
 
-DisplayGuard::DisplayGuard() : previous_(qInstallMessageHandler(holdMessage))
+DisplayGuard::DisplayGuard(const char* programPath) : previous_(qInstallMessageHandler(holdMessage))
 {
+    startedAs = programPath;
 }
 
 DisplayGuard::~DisplayGuard()

@@ -11,7 +11,8 @@ namespace pabrel::app {
 class DisplayGuard
 {
 public:
-    DisplayGuard();
+    // `programPath` is how the program was started, to be repeated in the advice.
+    explicit DisplayGuard(const char* programPath);
     ~DisplayGuard();
     DisplayGuard(const DisplayGuard&) = delete;
     DisplayGuard& operator=(const DisplayGuard&) = delete;

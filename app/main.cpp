@@ -8,7 +8,7 @@
 namespace {
 std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 {
-    const pabrel::app::DisplayGuard guard;
+    const pabrel::app::DisplayGuard guard(argv[0]);
     return std::make_unique<QApplication>(argc, argv);
 }
 } // namespace
