@@ -7,7 +7,7 @@ namespace pabrel::ui {
 
 // Holds one of the game's pictures for the picture box to show. It is a plain windowless
 // widget, exactly as large as its picture at pixel size, that draws the picture where it
-// lies; the window places the holders below its designed area, out of view until the
+// lies; the window places the holders below its normal size, out of view until the
 // window is made taller.
 class ImageHolder : public QWidget
 {

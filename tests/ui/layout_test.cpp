@@ -101,7 +101,7 @@ private slots:
     void picturesShowPixelForPixel();
     void picturesAreHeldAndShownAsGiven();
     void timersWaitStoppedAtTheirPeriods();
-    void focusStartsInTheFirstBoxAndTabWalksTheDesignedChain();
+    void focusStartsInTheFirstBoxAndTabWalksTheChainAround();
     void clicksMoveTheFocusExceptOnTheLabel();
 };
 
@@ -248,7 +248,8 @@ void LayoutTest::picturesShowPixelForPixel()
         QCOMPARE(box.pixelColor(origin + QPoint(618, 10)), buttonFace());
     }
 
-    // The holders lie below the designed area and show once the window is taller.
+    // The holders lie below the 534 pixel rows of the normal window and show once the window is
+    // taller.
     const QPoint holder = probe.holder(QStringLiteral("ImgLevel(8)"))->pos() * ratio;
     QCOMPARE(window.pixelColor(holder), QColor(Qt::red));
     QCOMPARE(window.pixelColor(holder + QPoint(617, 0)), QColor(Qt::green));
@@ -295,7 +296,7 @@ void LayoutTest::timersWaitStoppedAtTheirPeriods()
     }
 }
 
-void LayoutTest::focusStartsInTheFirstBoxAndTabWalksTheDesignedChain()
+void LayoutTest::focusStartsInTheFirstBoxAndTabWalksTheChainAround()
 {
     Form1 form;
     FormProbe probe(form);
