@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "color_button.h"
+#include "desktop_bell.h"
 #include "device_pixels.h"
 #include "event_timer.h"
 #include "game_font.h"
@@ -9,7 +10,6 @@
 #include "picture_box.h"
 #include "twip_rect.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -113,6 +113,7 @@ void Form1::createControls()
     tmrCount = new EventTimer(tmrCountMs, this);
     tmrQuestion = new EventTimer(tmrQuestionMs, this);
     tmrSeikai = new EventTimer(tmrSeikaiMs, this);
+    bell_ = new DesktopBell(this);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
     cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
@@ -297,7 +298,7 @@ void Form1::setKeyboardCapture(bool on)
 
 void Form1::beep()
 {
-    QApplication::beep();
+    bell_->ring();
 }
 
 void Form1::showMessage(const std::string& text)

@@ -16,6 +16,7 @@ class QLineEdit;
 namespace pabrel::ui {
 
 class ColorButton;
+class DesktopBell;
 class EventTimer;
 class ImageHolder;
 class PictureBox;
@@ -75,6 +76,7 @@ private:
     EventTimer* tmrSeikai = nullptr;
 
     QPixmap background_;
+    DesktopBell* bell_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;
     ClockRandomSource random_;

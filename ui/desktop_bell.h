@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+struct ca_context;
+
+namespace pabrel::ui {
+
+// The beep that follows every result. Current desktops often mute the toolkit's beep, and
+// under Wayland it makes no sound at all, so the bell rings the desktop's own "bell" event
+// sound where a sound server or device takes it, and falls back to the toolkit's beep.
+class DesktopBell : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Sound
+    {
+        EventSound,
+        ToolkitBeep,
+    };
+    Q_ENUM(Sound)
+
+    explicit DesktopBell(QObject* parent = nullptr);
+    ~DesktopBell() override;
+
+    void ring();
+
+signals:
+    void rang(pabrel::ui::DesktopBell::Sound sound);
+
+private:
+    bool playEventSound();
+
+    ca_context* context_ = nullptr;
+};
+
+} // namespace pabrel::ui
