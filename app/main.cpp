@@ -1,3 +1,4 @@
+#include "built_in_pictures.h"
 #include "display_guard.h"
 #include "form1.h"
 
@@ -16,7 +17,7 @@ std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 int main(int argc, char** argv)
 {
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
-    pabrel::ui::Form1 form;
+    pabrel::ui::Form1 form(pabrel::ui::builtInPictures());
     QObject::connect(&form, &pabrel::ui::Form1::unloaded, application.get(),
                      &QCoreApplication::quit);
     form.show();

@@ -2,6 +2,7 @@
 // how long the digits really stay on screen, how soon the window first appears, and how
 // much memory the game holds, over a short run and over a long one.
 
+#include "built_in_pictures.h"
 #include "form1.h"
 #include "process_memory.h"
 #include "round_player.h"
@@ -70,7 +71,7 @@ void measureFlashes(int flashes)
         Qt::TimerType type;
     } kinds[] = {{"precise", Qt::PreciseTimer}, {"coarse", Qt::CoarseTimer}};
     for (const auto& kind : kinds) {
-        Form1 form;
+        Form1 form(pabrel::ui::builtInPictures());
         form.show();
         RoundPlayer player(form, 1);
         player.shortenCountdownAndPause(FastPaceMs);
@@ -110,7 +111,7 @@ void measureStartup(const QString& program)
 // frame is painted, the time since `launchedNs` and the peak resident memory.
 int reportFirstPaint(QApplication& application, qint64 launchedNs)
 {
-    Form1 form;
+    Form1 form(pabrel::ui::builtInPictures());
     struct FirstPaint : QObject
     {
         qint64 launchedNs;
@@ -136,7 +137,7 @@ int reportFirstPaint(QApplication& application, qint64 launchedNs)
 
 void soak(int rounds)
 {
-    Form1 form;
+    Form1 form(pabrel::ui::builtInPictures());
     form.show();
     RoundPlayer player(form, 7);
     player.shortenCountdownAndPause(FastPaceMs);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "bitmap_info.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+namespace pabrel::testing {
+
+// Where the committed pictures live; the build passes the source tree's assets/ folder.
+inline std::filesystem::path assetPath(std::string_view fileName)
+{
+    return std::filesystem::path(PABREL_ASSETS_DIR) / fileName;
+}
+
+inline constexpr std::uint8_t Black = 0;
+inline constexpr std::uint8_t LightGrey = 7;
+inline constexpr std::uint8_t Red = 9;
+inline constexpr std::uint8_t Yellow = 11;
+inline constexpr std::uint8_t Blue = 12;
+inline constexpr std::uint8_t Cyan = 14;
+inline constexpr std::uint8_t White = 15;
+
+// The standard 16-colour palette as it must be stored: blue, green, red, then a zero byte.
+inline constexpr std::array<PaletteEntry, 16> ExpectedPalette = {{
+    {0x00, 0x00, 0x00, 0},
+    {0x00, 0x00, 0x80, 0},
+    {0x00, 0x80, 0x00, 0},
+    {0x00, 0x80, 0x80, 0},
+    {0x80, 0x00, 0x00, 0},
+    {0x80, 0x00, 0x80, 0},
+    {0x80, 0x80, 0x00, 0},
+    {0xC0, 0xC0, 0xC0, 0},
+    {0x80, 0x80, 0x80, 0},
+    {0x00, 0x00, 0xFF, 0},
+    {0x00, 0xFF, 0x00, 0},
+    {0x00, 0xFF, 0xFF, 0},
+    {0xFF, 0x00, 0x00, 0},
+    {0xFF, 0x00, 0xFF, 0},
+    {0xFF, 0xFF, 0x00, 0},
+    {0xFF, 0xFF, 0xFF, 0},
+}};
+
+} // namespace pabrel::testing

@@ -1,0 +1,53 @@
+#include "stored_icon.h"
+
+#include "stored_bitmap.h"
+
+#include <stdexcept>
+
+namespace pabrel::testing {
+
+constexpr std::size_t DirectorySize = 6;
+
+StoredIcon StoredIcon::parse(const std::vector<std::uint8_t>& bytes)
+{
+    const LittleEndianReader file(bytes);
+    StoredIcon icon;
+    icon.fileSize = bytes.size();
+    icon.reserved = file.u16(0);
+    icon.type = file.u16(2);
+    icon.imageCount = file.u16(4);
+    icon.entryWidth = file.u8(DirectorySize);
+    icon.entryHeight = file.u8(DirectorySize + 1);
+    icon.entryColourCount = file.u8(DirectorySize + 2);
+    icon.entryReserved = file.u8(DirectorySize + 3);
+    icon.entryPlanes = file.u16(DirectorySize + 4);
+    icon.entryBitCount = file.u16(DirectorySize + 6);
+    icon.entryBytes = file.u32(DirectorySize + 8);
+    icon.entryOffset = file.u32(DirectorySize + 12);
+    icon.info = BitmapInfo::read(file, icon.entryOffset);
+    const int width = icon.info.width;
+    const int height = icon.info.height / 2;
+    if (icon.info.bitCount != 4 || width <= 0 || height <= 0) {
+        throw std::runtime_error("not a 4-bit icon");
+    }
+    const std::size_t pixels = icon.info.paletteEnd(icon.entryOffset);
+    icon.rows = readFourBitRows(file, pixels, width, height, icon.paddingClean);
+    const std::size_t maskStart =
+        pixels + storedRowSize(width, 4) * static_cast<std::size_t>(height);
+    for (std::size_t i = maskStart; i < file.size(); ++i) {
+        icon.mask.push_back(file.u8(i));
+    }
+    return icon;
+}
+
+StoredIcon StoredIcon::load(const std::filesystem::path& path)
+{
+    return parse(readWholeFile(path));
+}
+
+std::uint8_t StoredIcon::at(int x, int y) const
+{
+    return rows.at(static_cast<std::size_t>(y)).at(static_cast<std::size_t>(x));
+}
+
+} // namespace pabrel::testing

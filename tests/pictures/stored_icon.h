@@ -1,0 +1,38 @@
+#pragma once
+
+#include "bitmap_info.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace pabrel::testing {
+
+// An ICO file with its first image taken apart field by field.
+struct StoredIcon
+{
+    std::size_t fileSize = 0;
+    std::uint16_t reserved = 0;
+    std::uint16_t type = 0;
+    std::uint16_t imageCount = 0;
+    std::uint8_t entryWidth = 0;
+    std::uint8_t entryHeight = 0;
+    std::uint8_t entryColourCount = 0;
+    std::uint8_t entryReserved = 0;
+    std::uint16_t entryPlanes = 0;
+    std::uint16_t entryBitCount = 0;
+    std::uint32_t entryBytes = 0;
+    std::uint32_t entryOffset = 0;
+    BitmapInfo info;
+    bool paddingClean = false;
+    std::vector<std::vector<std::uint8_t>> rows;
+    // The AND mask as stored, one bit a pixel, rows padded to 4 bytes.
+    std::vector<std::uint8_t> mask;
+
+    static StoredIcon parse(const std::vector<std::uint8_t>& bytes);
+    static StoredIcon load(const std::filesystem::path& path);
+
+    std::uint8_t at(int x, int y) const;
+};
+
+} // namespace pabrel::testing

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "card_design.h"
+#include "indexed_image.h"
+
+#include <QFont>
+
+namespace pabrel::art {
+
+// Draws a card: its ground, then each block's lines in the largest size whose lines all
+// stay within the block's line height, without smoothing.
+class CardArt
+{
+public:
+    explicit CardArt(QFont face);
+
+    IndexedImage draw(const CardDesign& design) const;
+
+private:
+    void drawBlock(IndexedImage& card, const LetteringBlock& block) const;
+    QFont fontFor(const LetteringBlock& block) const;
+    void fitWidth(QFont& font, const LetteringBlock& block) const;
+
+    QFont face_;
+};
+
+} // namespace pabrel::art

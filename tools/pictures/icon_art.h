@@ -1,0 +1,13 @@
+#pragma once
+
+#include "indexed_image.h"
+
+namespace pabrel::art {
+
+inline constexpr int IconSide = 32;
+
+// The game's title, "Pabrel", in heavy black letters on white: "Pab" across the top,
+// "rel" centred under it.
+IndexedImage drawIcon();
+
+} // namespace pabrel::art

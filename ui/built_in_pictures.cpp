@@ -1,0 +1,47 @@
+#include "built_in_pictures.h"
+
+#include <QImage>
+#include <QString>
+
+#include <stdexcept>
+
+// The pictures are compiled into the static ui library. Nothing else refers to their
+// resource object, so without this explicit registration the linker would leave it out of
+// the program and every picture would silently be missing. Qt's macro must be used outside
+// any namespace.
+static void registerPictureResources()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace pabrel::ui {
+namespace {
+
+QPixmap decode(const char* fileName, const char* format)
+{
+    const QString path = QStringLiteral(":/pictures/") + QLatin1String(fileName);
+    const QImage image(path, format);
+    if (image.isNull()) {
+        throw std::runtime_error("the built-in picture " + path.toStdString() +
+                                 " cannot be decoded");
+    }
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+FormPictures builtInPictures()
+{
+    registerPictureResources();
+    FormPictures pictures;
+    pictures.background = decode("background.bmp", "BMP");
+    pictures.icon = decode("pabrel.ico", "ICO");
+    pictures.rules = decode("rules.bmp", "BMP");
+    for (int level = 1; level <= 8; ++level) {
+        const std::string name = "level" + std::to_string(level) + ".bmp";
+        pictures.levels[static_cast<std::size_t>(level - 1)] = decode(name.c_str(), "BMP");
+    }
+    return pictures;
+}
+
+} // namespace pabrel::ui
