@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace pabrel::bench {
@@ -107,9 +107,18 @@ void RoundPlayer::countdownTicked()
     count_->setInterval(FullCountdownTickMs);
 }
 
+// Each character arrives as a key that carries it, as a keyboard or an input method
+// would deliver it, whether or not it has a key of its own.
 void RoundPlayer::typeAnswer()
 {
-    QTest::keyClicks(boxes_[0], answerFor(level_));
+    const QString answer = answerFor(level_);
+    for (const char32_t character : answer.toUcs4()) {
+        const QString text = QString::fromUcs4(&character, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(boxes_[0], &press);
+        QCoreApplication::sendEvent(boxes_[0], &release);
+    }
 }
 
 QString RoundPlayer::answerFor(int level)
