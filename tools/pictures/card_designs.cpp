@@ -1,42 +1,50 @@
 #include "card_designs.h"
 
+#include "card_texts.h"
+
 #include <string>
 
 namespace pabrel::art {
 namespace {
 
+LetteringLine line(std::string_view text, PaletteIndex colour)
+{
+    return {QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), colour};
+}
+
 CardDesign rulesCard()
 {
-    return {"rules.bmp",
-            Yellow,
-            {
-                {5, 1, 144, 25, true, LineAlignment::Left, 25, 25, {{"ルール説明", Black}}},
-                {5,
-                 59,
-                 CardSeenWidth - 1,
-                 113,
-                 false,
-                 LineAlignment::Left,
-                 26,
-                 27,
-                 {
-                     {"一瞬だけ出る数字を覚えて入力してください。", Black},
-                     {"レベルが上がるごとに難しくなります。", Black},
-                 }},
-                {14,
-                 129,
-                 CardSeenWidth - 1,
-                 213,
-                 false,
-                 LineAlignment::Left,
-                 26,
-                 27,
-                 {
-                     {"正解するとレベルが上がり、", Black},
-                     {"間違えるとレベルが下がります。", Black},
-                     {"レベルごとにコメントがあります。", Black},
-                 }},
-            }};
+    return {
+        "rules.bmp",
+        Yellow,
+        {
+            {5, 1, 144, 25, true, LineAlignment::Left, 25, 25, {line(card_texts::rules[0], Black)}},
+            {5,
+             59,
+             CardSeenWidth - 1,
+             113,
+             false,
+             LineAlignment::Left,
+             26,
+             27,
+             {
+                 line(card_texts::rules[1], Black),
+                 line(card_texts::rules[2], Black),
+             }},
+            {14,
+             129,
+             CardSeenWidth - 1,
+             213,
+             false,
+             LineAlignment::Left,
+             26,
+             27,
+             {
+                 line(card_texts::rules[3], Black),
+                 line(card_texts::rules[4], Black),
+                 line(card_texts::rules[5], Black),
+             }},
+        }};
 }
 
 CardDesign levelCard(int level, LetteringBlock block)
@@ -60,8 +68,7 @@ std::vector<CardDesign> cardDesigns()
                       Left,
                       27,
                       28,
-                      {{"これを間違えるようでは、", Black},
-                       {"目覚ましで起きたての寝ぼけまなこだね。", Black}}}),
+                      {line(card_texts::level1[0], Black), line(card_texts::level1[1], Black)}}),
         levelCard(2, {11,
                       69,
                       361,
@@ -70,7 +77,7 @@ std::vector<CardDesign> cardDesigns()
                       Left,
                       31,
                       32,
-                      {{"これを間違えたら、", Black}, {"テレビ見ながら歯みがき", Black}}}),
+                      {line(card_texts::level2[0], Black), line(card_texts::level2[1], Black)}}),
         levelCard(3, {154,
                       87,
                       379,
@@ -79,9 +86,11 @@ std::vector<CardDesign> cardDesigns()
                       Centred,
                       26,
                       26,
-                      {{"そろそろ本気を出す", Black}, {"時間だよ！", Black}}}),
-        levelCard(4, {101, 96, 417, 128, true, Centred, 33, 33, {{"まだまだ序の口だよ！", Black}}}),
-        levelCard(5, {126, 87, 401, 119, true, Centred, 33, 33, {{"なかなかやるね！", Red}}}),
+                      {line(card_texts::level3[0], Black), line(card_texts::level3[1], Black)}}),
+        levelCard(4,
+                  {101, 96, 417, 128, true, Centred, 33, 33, {line(card_texts::level4[0], Black)}}),
+        levelCard(5,
+                  {126, 87, 401, 119, true, Centred, 33, 33, {line(card_texts::level5[0], Red)}}),
         levelCard(6, {106,
                       66,
                       466,
@@ -90,7 +99,7 @@ std::vector<CardDesign> cardDesigns()
                       Centred,
                       43,
                       44,
-                      {{"これができたなら", Red}, {"飛ばしてるね！！", Red}}}),
+                      {line(card_texts::level6[0], Red), line(card_texts::level6[1], Red)}}),
         levelCard(7, {79,
                       64,
                       467,
@@ -99,9 +108,8 @@ std::vector<CardDesign> cardDesigns()
                       Centred,
                       32,
                       33,
-                      {{"その動体視力があれば、", Blue},
-                       {"飛んでいるハエだって", Blue},
-                       {"しゃもじで叩き落とせる！！", Blue}}}),
+                      {line(card_texts::level7[0], Blue), line(card_texts::level7[1], Blue),
+                       line(card_texts::level7[2], Blue)}}),
         levelCard(8, {104,
                       70,
                       481,
@@ -110,7 +118,7 @@ std::vector<CardDesign> cardDesigns()
                       Centred,
                       33,
                       34,
-                      {{"今のあなたなら", Blue}, {"ハエだって箸でつまめる！", Red}}}),
+                      {line(card_texts::level8[0], Blue), line(card_texts::level8[1], Red)}}),
     };
 }
 
