@@ -1,10 +1,12 @@
 // Draws the game's eleven pictures and writes them, in the formats the game carries them
-// in, into the folder given on the command line (the source tree's assets/).
+// in, into the folder given on the command line (the source tree's assets/), with the
+// icon's enlargements for the desktop under icons/.
 
 #include "background_art.h"
 #include "bitmap_encoding.h"
 #include "card_art.h"
 #include "card_designs.h"
+#include "desktop_icons.h"
 #include "icon_art.h"
 
 #include <QFontInfo>
@@ -53,7 +55,9 @@ void drawAll(const std::filesystem::path& folder)
                 speckle.bluePixels, 100 * speckle.thinnestPatch, 100 * speckle.densestPatch,
                 BackgroundPatchSide, BackgroundPatchSide);
     writeFile(folder / "background.bmp", encodeBmp(background));
-    writeFile(folder / "pabrel.ico", encodeIco(drawIcon()));
+    const IndexedImage icon = drawIcon();
+    writeFile(folder / "pabrel.ico", encodeIco(icon));
+    writeDesktopIcons(icon, folder / "icons");
     const CardArt cards(letteringFace());
     for (const CardDesign& design : cardDesigns()) {
         writeFile(folder / design.fileName, encodeBmp(cards.draw(design)));
