@@ -17,6 +17,8 @@ std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 int main(int argc, char** argv)
 {
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
+    // Lets the desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PABREL_APP_ID));
     pabrel::ui::Form1 form(pabrel::ui::builtInPictures());
     QObject::connect(&form, &pabrel::ui::Form1::unloaded, application.get(),
                      &QCoreApplication::quit);

@@ -12,9 +12,10 @@ DesktopBell::DesktopBell(QObject* parent) : QObject(parent)
         context_ = nullptr;
         return;
     }
+    const QByteArray desktopId = QGuiApplication::desktopFileName().toUtf8();
     ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "Pabrel", CA_PROP_APPLICATION_ID,
-                            "org.pabrel.pabrel", CA_PROP_APPLICATION_ICON_NAME, "org.pabrel.pabrel",
-                            nullptr);
+                            desktopId.constData(), CA_PROP_APPLICATION_ICON_NAME,
+                            desktopId.constData(), nullptr);
 }
 
 DesktopBell::~DesktopBell()
