@@ -8,6 +8,8 @@ packages=(
     g++ cmake ninja-build pkgconf libgtest-dev
     # the window toolkit and what its CMake package expects
     qt6-base-dev libgl-dev
+    # the accessibility tests stand in for a screen reader through Qt's platform layer
+    qt6-base-private-dev
     # a Japanese Gothic face for every text of the game
     fonts-ipafont-gothic
     # the desktop bell sound

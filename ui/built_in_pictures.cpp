@@ -1,7 +1,10 @@
 #include "built_in_pictures.h"
 
+#include "card_texts.h"
+
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 
@@ -28,6 +31,15 @@ QPixmap decode(const char* fileName, const char* format)
     return QPixmap::fromImage(image);
 }
 
+QString cardText(std::span<const std::string_view> lines)
+{
+    QStringList text;
+    for (const std::string_view line : lines) {
+        text += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+    }
+    return text.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 FormPictures builtInPictures()
@@ -37,9 +49,12 @@ FormPictures builtInPictures()
     pictures.background = decode("background.bmp", "BMP");
     pictures.icon = decode("pabrel.ico", "ICO");
     pictures.rules = decode("rules.bmp", "BMP");
+    pictures.rulesText = cardText(card_texts::rules);
     for (int level = 1; level <= 8; ++level) {
+        const auto index = static_cast<std::size_t>(level - 1);
         const std::string name = "level" + std::to_string(level) + ".bmp";
-        pictures.levels[static_cast<std::size_t>(level - 1)] = decode(name.c_str(), "BMP");
+        pictures.levels[index] = decode(name.c_str(), "BMP");
+        pictures.levelTexts[index] = cardText(card_texts::levels[index]);
     }
     return pictures;
 }

@@ -84,6 +84,7 @@ Form1::Form1(const FormPictures& pictures, QWidget* parent) : QWidget(parent)
     resize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     createControls();
     placeControls();
+    nameControls();
     takePictures(pictures);
     connectEvents();
     Text1[0]->setFocus();
@@ -163,6 +164,19 @@ void Form1::placeControls()
     }
 }
 
+// Screen readers announce each control by these names; the picture box also tells what
+// its card says, and the label tells its text, as its description.
+void Form1::nameControls()
+{
+    for (int i = 0; i < DigitBoxCount; ++i) {
+        Text1[i]->setAccessibleName(QStringLiteral("%1桁目の数字").arg(i + 1));
+    }
+    Label1->setAccessibleName(QStringLiteral("状況"));
+    cmdStart->setAccessibleName(cmdStart->text());
+    cmdEnd->setAccessibleName(cmdEnd->text());
+    Picture1->setAccessibleName(QStringLiteral("説明の絵"));
+}
+
 void Form1::takePictures(const FormPictures& pictures)
 {
     background_ = pictures.background;
@@ -170,8 +184,10 @@ void Form1::takePictures(const FormPictures& pictures)
         setWindowIcon(QIcon(pictures.icon));
     }
     ruru->setPicture(pictures.rules);
+    ruru->setAccessibleDescription(pictures.rulesText);
     for (int level = 1; level <= 8; ++level) {
         imgLevel(level)->setPicture(pictures.levels[level - 1]);
+        imgLevel(level)->setAccessibleDescription(pictures.levelTexts[level - 1]);
     }
 }
 
@@ -261,6 +277,17 @@ ImageHolder* Form1::imgLevel(int level) const
 void Form1::setStatusText(const std::string& text)
 {
     Label1->setText(QString::fromStdString(text));
+    // Screen readers hear the label through its description (it never has the focus, and
+    // its name says what it is), once the event is over: the count's "0" that "GO"
+    // replaces within the same tick is never on show, so it is not read out either.
+    QMetaObject::invokeMethod(
+        Label1,
+        [label = Label1] {
+            if (label->accessibleDescription() != label->text()) {
+                label->setAccessibleDescription(label->text());
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void Form1::setDigitBox(int index, const std::string& text)
@@ -274,11 +301,13 @@ void Form1::setDigitBox(int index, const std::string& text)
 void Form1::showRulesPicture()
 {
     Picture1->setPicture(ruru->picture());
+    Picture1->setAccessibleDescription(ruru->accessibleDescription());
 }
 
 void Form1::showLevelPicture(int level)
 {
     Picture1->setPicture(imgLevel(level)->picture());
+    Picture1->setAccessibleDescription(imgLevel(level)->accessibleDescription());
 }
 
 void Form1::setTimerEnabled(Timer which, bool enabled)

@@ -45,6 +45,7 @@ protected:
 private:
     void createControls();
     void placeControls();
+    void nameControls();
     void connectEvents();
     void takePictures(const FormPictures& pictures);
     QLineEdit* createDigitBox(int index);

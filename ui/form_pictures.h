@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QString>
 
 #include <array>
 
@@ -15,6 +16,9 @@ struct FormPictures
     QPixmap rules;
     // The pictures of levels 1 to 8, in that order.
     std::array<QPixmap, 8> levels;
+    // What the rules card and the level cards say, for those who cannot see them.
+    QString rulesText;
+    std::array<QString, 8> levelTexts;
 };
 
 } // namespace pabrel::ui
