@@ -52,7 +52,7 @@ std::vector<double> errorsAt(const std::vector<RoundPlayer::Flash>& flashes, int
 
 void printRow(const char* timers, int level, const Summary& s)
 {
-    std::printf("| %-7s | %d | %3d ms | %5d | %+6.2f | %6.2f | %6.2f | %6.2f |\n", timers, level,
+    std::printf("| %-10s | %d | %3d ms | %5d | %+6.2f | %6.2f | %6.2f | %6.2f |\n", timers, level,
                 level <= 2 ? 600 : 300, s.count, s.signedMedian, s.median, s.p95, s.max);
 }
 
@@ -63,19 +63,22 @@ void measureFlashes(int flashes)
                 "and max of their sizes; %d flashes a row; countdown "
                 "and pause shortened to %d ms).\n\n",
                 flashes, FastPaceMs);
-    std::printf("| timers  | level | display | flashes | bias | median | p95 | max |\n");
+    std::printf("| timers     | level | display | flashes | bias | median | p95 | max |\n");
     std::printf("|---|---|---|---|---|---|---|---|\n");
+    using Clock = pabrel::ui::EventTimer::Clock;
     const struct
     {
         const char* name;
-        Qt::TimerType type;
-    } kinds[] = {{"precise", Qt::PreciseTimer}, {"coarse", Qt::CoarseTimer}};
+        Clock clock;
+    } kinds[] = {{"kernel", Clock::Kernel},
+                 {"Qt precise", Clock::QtPrecise},
+                 {"Qt coarse", Clock::QtCoarse}};
     for (const auto& kind : kinds) {
         Form1 form(pabrel::ui::builtInPictures());
         form.show();
         RoundPlayer player(form, 1);
         player.shortenCountdownAndPause(FastPaceMs);
-        player.setTimerType(kind.type);
+        player.setClock(kind.clock);
         player.play(RoundPlayer::Plan::StayAtLevelOne, flashes);
         printRow(kind.name, 1, pabrel::bench::summariseMagnitudes(errorsAt(player.flashes(), 1)));
         player.play(RoundPlayer::Plan::HoverAtLevelThree, flashes);

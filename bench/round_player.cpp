@@ -4,10 +4,10 @@
 #include "form1.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QTimer>
 
 namespace pabrel::bench {
@@ -46,8 +46,8 @@ RoundPlayer::RoundPlayer(ui::Form1& form, unsigned seed)
         boxes_.push_back(control<QLineEdit>(form, QStringLiteral("Text1(%1)").arg(i)));
     }
     // Connected after the window's own handlers, so these run once the game has acted.
-    connect(count_, &QTimer::timeout, this, &RoundPlayer::countdownTicked);
-    connect(seikai_, &QTimer::timeout, this, &RoundPlayer::roundEnded);
+    connect(count_, &ui::EventTimer::timeout, this, &RoundPlayer::countdownTicked);
+    connect(seikai_, &ui::EventTimer::timeout, this, &RoundPlayer::roundEnded);
     connect(&meter_, &FlashMeter::masked, this, [this](double shownMs) {
         flashes_.push_back({level_, shownMs});
         // Typing waits for the next turn of the event loop, after the mask was painted.
@@ -61,11 +61,10 @@ void RoundPlayer::shortenCountdownAndPause(int milliseconds)
     seikai_->setIntervalForNextStart(milliseconds);
 }
 
-void RoundPlayer::setTimerType(Qt::TimerType type)
+void RoundPlayer::setClock(ui::EventTimer::Clock clock)
 {
-    for (QTimer* timer : {static_cast<QTimer*>(count_), static_cast<QTimer*>(question_),
-                          static_cast<QTimer*>(seikai_)}) {
-        timer->setTimerType(type);
+    for (ui::EventTimer* timer : {count_, question_, seikai_}) {
+        timer->setClock(clock);
     }
 }
 
@@ -104,7 +103,9 @@ void RoundPlayer::countdownTicked()
     meter_.expectFlash();
     // The countdown timer runs on until the flash ends, and the game relies on the flash
     // ending first: give it back its full second.
-    count_->setInterval(FullCountdownTickMs);
+    count_->setEnabled(false);
+    count_->setIntervalForNextStart(FullCountdownTickMs);
+    count_->setEnabled(true);
 }
 
 // Each character arrives as a key that carries it, as a keyboard or an input method

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "event_timer.h"
 #include "flash_meter.h"
 
 #include <QObject>
@@ -13,7 +14,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace pabrel::ui {
-class EventTimer;
 class Form1;
 } // namespace pabrel::ui
 
@@ -47,7 +47,7 @@ public:
     // The countdown and the pause after a result only set the pace of play; shortening
     // them leaves the flash, which the game times itself, as it is.
     void shortenCountdownAndPause(int milliseconds);
-    void setTimerType(Qt::TimerType type);
+    void setClock(ui::EventTimer::Clock clock);
     // Plays until `flashes` flashes were seen at the plan's level (every level for random
     // answers); calls `afterRound` after each round.
     void play(Plan plan, int flashes, const std::function<void(int round)>& afterRound = {});

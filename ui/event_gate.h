@@ -1,7 +1,8 @@
 #pragma once
 
+#include "event_timer.h"
+
 #include <QPointer>
-#include <QTimer>
 
 #include <functional>
 #include <vector>
@@ -18,13 +19,13 @@ public:
     void deliver(const std::function<void()>& handler);
     // Delivers a tick of `timer` now or, if a handler is running, once it has ended and
     // provided the timer still runs then. A timer has at most one tick waiting.
-    void deliverTick(QTimer* timer, const std::function<void()>& handler);
+    void deliverTick(EventTimer* timer, const std::function<void()>& handler);
     void shut() { shut_ = true; }
 
 private:
     struct WaitingTick
     {
-        QPointer<QTimer> timer;
+        QPointer<EventTimer> timer;
         std::function<void()> handler;
     };
 

@@ -1,24 +1,60 @@
 #pragma once
 
+#include <QObject>
 #include <QTimer>
+
+class QSocketNotifier;
 
 namespace pabrel::ui {
 
-// One of the window's three periodic timers, precise to the millisecond. Switching on a
-// timer that already runs leaves its period running, and a new interval waits for the
-// next start, so that the game can ask for either at any moment without shifting a tick.
-class EventTimer : public QTimer
+// One of the window's three periodic timers. Switching on a timer that already runs leaves
+// its period running, and a new interval waits for the next start, so that the game can ask
+// for either at any moment without shifting a tick.
+//
+// The ticks come from a kernel timer (timerfd) watched by the event loop: it wakes the loop
+// at the nanosecond it was set for and repeats without drift. Qt's own timers round every
+// wait up to a whole millisecond, which would leave the 300 ms flash about a millisecond
+// long on average and several at worst; they remain selectable, to measure against.
+class EventTimer : public QObject
 {
     Q_OBJECT
 
 public:
+    enum class Clock
+    {
+        Kernel,
+        QtPrecise,
+        QtCoarse,
+    };
+
     EventTimer(int intervalMs, QObject* parent);
+    ~EventTimer() override;
 
     void setEnabled(bool enabled);
     void setIntervalForNextStart(int milliseconds);
+    bool isActive() const { return active_; }
+    // The period of the running timer, or of the next start.
+    int interval() const { return interval_; }
+    Clock clock() const { return clock_; }
+    // Takes effect from the next start.
+    void setClock(Clock clock);
+
+signals:
+    void timeout();
 
 private:
+    void start();
+    void stop();
+    void armKernelTimer(int milliseconds);
+    void kernelTimerExpired();
+
+    int interval_;
     int nextInterval_;
+    bool active_ = false;
+    Clock clock_ = Clock::Kernel;
+    int timerFd_ = -1;
+    QSocketNotifier* expiry_ = nullptr;
+    QTimer qtTimer_;
 };
 
 } // namespace pabrel::ui

@@ -197,11 +197,11 @@ void Form1::connectEvents()
             [this] { gate_.deliver([this] { game_.cmdStart_Click(); }); });
     connect(cmdEnd, &QPushButton::clicked, this,
             [this] { gate_.deliver([this] { game_.cmdEnd_Click(); }); });
-    connect(tmrCount, &QTimer::timeout, this,
+    connect(tmrCount, &EventTimer::timeout, this,
             [this] { gate_.deliverTick(tmrCount, [this] { game_.tmrCount_Timer(); }); });
-    connect(tmrQuestion, &QTimer::timeout, this,
+    connect(tmrQuestion, &EventTimer::timeout, this,
             [this] { gate_.deliverTick(tmrQuestion, [this] { game_.tmrQuestion_Timer(); }); });
-    connect(tmrSeikai, &QTimer::timeout, this,
+    connect(tmrSeikai, &EventTimer::timeout, this,
             [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
 
     // Keys go to the focused control, and only the controls that take the focus can have
@@ -223,7 +223,7 @@ void Form1::paintEvent(QPaintEvent*)
 void Form1::closeEvent(QCloseEvent* event)
 {
     for (EventTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
-        each->stop();
+        each->setEnabled(false);
     }
     gate_.shut();
     event->accept();

@@ -1,6 +1,7 @@
 // How the program ends: through the farewell box, through the window's frame, and, with
 // no display at all, before it begins.
 
+#include "event_timer.h"
 #include "form1.h"
 #include "form_probe.h"
 

@@ -1,5 +1,6 @@
 #include "form_probe.h"
 
+#include "event_timer.h"
 #include "image_holder.h"
 #include "picture_box.h"
 
@@ -62,9 +63,9 @@ ui::ImageHolder* FormProbe::holder(const QString& name) const
     return named<ui::ImageHolder>(form_, name);
 }
 
-QTimer* FormProbe::timer(const QString& name) const
+ui::EventTimer* FormProbe::timer(const QString& name) const
 {
-    return named<QTimer>(form_, name);
+    return named<ui::EventTimer>(form_, name);
 }
 
 bool FormProbe::showActive() const

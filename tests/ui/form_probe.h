@@ -9,9 +9,9 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
 namespace pabrel::ui {
+class EventTimer;
 class ImageHolder;
 class PictureBox;
 } // namespace pabrel::ui
@@ -32,7 +32,7 @@ public:
     QPushButton* endButton() const;
     ui::PictureBox* pictureBox() const;
     ui::ImageHolder* holder(const QString& name) const;
-    QTimer* timer(const QString& name) const;
+    ui::EventTimer* timer(const QString& name) const;
 
     // Shows the window and waits until it has the keyboard.
     bool showActive() const;

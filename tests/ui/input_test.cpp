@@ -1,6 +1,7 @@
 // Keys and input-method text, with keyboard capture off (they reach only the focused
 // control) and on (each character reaches the game first, then goes on to the control).
 
+#include "event_timer.h"
 #include "form1.h"
 #include "form_probe.h"
 

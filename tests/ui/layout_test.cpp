@@ -2,6 +2,7 @@
 // which face and colours, and how the focus walks. Runs once at the normal scale and once
 // with QT_SCALE_FACTOR=2, where the layout must grow and the pictures must not.
 
+#include "event_timer.h"
 #include "form1.h"
 #include "form_probe.h"
 #include "image_holder.h"
@@ -19,6 +20,7 @@
 
 using pabrel::testing::FormProbe;
 using pabrel::testing::LevelText;
+using pabrel::ui::EventTimer;
 using pabrel::ui::Form1;
 using pabrel::ui::FormPictures;
 
@@ -288,11 +290,10 @@ void LayoutTest::timersWaitStoppedAtTheirPeriods()
         {QStringLiteral("tmrSeikai"), 1500},
     };
     for (const auto& [name, milliseconds] : periods) {
-        const QTimer* timer = probe.timer(name);
+        const EventTimer* timer = probe.timer(name);
         QVERIFY2(!timer->isActive(), qPrintable(name));
         QCOMPARE(timer->interval(), milliseconds);
-        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
-        QVERIFY(!timer->isSingleShot());
+        QCOMPARE(timer->clock(), EventTimer::Clock::Kernel);
     }
 }
 

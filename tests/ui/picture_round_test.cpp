@@ -2,6 +2,7 @@
 // level from the start of its round until the next start, whatever happens in between.
 
 #include "built_in_pictures.h"
+#include "event_timer.h"
 #include "form1.h"
 #include "form_probe.h"
 #include "picture_box.h"

@@ -1,6 +1,7 @@
 // A whole round through the window's real timers, played as a person would: read the
 // digits while they flash, type them back, see the result and then the new level.
 
+#include "event_timer.h"
 #include "form1.h"
 #include "form_probe.h"
 #include "picture_box.h"

@@ -14,13 +14,15 @@ class TimerTest : public QObject
 
 private slots:
     void aRunningTimerKeepsItsPeriodWhenEnabledOrGivenANewInterval();
+    void everyClockTicksAgainAndAgainUntilStopped_data();
+    void everyClockTicksAgainAndAgainUntilStopped();
 };
 
 void TimerTest::aRunningTimerKeepsItsPeriodWhenEnabledOrGivenANewInterval()
 {
     EventTimer timer(400, nullptr);
     QStringList order;
-    connect(&timer, &QTimer::timeout, this, [&] {
+    connect(&timer, &EventTimer::timeout, this, [&] {
         order << QStringLiteral("tick");
         timer.setEnabled(false);
     });
@@ -36,6 +38,32 @@ void TimerTest::aRunningTimerKeepsItsPeriodWhenEnabledOrGivenANewInterval()
     QCOMPARE(order, QStringList({QStringLiteral("tick"), QStringLiteral("due")}));
     timer.setEnabled(true);
     QCOMPARE(timer.interval(), 1000);
+}
+
+void TimerTest::everyClockTicksAgainAndAgainUntilStopped_data()
+{
+    QTest::addColumn<EventTimer::Clock>("clock");
+    QTest::newRow("kernel") << EventTimer::Clock::Kernel;
+    QTest::newRow("Qt precise") << EventTimer::Clock::QtPrecise;
+    QTest::newRow("Qt coarse") << EventTimer::Clock::QtCoarse;
+}
+
+void TimerTest::everyClockTicksAgainAndAgainUntilStopped()
+{
+    QFETCH(EventTimer::Clock, clock);
+    EventTimer timer(20, nullptr);
+    timer.setClock(clock);
+    int ticks = 0;
+    connect(&timer, &EventTimer::timeout, this, [&] {
+        if (++ticks == 3) {
+            timer.setEnabled(false);
+        }
+    });
+    timer.setEnabled(true);
+    QTRY_COMPARE(ticks, 3);
+    QVERIFY(!timer.isActive());
+    QTest::qWait(100);
+    QCOMPARE(ticks, 3);
 }
 
 QTEST_GUILESS_MAIN(TimerTest)
