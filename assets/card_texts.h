@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 // What the built-in cards say, line by line as they are lettered. The picture generator
@@ -32,5 +33,16 @@ inline constexpr std::string_view level8[] = {"今のあなたなら", "ハエ�
 // The lines of the card of levels 1 to 8, in that order.
 inline constexpr std::array<std::span<const std::string_view>, 8> levels = {
     level1, level2, level3, level4, level5, level6, level7, level8};
+
+// A card's lines as one text, a line break between lines (UTF-8).
+inline std::string joined(std::span<const std::string_view> lines)
+{
+    std::string text;
+    for (const std::string_view line : lines) {
+        text += text.empty() ? "" : "\n";
+        text += line;
+    }
+    return text;
+}
 
 } // namespace pabrel::card_texts

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QString>
-#include <QStringList>
 
 #include <stdexcept>
 
@@ -33,11 +32,7 @@ QPixmap decode(const char* fileName, const char* format)
 
 QString cardText(std::span<const std::string_view> lines)
 {
-    QStringList text;
-    for (const std::string_view line : lines) {
-        text += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-    }
-    return text.join(QLatin1Char('\n'));
+    return QString::fromStdString(card_texts::joined(lines));
 }
 
 } // namespace

@@ -46,11 +46,7 @@ QString accessibleText(QObject* control, QAccessible::Text which)
 
 QString cardText(std::span<const std::string_view> lines)
 {
-    QStringList text;
-    for (const std::string_view line : lines) {
-        text += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-    }
-    return text.join(QLatin1Char('\n'));
+    return QString::fromStdString(pabrel::card_texts::joined(lines));
 }
 } // namespace
 
