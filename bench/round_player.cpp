@@ -1,6 +1,7 @@
 #include "round_player.h"
 
 #include "event_timer.h"
+#include "flash_watch.h"
 #include "form1.h"
 
 #include <QCoreApplication>
@@ -39,8 +40,7 @@ RoundPlayer::RoundPlayer(ui::Form1& form, unsigned seed)
       start_(control<QPushButton>(form, QStringLiteral("cmdStart"))),
       count_(control<ui::EventTimer>(form, QStringLiteral("tmrCount"))),
       question_(control<ui::EventTimer>(form, QStringLiteral("tmrQuestion"))),
-      seikai_(control<ui::EventTimer>(form, QStringLiteral("tmrSeikai"))),
-      meter_(control<QLineEdit>(form, QStringLiteral("Text1(0)"))), dice_(seed)
+      seikai_(control<ui::EventTimer>(form, QStringLiteral("tmrSeikai"))), dice_(seed)
 {
     for (int i = 0; i < 9; ++i) {
         boxes_.push_back(control<QLineEdit>(form, QStringLiteral("Text1(%1)").arg(i)));
@@ -48,7 +48,7 @@ RoundPlayer::RoundPlayer(ui::Form1& form, unsigned seed)
     // Connected after the window's own handlers, so these run once the game has acted.
     connect(count_, &ui::EventTimer::timeout, this, &RoundPlayer::countdownTicked);
     connect(seikai_, &ui::EventTimer::timeout, this, &RoundPlayer::roundEnded);
-    connect(&meter_, &FlashMeter::masked, this, [this](double shownMs) {
+    connect(form.flashWatch(), &ui::FlashWatch::maskPainted, this, [this](double shownMs) {
         flashes_.push_back({level_, shownMs});
         // Typing waits for the next turn of the event loop, after the mask was painted.
         QTimer::singleShot(0, this, &RoundPlayer::typeAnswer);
@@ -100,7 +100,6 @@ void RoundPlayer::countdownTicked()
         }
     }
     level_ = static_cast<int>(shownDigits_.size()) - 1;
-    meter_.expectFlash();
     // The countdown timer runs on until the flash ends, and the game relies on the flash
     // ending first: give it back its full second.
     count_->setEnabled(false);

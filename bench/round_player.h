@@ -1,7 +1,6 @@
 #pragma once
 
 #include "event_timer.h"
-#include "flash_meter.h"
 
 #include <QObject>
 
@@ -68,7 +67,6 @@ private:
     ui::EventTimer* count_;
     ui::EventTimer* question_;
     ui::EventTimer* seikai_;
-    FlashMeter meter_;
     std::mt19937 dice_;
 
     Plan plan_ = Plan::StayAtLevelOne;

@@ -4,6 +4,7 @@
 #include "desktop_bell.h"
 #include "device_pixels.h"
 #include "event_timer.h"
+#include "flash_watch.h"
 #include "game_font.h"
 #include "image_holder.h"
 #include "key_code.h"
@@ -115,6 +116,7 @@ void Form1::createControls()
     tmrQuestion = new EventTimer(tmrQuestionMs, this);
     tmrSeikai = new EventTimer(tmrSeikaiMs, this);
     bell_ = new DesktopBell(this);
+    flash_ = new FlashWatch(Text1[0]);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
     cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
@@ -199,8 +201,12 @@ void Form1::connectEvents()
             [this] { gate_.deliver([this] { game_.cmdEnd_Click(); }); });
     connect(tmrCount, &EventTimer::timeout, this,
             [this] { gate_.deliverTick(tmrCount, [this] { game_.tmrCount_Timer(); }); });
-    connect(tmrQuestion, &EventTimer::timeout, this,
-            [this] { gate_.deliverTick(tmrQuestion, [this] { game_.tmrQuestion_Timer(); }); });
+    connect(tmrQuestion, &EventTimer::timeout, this, [this] {
+        gate_.deliverTick(tmrQuestion, [this] {
+            game_.tmrQuestion_Timer();
+            flash_->questionMasked();
+        });
+    });
     connect(tmrSeikai, &EventTimer::timeout, this,
             [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
 
@@ -313,6 +319,10 @@ void Form1::showLevelPicture(int level)
 void Form1::setTimerEnabled(Timer which, bool enabled)
 {
     timer(which)->setEnabled(enabled);
+    // The game starts the display timer right after putting the question in the boxes.
+    if (which == Timer::tmrQuestion && enabled) {
+        flash_->questionShown();
+    }
 }
 
 void Form1::setTimerInterval(Timer which, int milliseconds)

@@ -18,6 +18,7 @@ namespace pabrel::ui {
 class ColorButton;
 class DesktopBell;
 class EventTimer;
+class FlashWatch;
 class ImageHolder;
 class PictureBox;
 
@@ -32,6 +33,9 @@ class Form1 : public QWidget, private GameView
 
 public:
     explicit Form1(const FormPictures& pictures = {}, QWidget* parent = nullptr);
+
+    // How long each question's digits were on screen, as painted.
+    FlashWatch* flashWatch() const { return flash_; }
 
 signals:
     // The window has been unloaded, by the game or by its frame; the program ends.
@@ -78,6 +82,7 @@ private:
 
     QPixmap background_;
     DesktopBell* bell_ = nullptr;
+    FlashWatch* flash_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;
     ClockRandomSource random_;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+
+class QWidget;
+
+namespace pabrel::ui {
+
+// Times each flash as the player sees it: from the first paint of the leftmost digit box
+// after the question was put in it to the first paint after the mask replaced it. The
+// window tells it when each happens; a question given up while on show is never masked by
+// its own timer and so is not timed.
+class FlashWatch : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FlashWatch(QWidget* firstBox);
+
+    // The digits have just been put in the boxes.
+    void questionShown();
+    // The mask has just replaced the digits, at the end of the display time.
+    void questionMasked();
+
+signals:
+    void digitsPainted();
+    void maskPainted(double flashMs);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class State
+    {
+        Idle,
+        AwaitingDigits,
+        Showing,
+        AwaitingMask,
+    };
+
+    QWidget* box_;
+    QElapsedTimer clock_;
+    State state_ = State::Idle;
+    qint64 digitsPaintedNs_ = 0;
+};
+
+} // namespace pabrel::ui
