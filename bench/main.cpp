@@ -7,6 +7,7 @@
 #include "process_memory.h"
 #include "round_player.h"
 #include "statistics.h"
+#include "timer_periods.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -44,7 +45,7 @@ std::vector<double> errorsAt(const std::vector<RoundPlayer::Flash>& flashes, int
     std::vector<double> errors;
     for (const auto& flash : flashes) {
         if (flash.level == level) {
-            errors.push_back(flash.shownMs - (level <= 2 ? 600.0 : 300.0));
+            errors.push_back(flash.shownMs - pabrel::displayMs(static_cast<pabrel::Int16>(level)));
         }
     }
     return errors;
@@ -53,7 +54,8 @@ std::vector<double> errorsAt(const std::vector<RoundPlayer::Flash>& flashes, int
 void printRow(const char* timers, int level, const Summary& s)
 {
     std::printf("| %-10s | %d | %3d ms | %5d | %+6.2f | %6.2f | %6.2f | %6.2f |\n", timers, level,
-                level <= 2 ? 600 : 300, s.count, s.signedMedian, s.median, s.p95, s.max);
+                pabrel::displayMs(static_cast<pabrel::Int16>(level)), s.count, s.signedMedian,
+                s.median, s.p95, s.max);
 }
 
 void measureFlashes(int flashes)

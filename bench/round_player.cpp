@@ -3,6 +3,7 @@
 #include "event_timer.h"
 #include "flash_watch.h"
 #include "form1.h"
+#include "game_state.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -14,8 +15,6 @@
 namespace pabrel::bench {
 
 namespace {
-constexpr int FullCountdownTickMs = 1000;
-
 template <typename T>
 T* control(ui::Form1& form, const QString& name)
 {
@@ -42,7 +41,7 @@ RoundPlayer::RoundPlayer(ui::Form1& form, unsigned seed)
       question_(control<ui::EventTimer>(form, QStringLiteral("tmrQuestion"))),
       seikai_(control<ui::EventTimer>(form, QStringLiteral("tmrSeikai"))), dice_(seed)
 {
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < DigitBoxCount; ++i) {
         boxes_.push_back(control<QLineEdit>(form, QStringLiteral("Text1(%1)").arg(i)));
     }
     // Connected after the window's own handlers, so these run once the game has acted.
@@ -103,7 +102,7 @@ void RoundPlayer::countdownTicked()
     // The countdown timer runs on until the flash ends, and the game relies on the flash
     // ending first: give it back its full second.
     count_->setEnabled(false);
-    count_->setIntervalForNextStart(FullCountdownTickMs);
+    count_->setIntervalForNextStart(CountTickMs);
     count_->setEnabled(true);
 }
 

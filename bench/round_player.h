@@ -1,6 +1,7 @@
 #pragma once
 
 #include "event_timer.h"
+#include "timer_periods.h"
 
 #include <QObject>
 
@@ -70,7 +71,7 @@ private:
     std::mt19937 dice_;
 
     Plan plan_ = Plan::StayAtLevelOne;
-    int countdownMs_ = 1000;
+    int countdownMs_ = CountTickMs;
     int wanted_ = 0;
     int rounds_ = 0;
     int level_ = 1;

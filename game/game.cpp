@@ -1,14 +1,12 @@
 #include "game.h"
 
 #include "numbers.h"
+#include "timer_periods.h"
 
 namespace pabrel {
 
 namespace {
 constexpr int CountdownSeconds = 3;
-constexpr int LongDisplayMs = 600;
-constexpr int ShortDisplayMs = 300;
-constexpr Int16 FirstShortDisplayLevel = 3;
 constexpr Int16 DigitZeroCode = 48;
 
 const std::string LevelPrefix = "ﾚﾍﾞﾙ ";
@@ -40,8 +38,7 @@ void Game::Form_Load()
 void Game::ShowLevel()
 {
     view_.setStatusText(LevelPrefix + numberText(state_.level));
-    view_.setTimerInterval(Timer::tmrQuestion,
-                           state_.level >= FirstShortDisplayLevel ? ShortDisplayMs : LongDisplayMs);
+    view_.setTimerInterval(Timer::tmrQuestion, displayMs(state_.level));
 }
 
 void Game::cmdStart_Click()
