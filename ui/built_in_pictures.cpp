@@ -2,7 +2,7 @@
 
 #include "card_texts.h"
 
-#include <QImage>
+#include <QImageReader>
 #include <QString>
 
 #include <stdexcept>
@@ -19,13 +19,18 @@ static void registerPictureResources()
 namespace pabrel::ui {
 namespace {
 
-QPixmap decode(const char* fileName, const char* format)
+// The format is named and never guessed: guessing asks every image plugin installed (and
+// so loads each) before the built-in BMP reader gets its turn.
+QPixmap decode(const QString& fileName, const char* format)
 {
-    const QString path = QStringLiteral(":/pictures/") + QLatin1String(fileName);
-    const QImage image(path, format);
+    registerPictureResources();
+    const QString path = QStringLiteral(":/pictures/") + fileName;
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
     if (image.isNull()) {
         throw std::runtime_error("the built-in picture " + path.toStdString() +
-                                 " cannot be decoded");
+                                 " cannot be decoded (" + reader.errorString().toStdString() + ")");
     }
     return QPixmap::fromImage(image);
 }
@@ -37,20 +42,35 @@ QString cardText(std::span<const std::string_view> lines)
 
 } // namespace
 
+FormPictures firstFramePictures()
+{
+    FormPictures pictures;
+    pictures.background = decode(QStringLiteral("background.bmp"), "bmp");
+    pictures.rules = decode(QStringLiteral("rules.bmp"), "bmp");
+    pictures.rulesText = cardText(card_texts::rules);
+    for (std::size_t i = 0; i < pictures.levelTexts.size(); ++i) {
+        pictures.levelTexts[i] = cardText(card_texts::levels[i]);
+    }
+    return pictures;
+}
+
+LaterPictures laterPictures()
+{
+    LaterPictures pictures;
+    pictures.icon = decode(QStringLiteral("pabrel.ico"), "ico");
+    for (int level = MinLevel; level <= MaxLevel; ++level) {
+        pictures.levels[static_cast<std::size_t>(level - 1)] =
+            decode(QStringLiteral("level%1.bmp").arg(level), "bmp");
+    }
+    return pictures;
+}
+
 FormPictures builtInPictures()
 {
-    registerPictureResources();
-    FormPictures pictures;
-    pictures.background = decode("background.bmp", "BMP");
-    pictures.icon = decode("pabrel.ico", "ICO");
-    pictures.rules = decode("rules.bmp", "BMP");
-    pictures.rulesText = cardText(card_texts::rules);
-    for (int level = 1; level <= 8; ++level) {
-        const auto index = static_cast<std::size_t>(level - 1);
-        const std::string name = "level" + std::to_string(level) + ".bmp";
-        pictures.levels[index] = decode(name.c_str(), "BMP");
-        pictures.levelTexts[index] = cardText(card_texts::levels[index]);
-    }
+    FormPictures pictures = firstFramePictures();
+    LaterPictures later = laterPictures();
+    pictures.icon = later.icon;
+    pictures.levels = later.levels;
     return pictures;
 }
 

@@ -9,6 +9,7 @@
 #include "image_holder.h"
 #include "key_code.h"
 #include "picture_box.h"
+#include "timer_periods.h"
 #include "twip_rect.h"
 
 #include <QCloseEvent>
@@ -45,7 +46,7 @@ constexpr TwipRect cmdStartPlace{7680, 6120, 2175, 735};
 constexpr TwipRect cmdEndPlace{7680, 6960, 2175, 735};
 constexpr TwipRect ruruPlace{360, 10200, 9270, 3825};
 // ImgLevel(1) to ImgLevel(8).
-constexpr std::array<TwipRect, 8> ImgLevelPlace{{
+constexpr std::array<TwipRect, MaxLevel> ImgLevelPlace{{
     {600, 9960, 9270, 3825},
     {840, 9720, 9270, 3825},
     {1080, 9480, 9270, 3825},
@@ -63,10 +64,6 @@ const QColor LabelText(192, 255, 192);
 const QColor LabelGround(0, 0, 0);
 const QColor cmdStartFace(255, 192, 192);
 const QColor cmdEndFace(255, 192, 128);
-
-constexpr int tmrCountMs = 1000;
-constexpr int tmrQuestionMs = 600;
-constexpr int tmrSeikaiMs = 1500;
 
 QString indexedName(const char* name, int index)
 {
@@ -103,18 +100,19 @@ void Form1::createControls()
         Text1[i] = createDigitBox(i);
     }
     cmdEnd = new ColorButton(QStringLiteral("おわる"), cmdEndFace, this);
-    Text1[7] = createDigitBox(7);
-    Text1[8] = createDigitBox(8);
+    for (int i = 7; i < DigitBoxCount; ++i) {
+        Text1[i] = createDigitBox(i);
+    }
 
-    for (int level = 8; level >= 1; --level) {
+    for (int level = MaxLevel; level >= MinLevel; --level) {
         ImgLevel[level - 1] = new ImageHolder(this);
         ImgLevel[level - 1]->setObjectName(indexedName("ImgLevel", level));
     }
     ruru = new ImageHolder(this);
 
-    tmrCount = new EventTimer(tmrCountMs, this);
-    tmrQuestion = new EventTimer(tmrQuestionMs, this);
-    tmrSeikai = new EventTimer(tmrSeikaiMs, this);
+    tmrCount = new EventTimer(CountTickMs, this);
+    tmrQuestion = new EventTimer(LongDisplayMs, this);
+    tmrSeikai = new EventTimer(ResultPauseMs, this);
     bell_ = new DesktopBell(this);
     flash_ = new FlashWatch(Text1[0]);
 
@@ -161,7 +159,7 @@ void Form1::placeControls()
     cmdStart->setGeometry(cmdStartPlace.toPixels());
     cmdEnd->setGeometry(cmdEndPlace.toPixels());
     ruru->setGeometry(ruruPlace.toPixels());
-    for (int level = 1; level <= 8; ++level) {
+    for (int level = MinLevel; level <= MaxLevel; ++level) {
         imgLevel(level)->setGeometry(ImgLevelPlace[level - 1].toPixels());
     }
 }
@@ -187,9 +185,22 @@ void Form1::takePictures(const FormPictures& pictures)
     }
     ruru->setPicture(pictures.rules);
     ruru->setAccessibleDescription(pictures.rulesText);
-    for (int level = 1; level <= 8; ++level) {
+    for (int level = MinLevel; level <= MaxLevel; ++level) {
         imgLevel(level)->setPicture(pictures.levels[level - 1]);
         imgLevel(level)->setAccessibleDescription(pictures.levelTexts[level - 1]);
+    }
+}
+
+void Form1::takeLaterPictures(const LaterPictures& pictures)
+{
+    if (!pictures.icon.isNull()) {
+        setWindowIcon(QIcon(pictures.icon));
+    }
+    for (int level = MinLevel; level <= MaxLevel; ++level) {
+        imgLevel(level)->setPicture(pictures.levels[static_cast<std::size_t>(level - 1)]);
+    }
+    if (shownHolder_ != nullptr && shownHolder_ != ruru) {
+        showHeldPicture(shownHolder_);
     }
 }
 
@@ -306,14 +317,19 @@ void Form1::setDigitBox(int index, const std::string& text)
 
 void Form1::showRulesPicture()
 {
-    Picture1->setPicture(ruru->picture());
-    Picture1->setAccessibleDescription(ruru->accessibleDescription());
+    showHeldPicture(ruru);
 }
 
 void Form1::showLevelPicture(int level)
 {
-    Picture1->setPicture(imgLevel(level)->picture());
-    Picture1->setAccessibleDescription(imgLevel(level)->accessibleDescription());
+    showHeldPicture(imgLevel(level));
+}
+
+void Form1::showHeldPicture(ImageHolder* holder)
+{
+    shownHolder_ = holder;
+    Picture1->setPicture(holder->picture());
+    Picture1->setAccessibleDescription(holder->accessibleDescription());
 }
 
 void Form1::setTimerEnabled(Timer which, bool enabled)

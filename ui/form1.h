@@ -34,6 +34,10 @@ class Form1 : public QWidget, private GameView
 public:
     explicit Form1(const FormPictures& pictures = {}, QWidget* parent = nullptr);
 
+    // Pictures that were not needed for the first frame; a level card already on show in
+    // the picture box shows at once.
+    void takeLaterPictures(const LaterPictures& pictures);
+
     // How long each question's digits were on screen, as painted.
     FlashWatch* flashWatch() const { return flash_; }
 
@@ -52,6 +56,7 @@ private:
     void nameControls();
     void connectEvents();
     void takePictures(const FormPictures& pictures);
+    void showHeldPicture(ImageHolder* holder);
     QLineEdit* createDigitBox(int index);
     void previewCharacters(const QString& text);
     EventTimer* timer(Timer which) const;
@@ -73,9 +78,11 @@ private:
     ColorButton* cmdStart = nullptr;
     ColorButton* cmdEnd = nullptr;
     PictureBox* Picture1 = nullptr;
+    // The holder whose picture Picture1 shows.
+    ImageHolder* shownHolder_ = nullptr;
     ImageHolder* ruru = nullptr;
     // ImgLevel(1) to ImgLevel(8).
-    std::array<ImageHolder*, 8> ImgLevel{};
+    std::array<ImageHolder*, MaxLevel> ImgLevel{};
     EventTimer* tmrCount = nullptr;
     EventTimer* tmrQuestion = nullptr;
     EventTimer* tmrSeikai = nullptr;

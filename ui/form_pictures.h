@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game_state.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -15,10 +17,17 @@ struct FormPictures
     QPixmap icon;
     QPixmap rules;
     // The pictures of levels 1 to 8, in that order.
-    std::array<QPixmap, 8> levels;
+    std::array<QPixmap, MaxLevel> levels;
     // What the rules card and the level cards say, for those who cannot see them.
     QString rulesText;
-    std::array<QString, 8> levelTexts;
+    std::array<QString, MaxLevel> levelTexts;
+};
+
+// The pictures that the window can take after it is first shown.
+struct LaterPictures
+{
+    QPixmap icon;
+    std::array<QPixmap, MaxLevel> levels;
 };
 
 } // namespace pabrel::ui
