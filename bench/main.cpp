@@ -1,10 +1,15 @@
 // Measures what the player feels of the game's timing and what it costs the machine:
-// how long the digits really stay on screen, how soon the window first appears, and how
-// much memory the game holds, over a short run and over a long one.
+// how long the digits really stay on screen, on an idle machine and on a busy one, how
+// soon the window first appears beside an empty window, and how much memory the game
+// holds, over a short run and over a long one.
 
 #include "built_in_pictures.h"
+#include "busy_machine.h"
+#include "deferred_pictures.h"
+#include "first_paint.h"
 #include "form1.h"
 #include "process_memory.h"
+#include "realtime_boost.h"
 #include "round_player.h"
 #include "statistics.h"
 #include "timer_periods.h"
@@ -12,25 +17,24 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QProcess>
-#include <QTimer>
 
 #include <cstdio>
-#include <ctime>
+#include <functional>
 
 using pabrel::bench::RoundPlayer;
 using pabrel::bench::Summary;
+using pabrel::realtime::RealtimeBoost;
+using pabrel::ui::EventTimer;
 using pabrel::ui::Form1;
 
 namespace {
 constexpr int FastPaceMs = 20;
-constexpr int StartupRuns = 10;
 
-qint64 monotonicNs()
+struct Options
 {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return qint64{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
-}
+    int flashes = 100;
+    int startupRuns = 30;
+};
 
 void ensurePlatform()
 {
@@ -43,101 +47,149 @@ void ensurePlatform()
 std::vector<double> errorsAt(const std::vector<RoundPlayer::Flash>& flashes, int level)
 {
     std::vector<double> errors;
+    const int displayMs = pabrel::displayMs(static_cast<pabrel::Int16>(level));
     for (const auto& flash : flashes) {
         if (flash.level == level) {
-            errors.push_back(flash.shownMs - pabrel::displayMs(static_cast<pabrel::Int16>(level)));
+            errors.push_back(flash.shownMs - displayMs);
         }
     }
     return errors;
 }
 
-void printRow(const char* timers, int level, const Summary& s)
-{
-    std::printf("| %-10s | %d | %3d ms | %5d | %+6.2f | %6.2f | %6.2f | %6.2f |\n", timers, level,
-                pabrel::displayMs(static_cast<pabrel::Int16>(level)), s.count, s.signedMedian,
-                s.median, s.p95, s.max);
-}
-
-void measureFlashes(int flashes)
+void printFlashHeader(int flashes)
 {
     std::printf("Flash: time from the digits being painted to the mask being painted, error "
                 "against the display time in ms (bias: median of the signed errors; median, p95 "
-                "and max of their sizes; %d flashes a row; countdown "
-                "and pause shortened to %d ms).\n\n",
+                "and max of their sizes; %d flashes a row; countdown and pause shortened to "
+                "%d ms).\n\n",
                 flashes, FastPaceMs);
-    std::printf("| timers     | level | display | flashes | bias | median | p95 | max |\n");
-    std::printf("|---|---|---|---|---|---|---|---|\n");
-    using Clock = pabrel::ui::EventTimer::Clock;
-    const struct
-    {
-        const char* name;
-        Clock clock;
-    } kinds[] = {{"kernel", Clock::Kernel},
-                 {"Qt precise", Clock::QtPrecise},
-                 {"Qt coarse", Clock::QtCoarse}};
-    for (const auto& kind : kinds) {
-        Form1 form(pabrel::ui::builtInPictures());
-        form.show();
-        RoundPlayer player(form, 1);
-        player.shortenCountdownAndPause(FastPaceMs);
-        player.setClock(kind.clock);
-        player.play(RoundPlayer::Plan::StayAtLevelOne, flashes);
-        printRow(kind.name, 1, pabrel::bench::summariseMagnitudes(errorsAt(player.flashes(), 1)));
-        player.play(RoundPlayer::Plan::HoverAtLevelThree, flashes);
-        printRow(kind.name, 3, pabrel::bench::summariseMagnitudes(errorsAt(player.flashes(), 3)));
-    }
+    std::printf("| timers | real-time boost | level | display | flashes | bias | median | p95 | "
+                "max |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|\n");
 }
 
-void measureStartup(const QString& program)
+void printRow(const char* timers, const QString& boost, int level, const Summary& s)
 {
-    std::vector<double> firstPaintMs;
-    double peakMiB = 0;
-    for (int run = 0; run < StartupRuns; ++run) {
-        QProcess child;
-        const qint64 launchedNs = monotonicNs();
-        child.start(program, {QStringLiteral("--first-paint-since"), QString::number(launchedNs)});
-        child.waitForFinished();
-        const QStringList figures = QString::fromLatin1(child.readAllStandardOutput()).split(' ');
-        if (figures.size() != 2) {
-            std::printf("start-up run %d failed: %s\n", run,
-                        child.readAllStandardError().constData());
-            return;
-        }
-        firstPaintMs.push_back(figures[0].toDouble());
-        peakMiB = std::max(peakMiB, figures[1].toDouble());
-    }
-    const Summary s = pabrel::bench::summariseMagnitudes(firstPaintMs);
-    std::printf("\nStart-up, from launching the process to the window's first painted frame "
-                "(%d runs): median %.1f ms, max %.1f ms. Peak RSS at that moment: %.1f MiB.\n",
-                s.count, s.median, s.max, peakMiB);
+    std::printf("| %s | %s | %d | %3d ms | %5d | %+6.2f | %6.2f | %6.2f | %6.2f |\n", timers,
+                qPrintable(boost), level, pabrel::displayMs(static_cast<pabrel::Int16>(level)),
+                s.count, s.signedMedian, s.median, s.p95, s.max);
+    std::fflush(stdout);
 }
 
-// Run in a child process: opens the window as the game does and reports, once its first
-// frame is painted, the time since `launchedNs` and the peak resident memory.
-int reportFirstPaint(QApplication& application, qint64 launchedNs)
+// Plays `flashes` flashes at level 1 and at level 3 in a fresh window and prints a row for
+// each.
+void playRows(const char* timers, EventTimer::Clock clock, bool boost, int flashes)
 {
     Form1 form(pabrel::ui::builtInPictures());
-    struct FirstPaint : QObject
-    {
-        qint64 launchedNs;
-        explicit FirstPaint(qint64 since) : launchedNs(since) {}
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint) {
-                QTimer::singleShot(0, [this] {
-                    std::printf("%.2f %.2f", static_cast<double>(monotonicNs() - launchedNs) / 1e6,
-                                pabrel::bench::peakResidentMiB());
-                    std::fflush(stdout);
-                    QCoreApplication::exit(0);
-                });
-                removeEventFilter(this);
-            }
-            return false;
-        }
-    } watcher(launchedNs);
-    form.installEventFilter(&watcher);
+    form.realtimeBoost()->setEnabled(boost);
     form.show();
-    return application.exec();
+    RoundPlayer player(form, 1);
+    player.shortenCountdownAndPause(FastPaceMs);
+    player.setClock(clock);
+    const auto boostName = [&] {
+        return boost ? RealtimeBoost::pathName(form.realtimeBoost()->path())
+                     : QStringLiteral("off");
+    };
+    player.play(RoundPlayer::Plan::StayAtLevelOne, flashes);
+    printRow(timers, boostName(), 1,
+             pabrel::bench::summariseMagnitudes(errorsAt(player.flashes(), 1)));
+    player.play(RoundPlayer::Plan::HoverAtLevelThree, flashes);
+    printRow(timers, boostName(), 3,
+             pabrel::bench::summariseMagnitudes(errorsAt(player.flashes(), 3)));
+}
+
+void measureFlashes(const Options& options)
+{
+    printFlashHeader(options.flashes);
+    playRows("kernel", EventTimer::Clock::Kernel, true, options.flashes);
+    playRows("Qt precise", EventTimer::Clock::QtPrecise, true, options.flashes);
+    playRows("Qt coarse", EventTimer::Clock::QtCoarse, true, options.flashes);
+}
+
+void measureFlashesOnBusyMachine(const Options& options)
+{
+    const pabrel::bench::BusyMachine load;
+    std::printf("\nBusy machine: %d threads spinning at normal priority, one per core.\n\n",
+                load.threads());
+    printFlashHeader(options.flashes);
+    playRows("kernel", EventTimer::Clock::Kernel, false, options.flashes);
+    playRows("kernel", EventTimer::Clock::Kernel, true, options.flashes);
+}
+
+struct StartupFigures
+{
+    double wallMs;
+    double cpuMs;
+    double peakMiB;
+};
+
+std::optional<StartupFigures> launchToFirstPaint(const QString& program, QStringList arguments)
+{
+    QProcess child;
+    // Both programs take the moment of launch last.
+    arguments.append(QString::number(pabrel::bench::monotonicNs()));
+    child.start(program, arguments);
+    child.waitForFinished();
+    const QStringList figures = QString::fromLatin1(child.readAllStandardOutput()).split(' ');
+    if (figures.size() != 3) {
+        std::printf("start-up of %s failed: %s\n", qPrintable(program),
+                    child.readAllStandardError().constData());
+        return std::nullopt;
+    }
+    return StartupFigures{figures[0].toDouble(), figures[1].toDouble(), figures[2].toDouble()};
+}
+
+// The game and an empty window of its size are launched in turn, so that whatever else
+// the machine does falls on both alike.
+void measureStartup(const Options& options)
+{
+    QSize size;
+    {
+        const Form1 form;
+        size = form.size();
+    }
+    const QString game = QCoreApplication::applicationFilePath();
+    const QString bare = QStringLiteral(PABREL_BARE_WINDOW);
+    std::vector<double> wall[2];
+    std::vector<double> cpu[2];
+    std::vector<double> peak[2];
+    for (int run = 0; run < options.startupRuns; ++run) {
+        const auto ours = launchToFirstPaint(game, {QStringLiteral("--first-paint-since")});
+        const auto baseline = launchToFirstPaint(
+            bare, {QString::number(size.width()), QString::number(size.height())});
+        if (!ours || !baseline) {
+            return;
+        }
+        for (const auto& [i, figures] : {std::pair{0, *ours}, std::pair{1, *baseline}}) {
+            wall[i].push_back(figures.wallMs);
+            cpu[i].push_back(figures.cpuMs);
+            peak[i].push_back(figures.peakMiB);
+        }
+    }
+    std::printf("\nStart-up, from launching the process to its window's first painted frame, "
+                "%d runs of each, interleaved (medians; max in brackets):\n\n",
+                options.startupRuns);
+    std::printf("| | wall time ms | CPU time ms | peak RSS MiB |\n|---|---|---|---|\n");
+    const char* names[] = {"Pabrel", "empty Qt window"};
+    Summary s[2][3];
+    for (int i = 0; i < 2; ++i) {
+        s[i][0] = pabrel::bench::summariseMagnitudes(wall[i]);
+        s[i][1] = pabrel::bench::summariseMagnitudes(cpu[i]);
+        s[i][2] = pabrel::bench::summariseMagnitudes(peak[i]);
+        std::printf("| %s | %.1f (%.1f) | %.1f (%.1f) | %.2f (%.2f) |\n", names[i], s[i][0].median,
+                    s[i][0].max, s[i][1].median, s[i][1].max, s[i][2].median, s[i][2].max);
+    }
+    std::printf("\nCPU time %.2f times the empty window's; peak RSS %+.2f MiB.\n",
+                s[0][1].median / s[1][1].median, s[0][2].median - s[1][2].median);
+}
+
+// Run in a child process: opens the window as the program does and reports its first
+// frame.
+int reportFirstPaint(qint64 launchedNs)
+{
+    Form1 form(pabrel::ui::firstFramePictures());
+    new pabrel::ui::DeferredPictures(form, pabrel::ui::laterPictures);
+    return pabrel::bench::reportFirstPaint(form, launchedNs);
 }
 
 void soak(int rounds)
@@ -164,6 +216,19 @@ void soak(int rounds)
                 rounds, before, afterWarmUp, after, after - afterWarmUp,
                 pabrel::bench::peakResidentMiB());
 }
+
+struct Section
+{
+    const char* name;
+    std::function<void(const Options&)> run;
+};
+
+// Run in this order by default; --only picks some.
+const Section Sections[] = {
+    {"flash", measureFlashes},
+    {"busy", measureFlashesOnBusyMachine},
+    {"startup", measureStartup},
+};
 } // namespace
 
 int main(int argc, char** argv)
@@ -176,22 +241,30 @@ int main(int argc, char** argv)
         "(offscreen unless a display is given).");
     parser.addHelpOption();
     const QCommandLineOption flashes("flashes", "Flashes measured per row.", "n", "100");
+    const QCommandLineOption runs("runs", "Start-up runs of each program.", "n", "30");
+    const QCommandLineOption only("only", "Run only these sections: flash, busy, startup.",
+                                  "names");
     const QCommandLineOption soakRounds("soak", "Play <rounds> random rounds and report RSS.",
                                         "rounds");
     const QCommandLineOption firstPaint("first-paint-since", "Internal: start-up probe.", "ns");
-    parser.addOptions({flashes, soakRounds, firstPaint});
+    parser.addOptions({flashes, runs, only, soakRounds, firstPaint});
     parser.process(application);
 
     if (parser.isSet(firstPaint)) {
-        return reportFirstPaint(application, parser.value(firstPaint).toLongLong());
+        return reportFirstPaint(parser.value(firstPaint).toLongLong());
     }
     std::printf("Platform: %s\n\n", qPrintable(QGuiApplication::platformName()));
     if (parser.isSet(soakRounds)) {
         soak(parser.value(soakRounds).toInt());
         return 0;
     }
-    measureFlashes(parser.value(flashes).toInt());
-    measureStartup(QCoreApplication::applicationFilePath());
-    std::printf("Peak RSS of the flash runs: %.1f MiB.\n", pabrel::bench::peakResidentMiB());
+    const Options options{parser.value(flashes).toInt(), parser.value(runs).toInt()};
+    const QStringList wanted = parser.value(only).split(',', Qt::SkipEmptyParts);
+    for (const Section& section : Sections) {
+        if (wanted.isEmpty() || wanted.contains(QLatin1String(section.name))) {
+            section.run(options);
+        }
+    }
+    std::printf("\nPeak RSS of this process: %.1f MiB.\n", pabrel::bench::peakResidentMiB());
     return 0;
 }

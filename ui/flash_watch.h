@@ -22,6 +22,8 @@ public:
     void questionShown();
     // The mask has just replaced the digits, at the end of the display time.
     void questionMasked();
+    // Between the mask replacing the digits and its first paint.
+    bool awaitingMask() const { return state_ == State::AwaitingMask; }
 
 signals:
     void digitsPainted();

@@ -9,6 +9,7 @@
 #include "image_holder.h"
 #include "key_code.h"
 #include "picture_box.h"
+#include "realtime_boost.h"
 #include "timer_periods.h"
 #include "twip_rect.h"
 
@@ -115,6 +116,7 @@ void Form1::createControls()
     tmrSeikai = new EventTimer(ResultPauseMs, this);
     bell_ = new DesktopBell(this);
     flash_ = new FlashWatch(Text1[0]);
+    boost_ = new realtime::RealtimeBoost(this);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
     cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
@@ -214,12 +216,14 @@ void Form1::connectEvents()
             [this] { gate_.deliverTick(tmrCount, [this] { game_.tmrCount_Timer(); }); });
     connect(tmrQuestion, &EventTimer::timeout, this, [this] {
         gate_.deliverTick(tmrQuestion, [this] {
-            game_.tmrQuestion_Timer();
+            // Told first, so that the game's stopping the timer knows the mask is coming.
             flash_->questionMasked();
+            game_.tmrQuestion_Timer();
         });
     });
     connect(tmrSeikai, &EventTimer::timeout, this,
             [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
+    connect(flash_, &FlashWatch::maskPainted, boost_, &realtime::RealtimeBoost::end);
 
     // Keys go to the focused control, and only the controls that take the focus can have
     // it; watching them sees every character typed in the window exactly once.
@@ -242,6 +246,7 @@ void Form1::closeEvent(QCloseEvent* event)
     for (EventTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
         each->setEnabled(false);
     }
+    boost_->end();
     gate_.shut();
     event->accept();
     emit unloaded();
@@ -334,10 +339,23 @@ void Form1::showHeldPicture(ImageHolder* holder)
 
 void Form1::setTimerEnabled(Timer which, bool enabled)
 {
+    if (which == Timer::tmrQuestion) {
+        setQuestionShowing(enabled);
+    }
     timer(which)->setEnabled(enabled);
-    // The game starts the display timer right after putting the question in the boxes.
-    if (which == Timer::tmrQuestion && enabled) {
+}
+
+// The game starts the display timer right after putting the question in the boxes, and
+// stops it when the mask replaces them or the round is given up. The thread runs at
+// real-time priority from before the timer starts, so that the digits' paint comes right
+// after, until the mask's paint; at the latest a second after the mask was due.
+void Form1::setQuestionShowing(bool showing)
+{
+    if (showing) {
+        boost_->begin(std::chrono::milliseconds(tmrQuestion->interval() + 1000));
         flash_->questionShown();
+    } else if (!flash_->awaitingMask()) {
+        boost_->end();
     }
 }
 

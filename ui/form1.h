@@ -13,6 +13,10 @@
 class QLabel;
 class QLineEdit;
 
+namespace pabrel::realtime {
+class RealtimeBoost;
+} // namespace pabrel::realtime
+
 namespace pabrel::ui {
 
 class ColorButton;
@@ -40,6 +44,8 @@ public:
 
     // How long each question's digits were on screen, as painted.
     FlashWatch* flashWatch() const { return flash_; }
+    // Raises the window's thread to real-time priority while the digits show.
+    realtime::RealtimeBoost* realtimeBoost() const { return boost_; }
 
 signals:
     // The window has been unloaded, by the game or by its frame; the program ends.
@@ -57,6 +63,7 @@ private:
     void connectEvents();
     void takePictures(const FormPictures& pictures);
     void showHeldPicture(ImageHolder* holder);
+    void setQuestionShowing(bool showing);
     QLineEdit* createDigitBox(int index);
     void previewCharacters(const QString& text);
     EventTimer* timer(Timer which) const;
@@ -90,6 +97,7 @@ private:
     QPixmap background_;
     DesktopBell* bell_ = nullptr;
     FlashWatch* flash_ = nullptr;
+    realtime::RealtimeBoost* boost_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;
     ClockRandomSource random_;
