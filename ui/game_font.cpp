@@ -1,10 +1,14 @@
 #include "game_font.h"
 
+#include <QFontInfo>
 #include <QStringList>
 
 namespace pabrel::ui {
 
-QFont gameFont(int pointSize)
+namespace {
+// Which of the faces this machine has is looked up once, and every size then asks for
+// that face by name, rather than walking the list of missing ones for each.
+QFont resolvedFace()
 {
     QFont font;
     font.setFamilies({
@@ -17,9 +21,18 @@ QFont gameFont(int pointSize)
         QStringLiteral("TakaoPGothic"),
     });
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(pointSize);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
+    font.setFamilies({QFontInfo(font).family()});
+    return font;
+}
+} // namespace
+
+QFont gameFont(int pointSize)
+{
+    static const QFont face = resolvedFace();
+    QFont font = face;
+    font.setPointSize(pointSize);
     return font;
 }
 
