@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's thread runs at real-time priority from the digits' paint to the mask's
+// paint, and at normal priority before and after, and once a round is given up. Raising
+// needs root or CAP_SYS_NICE (as in CI).
+
+#include "event_timer.h"
+#include "flash_watch.h"
+#include "form1.h"
+#include "form_probe.h"
+#include "realtime_boost.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <unistd.h>
+
+using pabrel::realtime::RealtimeBoost;
+using pabrel::testing::FormProbe;
+using pabrel::ui::EventTimer;
+using pabrel::ui::FlashWatch;
+using pabrel::ui::Form1;
+
+namespace {
+constexpr int QuickTickMs = 30;
+
+// A quick countdown that gives the countdown timer back its full period at GO, since the
+// game relies on the flash ending before its next tick.
+void quickenCountdown(FormProbe& probe)
+{
+    EventTimer* count = probe.timer(QStringLiteral("tmrCount"));
+    count->setIntervalForNextStart(QuickTickMs);
+    probe.timer(QStringLiteral("tmrSeikai"))->setIntervalForNextStart(QuickTickMs);
+    QObject::connect(count, &EventTimer::timeout, count, [count, label = probe.label()] {
+        if (label->text() == QLatin1String("GO")) {
+            count->setEnabled(false);
+            count->setIntervalForNextStart(1000);
+            count->setEnabled(true);
+        }
+    });
+}
+} // namespace
+
+class RealtimeRoundTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void realTimeFromDigitsToMask_data();
+    void realTimeFromDigitsToMask();
+};
+
+void RealtimeRoundTest::realTimeFromDigitsToMask_data()
+{
+    QTest::addColumn<bool>("givenUp");
+    QTest::newRow("masked") << false;
+    QTest::newRow("given up while the digits show") << true;
+}
+
+void RealtimeRoundTest::realTimeFromDigitsToMask()
+{
+    QFETCH(bool, givenUp);
+    if (geteuid() != 0) {
+        QSKIP("raising a thread needs root or CAP_SYS_NICE");
+    }
+    Form1 form;
+    FormProbe probe(form);
+    QVERIFY(probe.showActive());
+    quickenCountdown(probe);
+    bool realtimeWithDigits = false;
+    bool realtimeAfter = true;
+    bool over = false;
+    connect(form.flashWatch(), &FlashWatch::digitsPainted, this, [&] {
+        realtimeWithDigits = RealtimeBoost::isCallingThreadRealtime();
+        if (givenUp) {
+            probe.startButton()->click();
+            realtimeAfter = RealtimeBoost::isCallingThreadRealtime();
+            over = true;
+        }
+    });
+    connect(form.flashWatch(), &FlashWatch::maskPainted, this, [&] {
+        QMetaObject::invokeMethod(
+            this,
+            [&] {
+                realtimeAfter = RealtimeBoost::isCallingThreadRealtime();
+                over = true;
+            },
+            Qt::QueuedConnection);
+    });
+
+    QVERIFY(!RealtimeBoost::isCallingThreadRealtime());
+    probe.startButton()->click();
+    QVERIFY(!RealtimeBoost::isCallingThreadRealtime());
+    QTRY_VERIFY(over);
+    QVERIFY(realtimeWithDigits);
+    QVERIFY(!realtimeAfter);
+    QCOMPARE(form.realtimeBoost()->path(), RealtimeBoost::Path::Direct);
+}
+
+QTEST_MAIN(RealtimeRoundTest)
+#include "realtime_round_test.moc"
