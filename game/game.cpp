@@ -6,7 +6,6 @@
 namespace pabrel {
 
 namespace {
-constexpr int CountdownSeconds = 3;
 constexpr Int16 DigitZeroCode = 48;
 
 const std::string LevelPrefix = "ﾚﾍﾞﾙ ";

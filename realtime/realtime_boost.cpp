@@ -6,6 +6,8 @@
 #if defined(Q_OS_LINUX)
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusVariant>
 
 #include <algorithm>
@@ -97,26 +99,17 @@ QDBusConnection busAt(const QString& address)
     return QDBusConnection::connectToBus(address, QStringLiteral("pabrel-realtime"));
 }
 
-QDBusMessage callRealtimeKit(QDBusConnection& bus, const QString& interface, const QString& method,
+QDBusMessage realtimeKitCall(const QString& interface, const QString& method,
                              const QVariantList& arguments)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(Service, ObjectPath, interface, method);
     call.setArguments(arguments);
-    return bus.call(call, QDBus::Block, static_cast<int>(RealtimeBoost::BusTimeout.count()));
+    return call;
 }
 
-std::optional<qlonglong> realtimeKitProperty(QDBusConnection& bus, const QString& name)
+qlonglong numberIn(const QVariantMap& properties, const QString& name)
 {
-    const QDBusMessage reply =
-        callRealtimeKit(bus, QStringLiteral("org.freedesktop.DBus.Properties"),
-                        QStringLiteral("Get"), {Service, name});
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        return std::nullopt;
-    }
-    bool ok = false;
-    const qlonglong value =
-        reply.arguments().constFirst().value<QDBusVariant>().variant().toLongLong(&ok);
-    return ok ? std::optional(value) : std::nullopt;
+    return properties.value(name).toLongLong();
 }
 } // namespace
 #endif
@@ -141,14 +134,16 @@ void RealtimeBoost::begin(std::chrono::milliseconds atMost)
     if (!enabled_) {
         return;
     }
-    if (raised_ || raise()) {
-        raised_ = true;
-        limit_.start(atMost);
+    wanted_ = true;
+    limit_.start(atMost);
+    if (!raised_ && !asking_) {
+        raise();
     }
 }
 
 void RealtimeBoost::end()
 {
+    wanted_ = false;
     limit_.stop();
     if (!raised_ && !unanswered_) {
         return;
@@ -194,29 +189,38 @@ bool RealtimeBoost::isCallingThreadRealtime()
 #endif
 }
 
-// A way that worked is asked first next time; after both failed, neither is asked again
-// for a while, so that a missing or slow bus costs at most one short wait now and then.
-bool RealtimeBoost::raise()
+// A way that worked is taken first next time. A way that failed is not tried again for a
+// while, so that a missing or refusing RealtimeKit costs nothing round after round.
+void RealtimeBoost::raise()
 {
-    if (path_ == Path::None && std::chrono::steady_clock::now() - failedAt_ < RetryAfter) {
-        return false;
-    }
+    const auto now = std::chrono::steady_clock::now();
     if (path_ == Path::Direct && raiseDirectly()) {
-        return true;
+        raised_ = true;
+        return;
     }
-    if (askRealtimeKit()) {
-        path_ = Path::RealtimeKit;
-        return true;
+    if (now - kitFailedAt_ >= RetryAfter && askRealtimeKit()) {
+        return;
     }
-    if (raiseDirectly()) {
-        path_ = Path::Direct;
-        return true;
-    }
-    path_ = Path::None;
-    failedAt_ = std::chrono::steady_clock::now();
-    return false;
+    fallBackToDirect();
 }
 
+void RealtimeBoost::fallBackToDirect()
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (now - directFailedAt_ >= RetryAfter) {
+        if (raiseDirectly()) {
+            path_ = Path::Direct;
+            raised_ = true;
+            return;
+        }
+        directFailedAt_ = now;
+    }
+    path_ = Path::None;
+}
+
+// RealtimeKit answers through the bus and its own daemon, both at normal priority, which a
+// busy machine can hold up for a good while: the request is sent without waiting, and the
+// thread is raised whenever the answer comes.
 bool RealtimeBoost::askRealtimeKit()
 {
 #if defined(Q_OS_LINUX)
@@ -225,34 +229,82 @@ bool RealtimeBoost::askRealtimeKit()
     }
     QDBusConnection bus = busAt(ways_.busAddress);
     if (!bus.isConnected()) {
+        kitFailedAt_ = std::chrono::steady_clock::now();
         return false;
     }
-    if (kitLongestRunUs_ <= 0) {
-        const auto longestUs = realtimeKitProperty(bus, QStringLiteral("RTTimeUSecMax"));
-        const auto maxPriority = realtimeKitProperty(bus, QStringLiteral("MaxRealtimePriority"));
-        if (!longestUs || *longestUs <= 0 || !maxPriority || *maxPriority < RealtimePriority) {
-            return false;
-        }
-        kitLongestRunUs_ = *longestUs;
+    asking_ = true;
+    if (kitLongestRunUs_ > 0) {
+        requestRealtime();
+        return true;
     }
-    limitRealtimeRun(static_cast<rlim_t>(kitLongestRunUs_));
-    const pid_t thread = callingThread();
-    raisedThread.store(thread);
-    const QDBusMessage reply =
-        callRealtimeKit(bus, Service, QStringLiteral("MakeThreadRealtime"),
-                        {QVariant::fromValue(static_cast<quint64>(thread)),
-                         QVariant::fromValue(static_cast<quint32>(RealtimePriority))});
-    // A request that timed out may still raise the thread later: end() lowers it anyway.
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        raisedThread.store(0);
-        lowerToNormal(thread);
-        unanswered_ = true;
-        return false;
-    }
+    const QDBusMessage getAll = realtimeKitCall(QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                QStringLiteral("GetAll"), {Service});
+    auto* watcher = new QDBusPendingCallWatcher(
+        bus.asyncCall(getAll, static_cast<int>(BusTimeout.count())), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* call) {
+                call->deleteLater();
+                const QDBusPendingReply<QVariantMap> reply = *call;
+                const QVariantMap properties = reply.isValid() ? reply.value() : QVariantMap();
+                const qlonglong longestUs = numberIn(properties, QStringLiteral("RTTimeUSecMax"));
+                if (longestUs <= 0 || numberIn(properties, QStringLiteral("MaxRealtimePriority")) <
+                                          RealtimePriority) {
+                    realtimeKitFailed();
+                    return;
+                }
+                kitLongestRunUs_ = longestUs;
+                requestRealtime();
+            });
     return true;
 #else
     return false;
 #endif
+}
+
+void RealtimeBoost::requestRealtime()
+{
+#if defined(Q_OS_LINUX)
+    limitRealtimeRun(static_cast<rlim_t>(kitLongestRunUs_));
+    const pid_t thread = callingThread();
+    raisedThread.store(thread);
+    const QDBusMessage request =
+        realtimeKitCall(Service, QStringLiteral("MakeThreadRealtime"),
+                        {QVariant::fromValue(static_cast<quint64>(thread)),
+                         QVariant::fromValue(static_cast<quint32>(RealtimePriority))});
+    QDBusConnection bus = busAt(ways_.busAddress);
+    auto* watcher = new QDBusPendingCallWatcher(
+        bus.asyncCall(request, static_cast<int>(BusTimeout.count())), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, thread](QDBusPendingCallWatcher* call) {
+                call->deleteLater();
+                asking_ = false;
+                if (call->isError()) {
+                    // A request that timed out may still be carried out later: the next
+                    // end() lowers the thread once more.
+                    unanswered_ = call->error().type() == QDBusError::NoReply;
+                    raisedThread.store(0);
+                    lowerToNormal(thread);
+                    realtimeKitFailed();
+                    return;
+                }
+                path_ = Path::RealtimeKit;
+                if (wanted_) {
+                    raised_ = true;
+                } else {
+                    raisedThread.store(0);
+                    lowerToNormal(thread);
+                }
+            });
+#endif
+}
+
+void RealtimeBoost::realtimeKitFailed()
+{
+    asking_ = false;
+    kitFailedAt_ = std::chrono::steady_clock::now();
+    if (wanted_) {
+        fallBackToDirect();
+    }
 }
 
 bool RealtimeBoost::raiseDirectly()

@@ -14,9 +14,10 @@ namespace pabrel::realtime {
 // Raises the calling thread to a real-time scheduling class for a short, timing-critical
 // stretch, so that a busy machine cannot keep it waiting for a CPU, and drops it back to
 // normal afterwards. It asks RealtimeKit over the system bus, as desktop programs without
-// privileges must; failing that it sets the policy itself, which root, CAP_SYS_NICE or an
-// RLIMIT_RTPRIO allowance permits. Where neither works the thread runs on at normal
-// priority: no failure here is ever reported to the caller.
+// privileges must, without waiting for the answer; failing that it sets the policy
+// itself, which root, CAP_SYS_NICE or an RLIMIT_RTPRIO allowance permits. Where neither
+// works the thread runs on at normal priority: no failure here is ever reported to the
+// caller. Every call must come from the thread to be raised, which runs an event loop.
 //
 // The priority asked for is the lowest real-time one: above every normal thread, below the
 // sound server's and the compositor's, which must not wait for ours. The kernel's
@@ -34,7 +35,7 @@ public:
         Untried,
         RealtimeKit,
         Direct,
-        // Neither is available; asked again no sooner than RetryAfter later.
+        // Neither is available; each is tried again no sooner than RetryAfter later.
         None,
     };
 
@@ -46,41 +47,50 @@ public:
         QString busAddress;
     };
 
-    static constexpr std::chrono::milliseconds BusTimeout{100};
+    // How long an unanswered request to RealtimeKit stays open.
+    static constexpr std::chrono::milliseconds BusTimeout{2000};
     static constexpr std::chrono::minutes RetryAfter{1};
 
     explicit RealtimeBoost(QObject* parent = nullptr);
     RealtimeBoost(const Ways& ways, QObject* parent);
     ~RealtimeBoost() override;
 
-    // Raises the calling thread; it drops back by itself after `atMost` should end() not
-    // come first. Calling again while raised only moves that limit.
+    // Raises the calling thread, at once or when RealtimeKit answers; it drops back by
+    // itself after `atMost` should end() not come first. Calling again while raised only
+    // moves that limit.
     void begin(std::chrono::milliseconds atMost);
     void end();
 
     // Switched off, begin() does nothing.
     void setEnabled(bool enabled);
     bool isEnabled() const { return enabled_; }
-    // How the last begin() raised the thread, or that it could not.
+    // How the thread was last raised, or that it could not be.
     Path path() const { return path_; }
     static QString pathName(Path path);
     // Whether the calling thread is in a real-time scheduling class right now.
     static bool isCallingThreadRealtime();
 
 private:
-    bool raise();
+    void raise();
+    void fallBackToDirect();
     bool askRealtimeKit();
+    void requestRealtime();
+    void realtimeKitFailed();
     bool raiseDirectly();
 
     Ways ways_;
     bool enabled_ = true;
+    // Between begin() and end().
+    bool wanted_ = false;
     bool raised_ = false;
+    bool asking_ = false;
     // A RealtimeKit request went unanswered in time, and may yet be carried out.
     bool unanswered_ = false;
     // RealtimeKit's limit on a real-time thread's run, once asked.
     qlonglong kitLongestRunUs_ = 0;
     Path path_ = Path::Untried;
-    std::chrono::steady_clock::time_point failedAt_{};
+    std::chrono::steady_clock::time_point kitFailedAt_{};
+    std::chrono::steady_clock::time_point directFailedAt_{};
     QTimer limit_;
 };
 

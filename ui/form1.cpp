@@ -339,20 +339,29 @@ void Form1::showHeldPicture(ImageHolder* holder)
 
 void Form1::setTimerEnabled(Timer which, bool enabled)
 {
-    if (which == Timer::tmrQuestion) {
+    if (which == Timer::tmrCount && enabled) {
+        countdownStarting();
+    } else if (which == Timer::tmrQuestion) {
         setQuestionShowing(enabled);
     }
     timer(which)->setEnabled(enabled);
 }
 
+// The thread runs at real-time priority from the start of the countdown to the mask's
+// paint, at the latest a second after the mask was due. Raising it may take RealtimeKit a
+// while on a busy machine; the countdown gives it that while, and the thread sleeps
+// through it but for three ticks.
+void Form1::countdownStarting()
+{
+    const int stretchMs = CountdownSeconds * tmrCount->interval() + LongDisplayMs + 1000;
+    boost_->begin(std::chrono::milliseconds(stretchMs));
+}
+
 // The game starts the display timer right after putting the question in the boxes, and
-// stops it when the mask replaces them or the round is given up. The thread runs at
-// real-time priority from before the timer starts, so that the digits' paint comes right
-// after, until the mask's paint; at the latest a second after the mask was due.
+// stops it when the mask replaces them or the round is given up.
 void Form1::setQuestionShowing(bool showing)
 {
     if (showing) {
-        boost_->begin(std::chrono::milliseconds(tmrQuestion->interval() + 1000));
         flash_->questionShown();
     } else if (!flash_->awaitingMask()) {
         boost_->end();

@@ -63,6 +63,7 @@ private:
     void connectEvents();
     void takePictures(const FormPictures& pictures);
     void showHeldPicture(ImageHolder* holder);
+    void countdownStarting();
     void setQuestionShowing(bool showing);
     QLineEdit* createDigitBox(int index);
     void previewCharacters(const QString& text);
