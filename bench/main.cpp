@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QProcess>
 
 #include <cstdio>
@@ -83,7 +84,12 @@ int paceWithBoost()
 {
     static const int pace = [] {
         RealtimeBoost probe;
-        probe.begin(std::chrono::milliseconds(1));
+        probe.begin(std::chrono::seconds(3));
+        QElapsedTimer waited;
+        waited.start();
+        while (probe.path() == RealtimeBoost::Path::Untried && waited.elapsed() < 3000) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        }
         probe.end();
         return probe.path() == RealtimeBoost::Path::RealtimeKit ? RealtimeKitPaceMs : FastPaceMs;
     }();

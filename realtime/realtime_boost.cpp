@@ -107,9 +107,24 @@ QDBusMessage realtimeKitCall(const QString& interface, const QString& method,
     return call;
 }
 
-qlonglong numberIn(const QVariantMap& properties, const QString& name)
+// Reads one of RealtimeKit's numbers without waiting, and hands it to `then` when it comes;
+// 0 when it cannot be had.
+template <typename Then>
+void readNumber(QDBusConnection bus, QObject* context, const QString& name, Then then)
 {
-    return properties.value(name).toLongLong();
+    const QDBusMessage get = realtimeKitCall(QStringLiteral("org.freedesktop.DBus.Properties"),
+                                             QStringLiteral("Get"), {Service, name});
+    auto* watcher = new QDBusPendingCallWatcher(
+        bus.asyncCall(get, static_cast<int>(RealtimeBoost::BusTimeout.count())), context);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
+                     [then](QDBusPendingCallWatcher* call) {
+                         call->deleteLater();
+                         const QDBusPendingReply<QDBusVariant> reply = *call;
+                         bool ok = false;
+                         const qlonglong value =
+                             reply.isValid() ? reply.value().variant().toLongLong(&ok) : 0;
+                         then(ok ? value : 0);
+                     });
 }
 } // namespace
 #endif
@@ -237,24 +252,21 @@ bool RealtimeBoost::askRealtimeKit()
         requestRealtime();
         return true;
     }
-    const QDBusMessage getAll = realtimeKitCall(QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                QStringLiteral("GetAll"), {Service});
-    auto* watcher = new QDBusPendingCallWatcher(
-        bus.asyncCall(getAll, static_cast<int>(BusTimeout.count())), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* call) {
-                call->deleteLater();
-                const QDBusPendingReply<QVariantMap> reply = *call;
-                const QVariantMap properties = reply.isValid() ? reply.value() : QVariantMap();
-                const qlonglong longestUs = numberIn(properties, QStringLiteral("RTTimeUSecMax"));
-                if (longestUs <= 0 || numberIn(properties, QStringLiteral("MaxRealtimePriority")) <
-                                          RealtimePriority) {
-                    realtimeKitFailed();
-                    return;
-                }
-                kitLongestRunUs_ = longestUs;
-                requestRealtime();
-            });
+    readNumber(bus, this, QStringLiteral("RTTimeUSecMax"), [this, bus](qlonglong longestUs) {
+        if (longestUs <= 0) {
+            realtimeKitFailed();
+            return;
+        }
+        readNumber(bus, this, QStringLiteral("MaxRealtimePriority"),
+                   [this, longestUs](qlonglong maxPriority) {
+                       if (maxPriority < RealtimePriority) {
+                           realtimeKitFailed();
+                           return;
+                       }
+                       kitLongestRunUs_ = longestUs;
+                       requestRealtime();
+                   });
+    });
     return true;
 #else
     return false;
