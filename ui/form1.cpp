@@ -1,15 +1,16 @@
 #include "form1.h"
 
+#include "bell.h"
 #include "color_button.h"
-#include "desktop_bell.h"
 #include "device_pixels.h"
-#include "event_timer.h"
 #include "flash_watch.h"
 #include "game_font.h"
 #include "image_holder.h"
 #include "key_code.h"
 #include "picture_box.h"
+#include "timer_factory.h"
 #include "twip_rect.h"
+#include "window_timer.h"
 
 #include <QCloseEvent>
 #include <QInputMethodEvent>
@@ -79,11 +80,12 @@ bool movesFocus(const QKeyEvent& key)
 }
 } // namespace
 
-Form1::Form1(const FormPictures& pictures, QWidget* parent) : QWidget(parent)
+Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* parent)
+    : QWidget(parent), bell_(services.bell), game_(*this, services.random)
 {
     setWindowTitle(ProgramTitle);
     resize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
-    createControls();
+    createControls(services.timers);
     placeControls();
     nameControls();
     takePictures(pictures);
@@ -93,7 +95,7 @@ Form1::Form1(const FormPictures& pictures, QWidget* parent) : QWidget(parent)
 }
 
 // Controls are made in their tab order, which is also Qt's focus chain.
-void Form1::createControls()
+void Form1::createControls(TimerFactory& timers)
 {
     Text1[0] = createDigitBox(0);
     cmdStart = new ColorButton(QStringLiteral("スタート"), cmdStartFace, this);
@@ -112,10 +114,9 @@ void Form1::createControls()
     }
     ruru = new ImageHolder(this);
 
-    tmrCount = new EventTimer(tmrCountMs, this);
-    tmrQuestion = new EventTimer(tmrQuestionMs, this);
-    tmrSeikai = new EventTimer(tmrSeikaiMs, this);
-    bell_ = new DesktopBell(this);
+    tmrCount = timers.createTimer(Timer::tmrCount, tmrCountMs, this);
+    tmrQuestion = timers.createTimer(Timer::tmrQuestion, tmrQuestionMs, this);
+    tmrSeikai = timers.createTimer(Timer::tmrSeikai, tmrSeikaiMs, this);
     flash_ = new FlashWatch(Text1[0]);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
@@ -199,15 +200,15 @@ void Form1::connectEvents()
             [this] { gate_.deliver([this] { game_.cmdStart_Click(); }); });
     connect(cmdEnd, &QPushButton::clicked, this,
             [this] { gate_.deliver([this] { game_.cmdEnd_Click(); }); });
-    connect(tmrCount, &EventTimer::timeout, this,
+    connect(tmrCount, &WindowTimer::timeout, this,
             [this] { gate_.deliverTick(tmrCount, [this] { game_.tmrCount_Timer(); }); });
-    connect(tmrQuestion, &EventTimer::timeout, this, [this] {
+    connect(tmrQuestion, &WindowTimer::timeout, this, [this] {
         gate_.deliverTick(tmrQuestion, [this] {
             game_.tmrQuestion_Timer();
             flash_->questionMasked();
         });
     });
-    connect(tmrSeikai, &EventTimer::timeout, this,
+    connect(tmrSeikai, &WindowTimer::timeout, this,
             [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
 
     // Keys go to the focused control, and only the controls that take the focus can have
@@ -228,7 +229,7 @@ void Form1::paintEvent(QPaintEvent*)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    for (EventTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
+    for (WindowTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
         each->setEnabled(false);
     }
     gate_.shut();
@@ -262,7 +263,7 @@ void Form1::previewCharacters(const QString& text)
     }
 }
 
-EventTimer* Form1::timer(Timer which) const
+WindowTimer* Form1::timer(Timer which) const
 {
     switch (which) {
     case Timer::tmrCount:
@@ -337,7 +338,7 @@ void Form1::setKeyboardCapture(bool on)
 
 void Form1::beep()
 {
-    bell_->ring();
+    bell_.ring();
 }
 
 void Form1::showMessage(const std::string& text)

@@ -2,7 +2,6 @@
 // which face and colours, and how the focus walks. Runs once at the normal scale and once
 // with QT_SCALE_FACTOR=2, where the layout must grow and the pictures must not.
 
-#include "event_timer.h"
 #include "form1.h"
 #include "form_probe.h"
 #include "image_holder.h"
@@ -18,11 +17,12 @@
 #include <QTest>
 #include <QTimer>
 
+using pabrel::Timer;
 using pabrel::testing::FormProbe;
 using pabrel::testing::LevelText;
-using pabrel::ui::EventTimer;
 using pabrel::ui::Form1;
 using pabrel::ui::FormPictures;
+using pabrel::ui::WindowTimer;
 
 namespace {
 
@@ -109,7 +109,8 @@ private slots:
 
 void LayoutTest::runsAtTheScaleAskedFor()
 {
-    Form1 form;
+    FormProbe probe;
+    Form1& form = probe.form();
     form.show();
     const double asked = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     QCOMPARE(form.devicePixelRatioF(), asked);
@@ -117,8 +118,8 @@ void LayoutTest::runsAtTheScaleAskedFor()
 
 void LayoutTest::everyControlStandsWhereTheLayoutPutsIt()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
+    Form1& form = probe.form();
     form.show();
     QCOMPARE(form.size(), QSize(676, 534));
     for (const Place& place : Layout) {
@@ -133,7 +134,8 @@ void LayoutTest::everyControlStandsWhereTheLayoutPutsIt()
 
 void LayoutTest::enlargingTheWindowMovesNothing()
 {
-    Form1 form;
+    FormProbe probe;
+    Form1& form = probe.form();
     form.show();
     form.resize(1000, 900);
     QTRY_COMPARE(form.size(), QSize(1000, 900));
@@ -144,8 +146,8 @@ void LayoutTest::enlargingTheWindowMovesNothing()
 
 void LayoutTest::captionsAndStartingTexts()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
+    Form1& form = probe.form();
     QCOMPARE(form.windowTitle(), QStringLiteral("Pabrel"));
     QCOMPARE(probe.startButton()->text(), QStringLiteral("スタート"));
     QCOMPARE(probe.endButton()->text(), QStringLiteral("おわる"));
@@ -163,8 +165,7 @@ void LayoutTest::captionsAndStartingTexts()
 
 void LayoutTest::everyTextUsesAJapaneseGothicThatHasItsCharacters()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
     const QStringList gothics{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                               QStringLiteral("IPAPGothic")};
     // Everything the game ever writes in these controls.
@@ -190,8 +191,8 @@ void LayoutTest::everyTextUsesAJapaneseGothicThatHasItsCharacters()
 
 void LayoutTest::colours()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
+    Form1& form = probe.form();
     form.show();
 
     const QImage start = grabbed(probe.startButton());
@@ -221,8 +222,8 @@ void LayoutTest::picturesShowPixelForPixel()
     pictures.background = markedPicture({782, 576}, Qt::white);
     pictures.rules = markedPicture({618, 255}, Qt::yellow);
     pictures.levels[7] = markedPicture({618, 255}, Qt::cyan);
-    Form1 form(pictures);
-    FormProbe probe(form);
+    FormProbe probe(pictures);
+    Form1& form = probe.form();
     form.show();
     form.resize(1000, 900);
     QTRY_COMPARE(form.size(), QSize(1000, 900));
@@ -264,8 +265,7 @@ void LayoutTest::picturesAreHeldAndShownAsGiven()
     for (int level = 1; level <= 8; ++level) {
         pictures.levels[level - 1] = markedPicture({618, 255}, QColor(level, 255, 255));
     }
-    Form1 form(pictures);
-    FormProbe probe(form);
+    FormProbe probe(pictures);
     const auto heldBy = [&probe](const QString& name) {
         return probe.holder(name)->picture().cacheKey();
     };
@@ -282,25 +282,28 @@ void LayoutTest::picturesAreHeldAndShownAsGiven()
 
 void LayoutTest::timersWaitStoppedAtTheirPeriods()
 {
-    Form1 form;
-    FormProbe probe(form);
-    const QList<std::pair<QString, int>> periods{
-        {QStringLiteral("tmrCount"), 1000},
-        {QStringLiteral("tmrQuestion"), 600},
-        {QStringLiteral("tmrSeikai"), 1500},
+    FormProbe probe;
+    const struct
+    {
+        Timer which;
+        const char* name;
+        int milliseconds;
+    } periods[] = {
+        {Timer::tmrCount, "tmrCount", 1000},
+        {Timer::tmrQuestion, "tmrQuestion", 600},
+        {Timer::tmrSeikai, "tmrSeikai", 1500},
     };
-    for (const auto& [name, milliseconds] : periods) {
-        const EventTimer* timer = probe.timer(name);
-        QVERIFY2(!timer->isActive(), qPrintable(name));
-        QCOMPARE(timer->interval(), milliseconds);
-        QCOMPARE(timer->clock(), EventTimer::Clock::Kernel);
+    for (const auto& period : periods) {
+        const WindowTimer* timer = probe.timer(period.which);
+        QCOMPARE(timer->objectName(), QLatin1String(period.name));
+        QVERIFY2(!timer->isActive(), period.name);
+        QCOMPARE(timer->interval(), period.milliseconds);
     }
 }
 
 void LayoutTest::focusStartsInTheFirstBoxAndTabWalksTheChainAround()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
     QVERIFY(probe.showActive());
     QCOMPARE(probe.focusedName(), QStringLiteral("Text1(0)"));
 
@@ -322,8 +325,7 @@ void LayoutTest::focusStartsInTheFirstBoxAndTabWalksTheChainAround()
 
 void LayoutTest::clicksMoveTheFocusExceptOnTheLabel()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
     QVERIFY(probe.showActive());
     QTest::mouseClick(probe.box(5), Qt::LeftButton);
     QCOMPARE(probe.focusedName(), QStringLiteral("Text1(5)"));

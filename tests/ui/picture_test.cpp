@@ -90,8 +90,8 @@ void PictureTest::theProgramCarriesTheCommittedFiles()
 
 void PictureTest::startUpShowsTheRulesCardInPicture1()
 {
-    Form1 form(builtInPictures());
-    FormProbe probe(form);
+    FormProbe probe(builtInPictures());
+    Form1& form = probe.form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
@@ -101,7 +101,8 @@ void PictureTest::startUpShowsTheRulesCardInPicture1()
 
 void PictureTest::backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond()
 {
-    Form1 form(builtInPictures());
+    FormProbe probe(builtInPictures());
+    Form1& form = probe.form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     // At its usual size the window shows the top-left part of the background.
@@ -126,8 +127,8 @@ void PictureTest::backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond()
 
 void PictureTest::theWindowIconIsTheIcon()
 {
-    Form1 form(builtInPictures());
-    const QIcon icon = form.windowIcon();
+    FormProbe probe(builtInPictures());
+    const QIcon icon = probe.form().windowIcon();
     QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
     QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).toImage().convertToFormat(QImage::Format_RGB32),
              committedPicture(QStringLiteral("pabrel.ico")));
@@ -135,8 +136,8 @@ void PictureTest::theWindowIconIsTheIcon()
 
 void PictureTest::holdersShowTheirCardsAtTheirOwnSize()
 {
-    Form1 form(builtInPictures());
-    FormProbe probe(form);
+    FormProbe probe(builtInPictures());
+    Form1& form = probe.form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (const Held& held : Holders) {
@@ -156,8 +157,8 @@ void PictureTest::holdersShowTheirCardsAtTheirOwnSize()
 // highest at 552 and the lowest in the stacking order.
 void PictureTest::holdersComeIntoViewBelow552WhenTheWindowIsTaller()
 {
-    Form1 form(builtInPictures());
-    FormProbe probe(form);
+    FormProbe probe(builtInPictures());
+    Form1& form = probe.form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (const Held& held : Holders) {

@@ -2,21 +2,37 @@
 // that is due comes when it is due.
 
 #include "event_timer.h"
+#include "event_timer_factory.h"
 
 #include <QStringList>
 #include <QTest>
 
 using pabrel::ui::EventTimer;
+using pabrel::ui::EventTimerFactory;
 
 class TimerTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void theProgramsTimersTickFromTheKernel();
     void aRunningTimerKeepsItsPeriodWhenEnabledOrGivenANewInterval();
     void everyClockTicksAgainAndAgainUntilStopped_data();
     void everyClockTicksAgainAndAgainUntilStopped();
 };
+
+void TimerTest::theProgramsTimersTickFromTheKernel()
+{
+    QObject window;
+    EventTimerFactory factory;
+    const auto* timer =
+        qobject_cast<EventTimer*>(factory.createTimer(pabrel::Timer::tmrQuestion, 600, &window));
+    QVERIFY(timer != nullptr);
+    QCOMPARE(timer->parent(), &window);
+    QCOMPARE(timer->clock(), EventTimer::Clock::Kernel);
+    QCOMPARE(timer->interval(), 600);
+    QVERIFY(!timer->isActive());
+}
 
 void TimerTest::aRunningTimerKeepsItsPeriodWhenEnabledOrGivenANewInterval()
 {
