@@ -74,6 +74,14 @@ QString indexedName(const char* name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// Arrays that a loop walks are indexed through this: an index past either end is a bug,
+// and stops the program rather than reaching a neighbouring control.
+template <typename Array>
+auto& slot(Array& array, int index)
+{
+    return array.at(static_cast<std::size_t>(index));
+}
+
 bool movesFocus(const QKeyEvent& key)
 {
     return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
@@ -102,15 +110,15 @@ void Form1::createControls(TimerFactory& timers)
     Label1 = new QLabel(this);
     Picture1 = new PictureBox(this);
     for (int i = 1; i <= 6; ++i) {
-        Text1[i] = createDigitBox(i);
+        slot(Text1, i) = createDigitBox(i);
     }
     cmdEnd = new ColorButton(QStringLiteral("おわる"), cmdEndFace, this);
     Text1[7] = createDigitBox(7);
     Text1[8] = createDigitBox(8);
 
     for (int level = 8; level >= 1; --level) {
-        ImgLevel[level - 1] = new ImageHolder(this);
-        ImgLevel[level - 1]->setObjectName(indexedName("ImgLevel", level));
+        slot(ImgLevel, level - 1) = new ImageHolder(this);
+        imgLevel(level)->setObjectName(indexedName("ImgLevel", level));
     }
     ruru = new ImageHolder(this);
 
@@ -155,7 +163,7 @@ QLineEdit* Form1::createDigitBox(int index)
 void Form1::placeControls()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
-        Text1[i]->setGeometry(Text1Place[i].toPixels());
+        slot(Text1, i)->setGeometry(slot(Text1Place, i).toPixels());
     }
     Picture1->setGeometry(Picture1Place.toPixels());
     Label1->setGeometry(Label1Place.toPixels());
@@ -163,7 +171,7 @@ void Form1::placeControls()
     cmdEnd->setGeometry(cmdEndPlace.toPixels());
     ruru->setGeometry(ruruPlace.toPixels());
     for (int level = 1; level <= 8; ++level) {
-        imgLevel(level)->setGeometry(ImgLevelPlace[level - 1].toPixels());
+        imgLevel(level)->setGeometry(slot(ImgLevelPlace, level - 1).toPixels());
     }
 }
 
@@ -172,7 +180,7 @@ void Form1::placeControls()
 void Form1::nameControls()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
-        Text1[i]->setAccessibleName(QStringLiteral("%1桁目の数字").arg(i + 1));
+        slot(Text1, i)->setAccessibleName(QStringLiteral("%1桁目の数字").arg(i + 1));
     }
     Label1->setAccessibleName(QStringLiteral("状況"));
     cmdStart->setAccessibleName(cmdStart->text());
@@ -189,8 +197,8 @@ void Form1::takePictures(const FormPictures& pictures)
     ruru->setPicture(pictures.rules);
     ruru->setAccessibleDescription(pictures.rulesText);
     for (int level = 1; level <= 8; ++level) {
-        imgLevel(level)->setPicture(pictures.levels[level - 1]);
-        imgLevel(level)->setAccessibleDescription(pictures.levelTexts[level - 1]);
+        imgLevel(level)->setPicture(slot(pictures.levels, level - 1));
+        imgLevel(level)->setAccessibleDescription(slot(pictures.levelTexts, level - 1));
     }
 }
 
@@ -278,7 +286,7 @@ WindowTimer* Form1::timer(Timer which) const
 
 ImageHolder* Form1::imgLevel(int level) const
 {
-    return ImgLevel.at(static_cast<std::size_t>(level - 1));
+    return slot(ImgLevel, level - 1);
 }
 
 void Form1::setStatusText(const std::string& text)
@@ -299,7 +307,7 @@ void Form1::setStatusText(const std::string& text)
 
 void Form1::setDigitBox(int index, const std::string& text)
 {
-    QLineEdit* box = Text1.at(static_cast<std::size_t>(index));
+    QLineEdit* box = slot(Text1, index);
     box->setText(QString::fromStdString(text));
     // A new text shows from its first character, and what is typed next goes before it.
     box->setCursorPosition(0);
