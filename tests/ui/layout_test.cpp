@@ -98,10 +98,12 @@ private slots:
     void everyControlStandsWhereTheLayoutPutsIt();
     void enlargingTheWindowMovesNothing();
     void captionsAndStartingTexts();
+    void everyTextUsesAJapaneseGothicThatHasItsCharacters_data();
     void everyTextUsesAJapaneseGothicThatHasItsCharacters();
     void colours();
     void picturesShowPixelForPixel();
     void picturesAreHeldAndShownAsGiven();
+    void timersWaitStoppedAtTheirPeriods_data();
     void timersWaitStoppedAtTheirPeriods();
     void focusStartsInTheFirstBoxAndTabWalksTheChainAround();
     void clicksMoveTheFocusExceptOnTheLabel();
@@ -163,29 +165,37 @@ void LayoutTest::captionsAndStartingTexts()
     }
 }
 
+void LayoutTest::everyTextUsesAJapaneseGothicThatHasItsCharacters_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("points");
+    QTest::newRow("first digit box") << QStringLiteral("Text1(0)") << 72;
+    QTest::newRow("last digit box") << QStringLiteral("Text1(8)") << 72;
+    QTest::newRow("label") << QStringLiteral("Label1") << 72;
+    QTest::newRow("start button") << QStringLiteral("cmdStart") << 18;
+    QTest::newRow("end button") << QStringLiteral("cmdEnd") << 18;
+}
+
 void LayoutTest::everyTextUsesAJapaneseGothicThatHasItsCharacters()
 {
+    QFETCH(QString, control);
+    QFETCH(int, points);
     FormProbe probe;
     const QStringList gothics{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                               QStringLiteral("IPAPGothic")};
     // Everything the game ever writes in these controls.
     const QString texts = QStringLiteral("スタートおわるﾚﾍﾞﾙ 0123456789-GO正解！残念！*");
 
-    const QList<std::pair<QWidget*, int>> controls{
-        {probe.box(0), 72},        {probe.box(8), 72},      {probe.label(), 72},
-        {probe.startButton(), 18}, {probe.endButton(), 18},
-    };
-    for (const auto& [control, points] : controls) {
-        const QFontInfo used(control->font());
-        QVERIFY2(gothics.contains(used.family()), qPrintable(used.family()));
-        QCOMPARE(used.pointSize(), points);
-        QCOMPARE(used.weight(), int(QFont::Normal));
-        QVERIFY(!used.italic());
-        QVERIFY(!used.fixedPitch());
-        const QFontMetrics metrics(control->font());
-        for (const char32_t character : QStringView(texts).toUcs4()) {
-            QVERIFY2(metrics.inFontUcs4(character), qPrintable(QString::fromUcs4(&character, 1)));
-        }
+    const QFont font = probe.form().findChild<QWidget*>(control)->font();
+    const QFontInfo used(font);
+    QVERIFY2(gothics.contains(used.family()), qPrintable(used.family()));
+    QCOMPARE(used.pointSize(), points);
+    QCOMPARE(used.weight(), int(QFont::Normal));
+    QVERIFY(!used.italic());
+    QVERIFY(!used.fixedPitch());
+    const QFontMetrics metrics(font);
+    for (const char32_t character : QStringView(texts).toUcs4()) {
+        QVERIFY2(metrics.inFontUcs4(character), qPrintable(QString::fromUcs4(&character, 1)));
     }
 }
 
@@ -280,25 +290,24 @@ void LayoutTest::picturesAreHeldAndShownAsGiven()
     QCOMPARE(probe.pictureBox()->picture().cacheKey(), heldBy(QStringLiteral("ImgLevel(1)")));
 }
 
+void LayoutTest::timersWaitStoppedAtTheirPeriods_data()
+{
+    QTest::addColumn<Timer>("which");
+    QTest::addColumn<int>("milliseconds");
+    QTest::newRow("tmrCount") << Timer::tmrCount << 1000;
+    QTest::newRow("tmrQuestion") << Timer::tmrQuestion << 600;
+    QTest::newRow("tmrSeikai") << Timer::tmrSeikai << 1500;
+}
+
 void LayoutTest::timersWaitStoppedAtTheirPeriods()
 {
+    QFETCH(Timer, which);
+    QFETCH(int, milliseconds);
     FormProbe probe;
-    const struct
-    {
-        Timer which;
-        const char* name;
-        int milliseconds;
-    } periods[] = {
-        {Timer::tmrCount, "tmrCount", 1000},
-        {Timer::tmrQuestion, "tmrQuestion", 600},
-        {Timer::tmrSeikai, "tmrSeikai", 1500},
-    };
-    for (const auto& period : periods) {
-        const WindowTimer* timer = probe.timer(period.which);
-        QCOMPARE(timer->objectName(), QLatin1String(period.name));
-        QVERIFY2(!timer->isActive(), period.name);
-        QCOMPARE(timer->interval(), period.milliseconds);
-    }
+    const WindowTimer* timer = probe.timer(which);
+    QCOMPARE(timer->objectName(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(!timer->isActive());
+    QCOMPARE(timer->interval(), milliseconds);
 }
 
 void LayoutTest::focusStartsInTheFirstBoxAndTabWalksTheChainAround()

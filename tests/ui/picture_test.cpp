@@ -69,6 +69,7 @@ private slots:
     void startUpShowsTheRulesCardInPicture1();
     void backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond();
     void theWindowIconIsTheIcon();
+    void holdersShowTheirCardsAtTheirOwnSize_data();
     void holdersShowTheirCardsAtTheirOwnSize();
     void holdersComeIntoViewBelow552WhenTheWindowIsTaller();
 };
@@ -134,23 +135,28 @@ void PictureTest::theWindowIconIsTheIcon()
              committedPicture(QStringLiteral("pabrel.ico")));
 }
 
+void PictureTest::holdersShowTheirCardsAtTheirOwnSize_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const Held& held : Holders) {
+        QTest::newRow(held.holder) << QString::fromLatin1(held.file);
+    }
+}
+
 void PictureTest::holdersShowTheirCardsAtTheirOwnSize()
 {
+    QFETCH(QString, file);
     FormProbe probe(builtInPictures());
-    Form1& form = probe.form();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (const Held& held : Holders) {
-        auto* holder = probe.holder(QLatin1String(held.holder));
-        const QImage shot = holder->grab().toImage();
-        // As large as the card, to within the rounding to whole widget pixels of a display
-        // that Qt scales.
-        const QSize spare = shot.size() - QSize(618, 255);
-        QVERIFY(spare.width() >= 0 && spare.width() < shot.devicePixelRatio());
-        QVERIFY(spare.height() >= 0 && spare.height() < shot.devicePixelRatio());
-        QCOMPARE(pictureMismatch(shot, {}, committedPicture(QLatin1String(held.file)), shot.rect()),
-                 QString());
-    }
+    probe.form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&probe.form()));
+    const QImage shot =
+        probe.holder(QString::fromLatin1(QTest::currentDataTag()))->grab().toImage();
+    // As large as the card, to within the rounding to whole widget pixels of a display
+    // that Qt scales.
+    const QSize spare = shot.size() - QSize(618, 255);
+    QVERIFY(spare.width() >= 0 && spare.width() < shot.devicePixelRatio());
+    QVERIFY(spare.height() >= 0 && spare.height() < shot.devicePixelRatio());
+    QCOMPARE(pictureMismatch(shot, {}, committedPicture(file), shot.rect()), QString());
 }
 
 // The holders lie in a cascade below the client area's usual 534 rows, ImgLevel(8) the
