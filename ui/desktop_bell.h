@@ -24,7 +24,6 @@ public:
     Q_ENUM(Sound)
 
     explicit DesktopBell(QObject* parent = nullptr);
-    ~DesktopBell() override;
 
     void ring() override;
 
