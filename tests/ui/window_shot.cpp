@@ -50,10 +50,17 @@ bool isMix(QRgb seen, QColor a, QColor b)
     return true;
 }
 
+// The part of `area` inside the image; nothing when `area` is empty, as one whose far edge
+// lies before its near edge is.
+QRect clipped(const QRect& area, const QImage& image)
+{
+    return area.isEmpty() ? QRect() : area.intersected(image.rect());
+}
+
 // The first pixel of `area` for which `holds` is false, described; or an empty string.
 QString firstFailing(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& holds)
 {
-    const QRect inside = area.intersected(image.rect());
+    const QRect inside = clipped(area, image);
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
             if (!holds(image.pixel(x, y))) {
@@ -107,7 +114,7 @@ int WindowShot::count(const QRect& area, QColor colour) const
 QRect WindowShot::differenceFrom(const WindowShot& other, const QRect& area) const
 {
     QRect bounds;
-    const QRect inside = area.intersected(image_.rect());
+    const QRect inside = clipped(area, image_);
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
             if (image_.pixel(x, y) != other.image_.pixel(x, y)) {
@@ -121,7 +128,7 @@ QRect WindowShot::differenceFrom(const WindowShot& other, const QRect& area) con
 QRect WindowShot::boundsOf(const QRect& area, QColor colour) const
 {
     QRect bounds;
-    const QRect inside = area.intersected(image_.rect());
+    const QRect inside = clipped(area, image_);
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
             if (image_.pixel(x, y) == colour.rgb()) {

@@ -221,21 +221,23 @@ const Region Regions[] = {
     {Played, "Text1(8)", Part::Whole, Rule::Shows, Colour::Base, Colour::Text, 100},
 };
 
-// Brings a fresh window into `state`. The round is at level 1, so its question is two
-// digits long; the focus is moved out of the buttons' way, onto the picture box (which
-// shows no focus mark), except where it is the point.
-void enter(FormProbe& probe, State state)
+// Brings a fresh window into `state`, or says it could not. The round is at level 1, so
+// its question is two digits long; the focus is moved out of the buttons' way, onto the
+// picture box (which shows no focus mark), except where it is the point.
+bool enter(FormProbe& probe, State state)
 {
-    QVERIFY(probe.showActive());
+    if (!probe.showActive()) {
+        return false;
+    }
     switch (state) {
     case State::StartUp:
-        return;
+        return true;
     case State::StartFocused:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        return;
+        return probe.focusedName() == QLatin1String("cmdStart");
     case State::StartPressed:
         QTest::mousePress(probe.startButton(), Qt::LeftButton);
-        return;
+        return probe.startButton()->isDown();
     case State::Countdown:
         QTest::mouseClick(probe.startButton(), Qt::LeftButton);
         break;
@@ -244,14 +246,17 @@ void enter(FormProbe& probe, State state)
         probe.advance(3000);
         break;
     case State::Masked:
-        QVERIFY(probe.playToAnswering());
-        break;
     case State::Result:
-        QVERIFY(probe.playToAnswering());
-        probe.type(probe.flashedDigits());
+        if (!probe.playToAnswering()) {
+            return false;
+        }
+        if (state == State::Result) {
+            probe.type(probe.flashedDigits());
+        }
         break;
     }
     probe.pictureBox()->setFocus();
+    return true;
 }
 
 // Where the window's controls stand: the background is hidden there.
@@ -295,7 +300,7 @@ void WindowTest::eachRegionShowsWhatTheDesignSays()
 {
     QFETCH(State, state);
     FormProbe probe(pabrel::ui::builtInPictures());
-    enter(probe, state);
+    QVERIFY(enter(probe, state));
     const WindowShot shot(probe.shot());
     const qreal area = shot.ratio() * shot.ratio();
 
@@ -335,16 +340,8 @@ void WindowTest::eachRegionShowsWhatTheDesignSays()
                        interior.height());
     const QRect below(interior.left(), card.bottom() + 1, interior.width(),
                       interior.bottom() - card.bottom());
-    for (const QRect& part : {beside, below}) {
-        const QImage buttonFace = [&] {
-            QImage image(shot.image().size(), QImage::Format_RGB32);
-            image.fill(face);
-            return image;
-        }();
-        if (!part.isEmpty()) {
-            QCOMPARE(pictureMismatch(shot.image(), {}, buttonFace, part), QString());
-        }
-    }
+    QCOMPARE(shot.solid(beside, face), QString());
+    QCOMPARE(shot.solid(below, face), QString());
 
     // The background shows wherever no control stands.
     QCOMPARE(pictureMismatch(shot.image(), {}, committedPicture(QStringLiteral("background.bmp")),
