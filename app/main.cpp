@@ -1,6 +1,9 @@
 #include "built_in_pictures.h"
+#include "clock_random_source.h"
 #include "deferred_pictures.h"
+#include "desktop_bell.h"
 #include "display_guard.h"
+#include "event_timer_factory.h"
 #include "form1.h"
 
 #include <QApplication>
@@ -42,7 +45,10 @@ int main(int argc, char** argv)
         reportMissingPicture(QString::fromStdString(error.what()));
         return EXIT_FAILURE;
     }
-    pabrel::ui::Form1 form(pictures);
+    pabrel::ClockRandomSource random;
+    pabrel::ui::DesktopBell bell;
+    pabrel::ui::EventTimerFactory timers;
+    pabrel::ui::Form1 form(pictures, {random, bell, timers});
     QObject::connect(&form, &pabrel::ui::Form1::unloaded, application.get(),
                      &QCoreApplication::quit);
     const auto* later = new pabrel::ui::DeferredPictures(form, pabrel::ui::laterPictures);

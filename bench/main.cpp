@@ -5,7 +5,10 @@
 
 #include "built_in_pictures.h"
 #include "busy_machine.h"
+#include "clock_random_source.h"
 #include "deferred_pictures.h"
+#include "desktop_bell.h"
+#include "event_timer_factory.h"
 #include "first_paint.h"
 #include "form1.h"
 #include "process_memory.h"
@@ -33,6 +36,21 @@ constexpr int FastPaceMs = 20;
 // RealtimeKit grants a user at most 25 requests in 20 s, one a round: rounds boosted through
 // it are paced to stay under that (a game's round takes over five seconds).
 constexpr int RealtimeKitPaceMs = 250;
+
+// The window with what the program gives it: digits from the clock-seeded source, the
+// desktop's bell and the kernel's timers.
+struct GameWindow
+{
+    explicit GameWindow(const pabrel::ui::FormPictures& pictures = pabrel::ui::builtInPictures())
+        : form(pictures, {random, bell, timers})
+    {
+    }
+
+    pabrel::ClockRandomSource random;
+    pabrel::ui::DesktopBell bell;
+    pabrel::ui::EventTimerFactory timers;
+    Form1 form;
+};
 
 struct Options
 {
@@ -100,7 +118,8 @@ int paceWithBoost()
 // each.
 void playRows(const char* timers, EventTimer::Clock clock, bool boost, int flashes)
 {
-    Form1 form(pabrel::ui::builtInPictures());
+    GameWindow window;
+    Form1& form = window.form;
     form.realtimeBoost()->setEnabled(boost);
     form.show();
     RoundPlayer player(form, 1);
@@ -166,8 +185,8 @@ void measureStartup(const Options& options)
 {
     QSize size;
     {
-        const Form1 form;
-        size = form.size();
+        const GameWindow window(pabrel::ui::FormPictures{});
+        size = window.form.size();
     }
     const QString width = QString::number(size.width());
     const QString height = QString::number(size.height());
@@ -227,14 +246,15 @@ void measureStartup(const Options& options)
 // frame.
 int reportFirstPaint(qint64 launchedNs)
 {
-    Form1 form(pabrel::ui::firstFramePictures());
-    new pabrel::ui::DeferredPictures(form, pabrel::ui::laterPictures);
-    return pabrel::bench::reportFirstPaint(form, launchedNs);
+    GameWindow window(pabrel::ui::firstFramePictures());
+    new pabrel::ui::DeferredPictures(window.form, pabrel::ui::laterPictures);
+    return pabrel::bench::reportFirstPaint(window.form, launchedNs);
 }
 
 void soak(int rounds)
 {
-    Form1 form(pabrel::ui::builtInPictures());
+    GameWindow window;
+    Form1& form = window.form;
     form.show();
     RoundPlayer player(form, 7);
     player.shortenCountdownAndPause(FastPaceMs);

@@ -1,17 +1,18 @@
 #include "form1.h"
 
+#include "bell.h"
 #include "color_button.h"
-#include "desktop_bell.h"
 #include "device_pixels.h"
-#include "event_timer.h"
 #include "flash_watch.h"
 #include "game_font.h"
 #include "image_holder.h"
 #include "key_code.h"
 #include "picture_box.h"
 #include "realtime_boost.h"
+#include "timer_factory.h"
 #include "timer_periods.h"
 #include "twip_rect.h"
+#include "window_timer.h"
 
 #include <QCloseEvent>
 #include <QInputMethodEvent>
@@ -71,17 +72,26 @@ QString indexedName(const char* name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// Arrays that a loop walks are indexed through this: an index past either end is a bug,
+// and stops the program rather than reaching a neighbouring control.
+template <typename Array>
+auto& slot(Array& array, int index)
+{
+    return array.at(static_cast<std::size_t>(index));
+}
+
 bool movesFocus(const QKeyEvent& key)
 {
     return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
 }
 } // namespace
 
-Form1::Form1(const FormPictures& pictures, QWidget* parent) : QWidget(parent)
+Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* parent)
+    : QWidget(parent), bell_(services.bell), game_(*this, services.random)
 {
     setWindowTitle(ProgramTitle);
     resize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
-    createControls();
+    createControls(services.timers);
     placeControls();
     nameControls();
     takePictures(pictures);
@@ -91,30 +101,29 @@ Form1::Form1(const FormPictures& pictures, QWidget* parent) : QWidget(parent)
 }
 
 // Controls are made in their tab order, which is also Qt's focus chain.
-void Form1::createControls()
+void Form1::createControls(TimerFactory& timers)
 {
     Text1[0] = createDigitBox(0);
     cmdStart = new ColorButton(QStringLiteral("スタート"), cmdStartFace, this);
     Label1 = new QLabel(this);
     Picture1 = new PictureBox(this);
     for (int i = 1; i <= 6; ++i) {
-        Text1[i] = createDigitBox(i);
+        slot(Text1, i) = createDigitBox(i);
     }
     cmdEnd = new ColorButton(QStringLiteral("おわる"), cmdEndFace, this);
     for (int i = 7; i < DigitBoxCount; ++i) {
-        Text1[i] = createDigitBox(i);
+        slot(Text1, i) = createDigitBox(i);
     }
 
     for (int level = MaxLevel; level >= MinLevel; --level) {
-        ImgLevel[level - 1] = new ImageHolder(this);
-        ImgLevel[level - 1]->setObjectName(indexedName("ImgLevel", level));
+        slot(ImgLevel, level - 1) = new ImageHolder(this);
+        imgLevel(level)->setObjectName(indexedName("ImgLevel", level));
     }
     ruru = new ImageHolder(this);
 
-    tmrCount = new EventTimer(CountTickMs, this);
-    tmrQuestion = new EventTimer(LongDisplayMs, this);
-    tmrSeikai = new EventTimer(ResultPauseMs, this);
-    bell_ = new DesktopBell(this);
+    tmrCount = timers.createTimer(Timer::tmrCount, CountTickMs, this);
+    tmrQuestion = timers.createTimer(Timer::tmrQuestion, LongDisplayMs, this);
+    tmrSeikai = timers.createTimer(Timer::tmrSeikai, ResultPauseMs, this);
     flash_ = new FlashWatch(Text1[0]);
     boost_ = new realtime::RealtimeBoost(this);
 
@@ -154,7 +163,7 @@ QLineEdit* Form1::createDigitBox(int index)
 void Form1::placeControls()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
-        Text1[i]->setGeometry(Text1Place[i].toPixels());
+        slot(Text1, i)->setGeometry(slot(Text1Place, i).toPixels());
     }
     Picture1->setGeometry(Picture1Place.toPixels());
     Label1->setGeometry(Label1Place.toPixels());
@@ -162,7 +171,7 @@ void Form1::placeControls()
     cmdEnd->setGeometry(cmdEndPlace.toPixels());
     ruru->setGeometry(ruruPlace.toPixels());
     for (int level = MinLevel; level <= MaxLevel; ++level) {
-        imgLevel(level)->setGeometry(ImgLevelPlace[level - 1].toPixels());
+        imgLevel(level)->setGeometry(slot(ImgLevelPlace, level - 1).toPixels());
     }
 }
 
@@ -171,7 +180,7 @@ void Form1::placeControls()
 void Form1::nameControls()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
-        Text1[i]->setAccessibleName(QStringLiteral("%1桁目の数字").arg(i + 1));
+        slot(Text1, i)->setAccessibleName(QStringLiteral("%1桁目の数字").arg(i + 1));
     }
     Label1->setAccessibleName(QStringLiteral("状況"));
     cmdStart->setAccessibleName(cmdStart->text());
@@ -188,8 +197,8 @@ void Form1::takePictures(const FormPictures& pictures)
     ruru->setPicture(pictures.rules);
     ruru->setAccessibleDescription(pictures.rulesText);
     for (int level = MinLevel; level <= MaxLevel; ++level) {
-        imgLevel(level)->setPicture(pictures.levels[level - 1]);
-        imgLevel(level)->setAccessibleDescription(pictures.levelTexts[level - 1]);
+        imgLevel(level)->setPicture(slot(pictures.levels, level - 1));
+        imgLevel(level)->setAccessibleDescription(slot(pictures.levelTexts, level - 1));
     }
 }
 
@@ -199,7 +208,7 @@ void Form1::takeLaterPictures(const LaterPictures& pictures)
         setWindowIcon(QIcon(pictures.icon));
     }
     for (int level = MinLevel; level <= MaxLevel; ++level) {
-        imgLevel(level)->setPicture(pictures.levels[static_cast<std::size_t>(level - 1)]);
+        imgLevel(level)->setPicture(slot(pictures.levels, level - 1));
     }
     if (shownHolder_ != nullptr && shownHolder_ != ruru) {
         showHeldPicture(shownHolder_);
@@ -212,16 +221,16 @@ void Form1::connectEvents()
             [this] { gate_.deliver([this] { game_.cmdStart_Click(); }); });
     connect(cmdEnd, &QPushButton::clicked, this,
             [this] { gate_.deliver([this] { game_.cmdEnd_Click(); }); });
-    connect(tmrCount, &EventTimer::timeout, this,
+    connect(tmrCount, &WindowTimer::timeout, this,
             [this] { gate_.deliverTick(tmrCount, [this] { game_.tmrCount_Timer(); }); });
-    connect(tmrQuestion, &EventTimer::timeout, this, [this] {
+    connect(tmrQuestion, &WindowTimer::timeout, this, [this] {
         gate_.deliverTick(tmrQuestion, [this] {
             // Told first, so that the game's stopping the timer knows the mask is coming.
             flash_->questionMasked();
             game_.tmrQuestion_Timer();
         });
     });
-    connect(tmrSeikai, &EventTimer::timeout, this,
+    connect(tmrSeikai, &WindowTimer::timeout, this,
             [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
     connect(flash_, &FlashWatch::maskPainted, boost_, &realtime::RealtimeBoost::end);
 
@@ -243,7 +252,7 @@ void Form1::paintEvent(QPaintEvent*)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    for (EventTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
+    for (WindowTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
         each->setEnabled(false);
     }
     boost_->end();
@@ -278,7 +287,7 @@ void Form1::previewCharacters(const QString& text)
     }
 }
 
-EventTimer* Form1::timer(Timer which) const
+WindowTimer* Form1::timer(Timer which) const
 {
     switch (which) {
     case Timer::tmrCount:
@@ -293,7 +302,7 @@ EventTimer* Form1::timer(Timer which) const
 
 ImageHolder* Form1::imgLevel(int level) const
 {
-    return ImgLevel.at(static_cast<std::size_t>(level - 1));
+    return slot(ImgLevel, level - 1);
 }
 
 void Form1::setStatusText(const std::string& text)
@@ -314,7 +323,7 @@ void Form1::setStatusText(const std::string& text)
 
 void Form1::setDigitBox(int index, const std::string& text)
 {
-    QLineEdit* box = Text1.at(static_cast<std::size_t>(index));
+    QLineEdit* box = slot(Text1, index);
     box->setText(QString::fromStdString(text));
     // A new text shows from its first character, and what is typed next goes before it.
     box->setCursorPosition(0);
@@ -380,7 +389,7 @@ void Form1::setKeyboardCapture(bool on)
 
 void Form1::beep()
 {
-    bell_->ring();
+    bell_.ring();
 }
 
 void Form1::showMessage(const std::string& text)

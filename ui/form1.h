@@ -1,8 +1,8 @@
 #pragma once
 
-#include "clock_random_source.h"
 #include "event_gate.h"
 #include "form_pictures.h"
+#include "form_services.h"
 #include "game.h"
 #include "game_view.h"
 
@@ -20,11 +20,10 @@ class RealtimeBoost;
 namespace pabrel::ui {
 
 class ColorButton;
-class DesktopBell;
-class EventTimer;
 class FlashWatch;
 class ImageHolder;
 class PictureBox;
+class WindowTimer;
 
 // The game's only window. It owns every control and the game for the whole run, hands the
 // game its seven events and carries out what the game asks of its window. Every control is
@@ -36,7 +35,7 @@ class Form1 : public QWidget, private GameView
     Q_OBJECT
 
 public:
-    explicit Form1(const FormPictures& pictures = {}, QWidget* parent = nullptr);
+    Form1(const FormPictures& pictures, FormServices services, QWidget* parent = nullptr);
 
     // Pictures that were not needed for the first frame; a level card already on show in
     // the picture box shows at once.
@@ -57,7 +56,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createControls();
+    void createControls(TimerFactory& timers);
     void placeControls();
     void nameControls();
     void connectEvents();
@@ -67,7 +66,7 @@ private:
     void setQuestionShowing(bool showing);
     QLineEdit* createDigitBox(int index);
     void previewCharacters(const QString& text);
-    EventTimer* timer(Timer which) const;
+    WindowTimer* timer(Timer which) const;
     ImageHolder* imgLevel(int level) const;
 
     void setStatusText(const std::string& text) override;
@@ -91,18 +90,17 @@ private:
     ImageHolder* ruru = nullptr;
     // ImgLevel(1) to ImgLevel(8).
     std::array<ImageHolder*, MaxLevel> ImgLevel{};
-    EventTimer* tmrCount = nullptr;
-    EventTimer* tmrQuestion = nullptr;
-    EventTimer* tmrSeikai = nullptr;
+    WindowTimer* tmrCount = nullptr;
+    WindowTimer* tmrQuestion = nullptr;
+    WindowTimer* tmrSeikai = nullptr;
 
     QPixmap background_;
-    DesktopBell* bell_ = nullptr;
+    Bell& bell_;
     FlashWatch* flash_ = nullptr;
     realtime::RealtimeBoost* boost_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;
-    ClockRandomSource random_;
-    Game game_{*this, random_};
+    Game game_;
 };
 
 } // namespace pabrel::ui

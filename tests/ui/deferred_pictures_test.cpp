@@ -37,8 +37,8 @@ private slots:
 
 void DeferredPicturesTest::theRestArrivesAfterTheFirstFrame()
 {
-    Form1 form(pabrel::ui::firstFramePictures());
-    FormProbe probe(form);
+    FormProbe probe(pabrel::ui::firstFramePictures());
+    Form1& form = probe.form();
     const auto* later = new DeferredPictures(form, pabrel::ui::laterPictures);
     QSignalSpy taken(later, &DeferredPictures::taken);
     QVERIFY(probe.holder(QStringLiteral("ImgLevel(1)"))->picture().isNull());
@@ -59,8 +59,8 @@ void DeferredPicturesTest::theRestArrivesAfterTheFirstFrame()
 // the same, its card shows as soon as it is there.
 void DeferredPicturesTest::aCardOnShowIsReplacedWhenItArrives()
 {
-    Form1 form(pabrel::ui::firstFramePictures());
-    FormProbe probe(form);
+    FormProbe probe(pabrel::ui::firstFramePictures());
+    Form1& form = probe.form();
     const auto* later = new DeferredPictures(form, [&probe] {
         probe.startButton()->click();
         return pabrel::ui::laterPictures();
@@ -73,8 +73,8 @@ void DeferredPicturesTest::aCardOnShowIsReplacedWhenItArrives()
 
 void DeferredPicturesTest::aFailureIsToldAndLeavesTheWindowAsItWas()
 {
-    Form1 form(pabrel::ui::firstFramePictures());
-    FormProbe probe(form);
+    FormProbe probe(pabrel::ui::firstFramePictures());
+    Form1& form = probe.form();
     const auto* later = new DeferredPictures(form, []() -> LaterPictures {
         throw std::runtime_error("the built-in picture :/pictures/level5.bmp cannot be decoded");
     });

@@ -6,13 +6,12 @@
 // a round is given up. Raising
 // needs root or CAP_SYS_NICE (as in CI).
 
-#include "event_timer.h"
 #include "flash_watch.h"
 #include "form1.h"
 #include "form_probe.h"
 #include "realtime_boost.h"
+#include "timer_periods.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -20,29 +19,8 @@
 
 using pabrel::realtime::RealtimeBoost;
 using pabrel::testing::FormProbe;
-using pabrel::ui::EventTimer;
 using pabrel::ui::FlashWatch;
 using pabrel::ui::Form1;
-
-namespace {
-constexpr int QuickTickMs = 30;
-
-// A quick countdown that gives the countdown timer back its full period at GO, since the
-// game relies on the flash ending before its next tick.
-void quickenCountdown(FormProbe& probe)
-{
-    EventTimer* count = probe.timer(QStringLiteral("tmrCount"));
-    count->setIntervalForNextStart(QuickTickMs);
-    probe.timer(QStringLiteral("tmrSeikai"))->setIntervalForNextStart(QuickTickMs);
-    QObject::connect(count, &EventTimer::timeout, count, [count, label = probe.label()] {
-        if (label->text() == QLatin1String("GO")) {
-            count->setEnabled(false);
-            count->setIntervalForNextStart(1000);
-            count->setEnabled(true);
-        }
-    });
-}
-} // namespace
 
 class RealtimeRoundTest : public QObject
 {
@@ -70,14 +48,15 @@ void RealtimeRoundTest::realTimeFromDigitsToMask()
 #else
     QSKIP("real-time scheduling is asked of Linux alone");
 #endif
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
+    Form1& form = probe.form();
     QVERIFY(probe.showActive());
-    quickenCountdown(probe);
+    bool digitsPainted = false;
     bool realtimeWithDigits = false;
     bool realtimeAfter = true;
     bool over = false;
     connect(form.flashWatch(), &FlashWatch::digitsPainted, this, [&] {
+        digitsPainted = true;
         realtimeWithDigits = RealtimeBoost::isCallingThreadRealtime();
         if (givenUp) {
             probe.startButton()->click();
@@ -98,6 +77,11 @@ void RealtimeRoundTest::realTimeFromDigitsToMask()
     QVERIFY(!RealtimeBoost::isCallingThreadRealtime());
     probe.startButton()->click();
     QVERIFY(RealtimeBoost::isCallingThreadRealtime());
+    probe.advance(pabrel::CountdownSeconds * pabrel::CountTickMs);
+    QTRY_VERIFY(digitsPainted);
+    if (!givenUp) {
+        probe.advance(pabrel::LongDisplayMs);
+    }
     QTRY_VERIFY(over);
     QVERIFY(realtimeWithDigits);
     QVERIFY(!realtimeAfter);
