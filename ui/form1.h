@@ -21,6 +21,7 @@ class EventTimer;
 class FlashWatch;
 class ImageHolder;
 class PictureBox;
+class RoundRecorder;
 
 // The game's only window. It owns every control and the game for the whole run, hands the
 // game its seven events and carries out what the game asks of its window. Every control is
@@ -36,6 +37,8 @@ public:
 
     // How long each question's digits were on screen, as painted.
     FlashWatch* flashWatch() const { return flash_; }
+    // Each finished round, as it should be recorded.
+    RoundRecorder* roundRecorder() const { return recorder_; }
 
 signals:
     // The window has been unloaded, by the game or by its frame; the program ends.
@@ -44,6 +47,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The window's actions (QWidget::addAction) make up its ground's context menu.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -83,6 +88,7 @@ private:
     QPixmap background_;
     DesktopBell* bell_ = nullptr;
     FlashWatch* flash_ = nullptr;
+    RoundRecorder* recorder_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;
     ClockRandomSource random_;
