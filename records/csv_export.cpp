@@ -6,28 +6,11 @@
 #include "record_store.h"
 
 #include <QIODevice>
-#include <QStringList>
 
 namespace pabrel::records {
 
 namespace {
-const QString Header =
-    QStringLiteral("started_at,level,shown,typed,outcome,display_ms,painted_ms,answer_ms");
 constexpr qsizetype FlushBytes = 64 * 1024;
-
-QString csvLine(const RoundRecord& round)
-{
-    return QStringList{round.startedAt.toUTC().toString(Qt::ISODateWithMs),
-                       QString::number(round.level),
-                       csvField(round.shown),
-                       csvField(round.typed),
-                       round.outcome,
-                       QString::number(round.displayMs),
-                       round.paintedMs ? QString::number(*round.paintedMs, 'f', 2) : QString(),
-                       round.answerMs ? QString::number(*round.answerMs) : QString()}
-               .join(QLatin1Char(',')) +
-           QStringLiteral("\r\n");
-}
 } // namespace
 
 QString csvField(const QString& text)
@@ -45,9 +28,15 @@ QString csvField(const QString& text)
 
 std::optional<RecordError> writeCsv(RecordStore& store, QIODevice& out)
 {
-    QByteArray buffer = (Header + QStringLiteral("\r\n")).toUtf8();
-    auto failure = store.forEachRound([&](const RoundRecord& round) {
-        buffer += csvLine(round).toUtf8();
+    QString line = RecordStore::ColumnNames.join(QLatin1Char(','));
+    QByteArray buffer = line.toUtf8() + "\r\n";
+    auto failure = store.forEachRoundAsText([&](const QStringList& fields) {
+        line.clear();
+        for (const QString& field : fields) {
+            line += csvField(field) + QLatin1Char(',');
+        }
+        line.back() = QLatin1Char('\r');
+        buffer += line.toUtf8() + '\n';
         if (buffer.size() >= FlushBytes) {
             out.write(buffer);
             buffer.clear();

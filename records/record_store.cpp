@@ -91,6 +91,11 @@ QVariant optionalValue(const auto& value)
 }
 } // namespace
 
+const QStringList RecordStore::ColumnNames{
+    QStringLiteral("started_at"), QStringLiteral("level"),    QStringLiteral("shown"),
+    QStringLiteral("typed"),      QStringLiteral("outcome"),  QStringLiteral("display_ms"),
+    QStringLiteral("painted_ms"), QStringLiteral("answer_ms")};
+
 RecordStore::RecordStore(QString file, int busyTimeoutMs)
     : file_(std::move(file)), connection_(nextConnectionName()), busyTimeoutMs_(busyTimeoutMs)
 {
@@ -115,7 +120,7 @@ std::optional<RecordError> RecordStore::open(Opening opening)
         return failure;
     }
     int version = 0;
-    if (auto failure = checkSchema(version)) {
+    if (auto failure = checkSchema(version, opening == Opening::CreateIfMissing)) {
         return failure;
     }
     QSqlQuery query(database());
@@ -154,7 +159,7 @@ std::optional<RecordError> RecordStore::openConnection(Opening opening)
 
 // The first read of the file: anything that is not an SQLite database fails here, before
 // anything is written to it.
-std::optional<RecordError> RecordStore::checkSchema(int& version)
+std::optional<RecordError> RecordStore::checkSchema(int& version, bool readEveryPage)
 {
     QSqlQuery query(database());
     if (auto failure = run(query, QStringLiteral("PRAGMA user_version"))) {
@@ -179,7 +184,11 @@ std::optional<RecordError> RecordStore::checkSchema(int& version)
         }
         return std::nullopt;
     }
-    // Reads every page, which finds a damaged or truncated file.
+    // Before writing, every page is read, which finds a damaged or truncated file; a
+    // reader finds it where its queries fail.
+    if (!readEveryPage) {
+        return std::nullopt;
+    }
     if (auto failure = run(query, QStringLiteral("PRAGMA quick_check"))) {
         return failure;
     }
@@ -281,10 +290,7 @@ std::optional<RecordError> RecordStore::loadOverview(RecordsOverview& overview, 
     // window records.
     QSqlDatabase db = database();
     db.transaction();
-    std::optional<RecordError> failure = loadTotals(overview);
-    if (!failure) {
-        failure = loadLevels(overview);
-    }
+    std::optional<RecordError> failure = loadLevels(overview);
     if (!failure) {
         failure = loadDays(overview);
     }
@@ -295,23 +301,6 @@ std::optional<RecordError> RecordStore::loadOverview(RecordsOverview& overview, 
     return failure;
 }
 
-std::optional<RecordError> RecordStore::loadTotals(RecordsOverview& overview)
-{
-    QSqlQuery query(database());
-    if (auto failure =
-            run(query, QStringLiteral("SELECT count(*), total(outcome = 'correct'), max(level),"
-                                      " max(CASE WHEN outcome = 'correct' THEN length(shown) END)"
-                                      " FROM rounds"))) {
-        return failure;
-    }
-    query.next();
-    overview.rounds = query.value(0).toInt();
-    overview.correct = query.value(1).toInt();
-    overview.bestLevel = query.value(2).toInt();
-    overview.longestRecalled = query.value(3).toInt();
-    return std::nullopt;
-}
-
 std::optional<RecordError> RecordStore::loadLevels(RecordsOverview& overview)
 {
     QSqlQuery query(database());
@@ -319,18 +308,34 @@ std::optional<RecordError> RecordStore::loadLevels(RecordsOverview& overview)
                                                  "'correct') FROM rounds GROUP BY level"))) {
         return failure;
     }
+    // The totals follow from the levels: a question at level n has n + 1 digits.
     while (query.next()) {
-        overview.levels.push_back(
-            {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt()});
+        const RecordsOverview::Level level{query.value(0).toInt(), query.value(1).toInt(),
+                                           query.value(2).toInt()};
+        overview.levels.push_back(level);
+        overview.rounds += level.rounds;
+        overview.correct += level.correct;
+        overview.bestLevel = std::max(overview.bestLevel, level.level);
+        if (level.correct > 0) {
+            overview.longestRecalled = std::max(overview.longestRecalled, level.level + 1);
+        }
     }
     return std::nullopt;
 }
 
+// Every time zone is a whole number of quarter hours from UTC, so each quarter hour of
+// UTC falls within one local day: only one round of each needs turning into local time.
 std::optional<RecordError> RecordStore::loadDays(RecordsOverview& overview)
 {
     QSqlQuery query(database());
-    if (auto failure = run(query, QStringLiteral("SELECT date(started_at, 'localtime') AS day,"
-                                                 " max(level) FROM rounds GROUP BY day"))) {
+    query.setForwardOnly(true);
+    if (auto failure =
+            run(query, QStringLiteral("SELECT day, max(best) FROM ("
+                                      " SELECT date(min(started_at), 'localtime') AS day,"
+                                      " max(level) AS best FROM rounds"
+                                      " GROUP BY substr(started_at, 1, 14),"
+                                      " substr(started_at, 15, 2) / 15)"
+                                      " GROUP BY day ORDER BY day"))) {
         return failure;
     }
     while (query.next()) {
@@ -399,6 +404,32 @@ RecordStore::forEachRound(const std::function<void(const RoundRecord&)>& visit)
             round.answerMs = query.value(7).toLongLong();
         }
         visit(round);
+    }
+    if (query.lastError().isValid()) {
+        return error(query.lastError());
+    }
+    return std::nullopt;
+}
+
+std::optional<RecordError>
+RecordStore::forEachRoundAsText(const std::function<void(const QStringList&)>& visit)
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (auto failure = run(query, QStringLiteral("SELECT started_at, level, shown, typed, outcome,"
+                                                 " display_ms, CASE WHEN painted_ms IS NULL THEN ''"
+                                                 " ELSE printf('%.2f', painted_ms) END,"
+                                                 " coalesce(answer_ms, '') FROM rounds"
+                                                 " ORDER BY started_at, id"))) {
+        return failure;
+    }
+    QStringList fields;
+    while (query.next()) {
+        fields.clear();
+        for (int column = 0; column < ColumnNames.size(); ++column) {
+            fields.append(query.value(column).toString());
+        }
+        visit(fields);
     }
     if (query.lastError().isValid()) {
         return error(query.lastError());
