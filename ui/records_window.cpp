@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QPen>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStackedWidget>
@@ -110,6 +111,11 @@ QWidget* RecordsWindow::createContentPage()
     levels_->setHorizontalHeaderLabels(
         {QStringLiteral("レベル"), QStringLiteral("回数"), QStringLiteral("正解率")});
     levels_->verticalHeader()->hide();
+    // All eight levels fit without scrolling.
+    const int rowHeight = levels_->fontMetrics().height() + 6;
+    levels_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    levels_->setMinimumHeight(rowHeight * 9 + 2 * levels_->frameWidth() + 4);
+    levels_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     levels_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     levels_->setSelectionMode(QAbstractItemView::NoSelection);
     levels_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -201,11 +207,14 @@ void RecordsWindow::fillChart(const records::RecordsOverview& overview)
         points.append(QPointF(static_cast<double>(point.msecsSinceEpoch), point.level));
     }
     eachRound->replace(points);
+    // A long history is a dense band: kept light, under the line of each day's best.
+    eachRound->setPen(QPen(QColor(70, 130, 200, 110), 1));
 
     // Each day's best sits at the middle of that day.
     auto* bestOfDay = new QLineSeries;
     bestOfDay->setName(QStringLiteral("日ごとの最高レベル"));
-    bestOfDay->setPointsVisible(true);
+    bestOfDay->setPen(QPen(QColor(230, 120, 30), 2));
+    bestOfDay->setPointsVisible(overview.days.size() <= 60);
     for (const auto& day : overview.days) {
         const qint64 noon = day.day.startOfDay().toMSecsSinceEpoch() + MsPerDay / 2;
         bestOfDay->append(static_cast<double>(noon), day.bestLevel);
@@ -227,8 +236,10 @@ void RecordsWindow::fillChart(const records::RecordsOverview& overview)
     time->setTickCount(6);
     auto* level = new QValueAxis;
     level->setTitleText(QStringLiteral("レベル"));
-    level->setRange(1, 8);
-    level->setTickCount(8);
+    level->setRange(0.5, 8.5);
+    level->setTickType(QValueAxis::TicksDynamic);
+    level->setTickAnchor(1);
+    level->setTickInterval(1);
     level->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(time, Qt::AlignBottom);
     chart->addAxis(level, Qt::AlignLeft);
