@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -133,23 +134,35 @@ TEST_F(BadFile, IsRefusedWithItsReasonAndLeftAsItWas)
     }
 }
 
-// Run as root, the permission checks let everything through.
+// Root may write anywhere, so as root the writer runs as the unprivileged user "nobody",
+// for whom the file and its folder are read-only.
 TEST_F(BadFile, ThatIsReadOnlyIsRefusedAndKept)
 {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root may write to any file";
-    }
     makeRecords(file, 4);
-    QFile::setPermissions(file, QFile::ReadOwner);
-    const QByteArray before = fileBytes(file);
-    RecordStore store(file);
-    std::optional<RecordError> failure = store.open(RecordStore::Opening::CreateIfMissing);
-    if (!failure) {
-        failure = store.add(sampleRound(9));
+    const QString folder = QFileInfo(file).absolutePath();
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto enter = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(file, readOnly));
+    for (const QString& path : {home.path(), folder}) {
+        ASSERT_TRUE(QFile::setPermissions(path, readOnly | enter));
     }
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->kind, Kind::NotWritable);
+    const QByteArray before = fileBytes(file);
+    QStringList command{QStringLiteral(WRITER_CHILD), file, QStringLiteral("1")};
+    if (geteuid() == 0) {
+        command = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                              QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")} +
+                  command;
+    }
+    QProcess writer;
+    writer.start(command.takeFirst(), command);
+    ASSERT_TRUE(writer.waitForFinished(30'000));
+    const QString told = QString::fromUtf8(writer.readAllStandardError());
+    EXPECT_EQ(writer.exitCode(), 1) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("書き込めません"))) << told.toStdString();
     EXPECT_EQ(fileBytes(file), before);
+    for (const QString& path : {home.path(), folder}) {
+        QFile::setPermissions(path, readOnly | enter | QFile::WriteOwner);
+    }
 }
 
 TEST_F(BadFile, OnAFullDiskKeepsWhatWasCommitted)
