@@ -156,9 +156,8 @@ void Game::reportJudgement(RoundOutcome outcome)
     JudgedRound round;
     round.level = state_.level;
     for (int i = 0; i <= state_.level; ++i) {
-        round.shown += static_cast<char>('0' + state_.question[i]);
+        round.shown += numberText(state_.question[i]);
     }
-    round.keysTyped = state_.inputPos;
     round.outcome = outcome;
     round.displayMs = displayMsAt(state_.level);
     round.masked = masked_;

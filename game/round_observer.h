@@ -20,8 +20,6 @@ struct JudgedRound
     int level = 1;
     // The digits shown, as digit characters: "4821".
     std::string shown;
-    // How many answer keys reached the game before the judgement.
-    int keysTyped = 0;
     RoundOutcome outcome = RoundOutcome::Wrong;
     // How long the level keeps its digits on show.
     int displayMs = 0;

@@ -19,6 +19,9 @@ QString reason(RecordError::Kind kind)
     case RecordError::Kind::NotWritable:
         return QStringLiteral("記録のファイルに書き込めません。フォルダーかファイルに書き込む"
                               "権限がないか、ディスクがいっぱいです。");
+    case RecordError::Kind::NoDriver:
+        return QStringLiteral("記録に使う Qt の SQLite ドライバー（libqt6sql6-sqlite）が"
+                              "入っていません。");
     case RecordError::Kind::Locked:
         return QStringLiteral("記録のファイルがほかのプログラムに使われたままで、"
                               "書き込めません。");

@@ -22,6 +22,8 @@ struct RecordError
         NotWritable,
         // Another program held the file locked for too long.
         Locked,
+        // Qt's SQLite driver is not installed.
+        NoDriver,
     };
 
     Kind kind = Kind::NotRecords;

@@ -136,6 +136,9 @@ std::optional<RecordError> RecordStore::open(Opening opening)
 
 std::optional<RecordError> RecordStore::openConnection(Opening opening)
 {
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        return error(RecordError::Kind::NoDriver);
+    }
     const QFileInfo info(file_);
     if (!info.exists()) {
         if (opening == Opening::ExistingOnly) {
