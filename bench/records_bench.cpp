@@ -245,15 +245,15 @@ int main(int argc, char** argv)
     const QCommandLineOption program("program", "The pabrel program, to time its export.", "path");
     const QCommandLineOption seed("seed-history",
                                   "Only write a made-up history of --rounds rounds, ending "
-                                  "about now, to <file>, and exit.",
+                                  "by today, to <file>, and exit.",
                                   "file");
     parser.addOptions({rounds, flashes, program, seed});
     parser.process(application);
 
     const int roundCount = parser.value(rounds).toInt();
     if (parser.isSet(seed)) {
-        // Roughly 25 rounds a day, most days.
-        const QDate first = QDate::currentDate().addDays(-roundCount / 25);
+        // The made-up player averages about 25 rounds a day; the history ends by today.
+        const QDate first = QDate::currentDate().addDays(-roundCount / 22);
         return pabrel::bench::seedHistory(parser.value(seed), roundCount, first, 8) ? 0 : 1;
     }
     std::printf("Platform: %s\n\n", qPrintable(QGuiApplication::platformName()));

@@ -14,7 +14,19 @@ struct RecordWriter::Worker
     QString file;
     int busyTimeoutMs;
     std::unique_ptr<RecordStore> store;
+    std::vector<RoundRecord> waiting;
     bool off = false;
+
+    void write(const RoundRecord& round)
+    {
+        if (off || !ensureOpen()) {
+            return;
+        }
+        if (!fail(store->add(round))) {
+            QMetaObject::invokeMethod(
+                &owner, [owner = &owner] { emit owner->written(); }, Qt::QueuedConnection);
+        }
+    }
 
     bool ensureOpen()
     {
@@ -40,7 +52,7 @@ struct RecordWriter::Worker
 
 RecordWriter::RecordWriter(const QString& file, int busyTimeoutMs, QObject* parent)
     : QObject(parent), threadContext_(new QObject),
-      worker_(std::make_unique<Worker>(Worker{*this, file, busyTimeoutMs, {}}))
+      worker_(std::make_unique<Worker>(Worker{*this, file, busyTimeoutMs, {}, {}}))
 {
     thread_.setObjectName(QStringLiteral("records"));
     threadContext_->moveToThread(&thread_);
@@ -53,6 +65,7 @@ RecordWriter::RecordWriter(const QString& file, int busyTimeoutMs, QObject* pare
 
 RecordWriter::~RecordWriter()
 {
+    holdWrites(false);
     waitUntilWritten();
     runOnThread([](Worker& worker) { worker.store.reset(); });
     waitUntilWritten();
@@ -62,16 +75,26 @@ RecordWriter::~RecordWriter()
 
 void RecordWriter::write(const RoundRecord& round)
 {
-    runOnThread([round](Worker& worker) {
-        if (worker.off || !worker.ensureOpen()) {
-            return;
-        }
-        if (!worker.fail(worker.store->add(round))) {
-            QMetaObject::invokeMethod(
-                &worker.owner, [owner = &worker.owner] { emit owner->written(); },
-                Qt::QueuedConnection);
+    runOnThread([round, held = &held_](Worker& worker) {
+        if (*held) {
+            worker.waiting.push_back(round);
+        } else {
+            worker.write(round);
         }
     });
+}
+
+void RecordWriter::holdWrites(bool held)
+{
+    held_ = held;
+    if (!held) {
+        runOnThread([held = &held_](Worker& worker) {
+            while (!*held && !worker.waiting.empty()) {
+                worker.write(worker.waiting.front());
+                worker.waiting.erase(worker.waiting.begin());
+            }
+        });
+    }
 }
 
 void RecordWriter::waitUntilWritten()

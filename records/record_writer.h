@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QThread>
 
+#include <atomic>
 #include <memory>
 
 namespace pabrel::records {
@@ -30,6 +31,9 @@ public:
     ~RecordWriter() override;
 
     void write(const RoundRecord& round);
+    // While held, rounds wait instead of being written (a write already under way ends
+    // first). Releasing writes those that waited.
+    void holdWrites(bool held);
     // Returns once everything handed over so far is written or has failed.
     void waitUntilWritten();
 
@@ -42,6 +46,7 @@ private:
 
     void runOnThread(std::function<void(Worker&)> job);
 
+    std::atomic<bool> held_{false};
     QThread thread_;
     QObject* threadContext_;
     std::unique_ptr<Worker> worker_;

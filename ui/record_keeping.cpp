@@ -17,6 +17,9 @@ RecordKeeping::RecordKeeping(Form1& form, const QString& file)
 {
     connect(form.roundRecorder(), &RoundRecorder::roundFinished, &writer_,
             &records::RecordWriter::write);
+    // The disk is left alone while the digits show.
+    connect(form.roundRecorder(), &RoundRecorder::flashing, &writer_,
+            &records::RecordWriter::holdWrites);
     // A round judged just before the window closes is still a result.
     connect(&form, &Form1::unloaded, form.roundRecorder(), &RoundRecorder::flush);
     connect(&writer_, &records::RecordWriter::failed, this, &RecordKeeping::reportFailure);

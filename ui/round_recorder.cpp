@@ -62,6 +62,7 @@ void RoundRecorder::questionShown()
     current_.startedAt = QDateTime::currentDateTimeUtc();
     digitsWerePainted_ = false;
     maskPaintDue_ = false;
+    emit flashing(true);
 }
 
 void RoundRecorder::questionMasked()
@@ -69,6 +70,7 @@ void RoundRecorder::questionMasked()
     sinceMask_.start();
     // The flash is timed only if its digits were painted.
     maskPaintDue_ = digitsWerePainted_;
+    emit flashing(false);
 }
 
 void RoundRecorder::roundJudged(const JudgedRound& round)
@@ -79,6 +81,8 @@ void RoundRecorder::roundJudged(const JudgedRound& round)
     current_.displayMs = round.displayMs;
     if (round.masked) {
         current_.answerMs = sinceMask_.elapsed();
+    } else {
+        emit flashing(false);
     }
     if (maskPaintDue_) {
         awaitingPaint_ = current_;

@@ -38,6 +38,8 @@ public:
 
 signals:
     void roundFinished(const pabrel::records::RoundRecord& round);
+    // The digits have been put on show (true), or are gone (false).
+    void flashing(bool on);
 
 private:
     void digitsPainted();

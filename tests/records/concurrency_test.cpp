@@ -5,7 +5,9 @@
 // once.
 
 #include "record_files.h"
+#include "record_writer.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -67,6 +69,24 @@ TEST_F(Writers, TwoAtOnceLoseNoRound)
         EXPECT_EQ(child->exitCode(), 0) << child->readAllStandardError().toStdString();
     }
     EXPECT_EQ(roundsInFile(), 600);
+}
+
+TEST_F(Writers, OnAThreadHoldRoundsBackWhileToldAndThenWriteThemInOrder)
+{
+    records::RecordWriter writer(file);
+    writer.holdWrites(true);
+    for (int n = 0; n < 3; ++n) {
+        writer.write(sampleRound(n));
+    }
+    writer.waitUntilWritten();
+    EXPECT_FALSE(QFileInfo::exists(file));
+    writer.holdWrites(false);
+    writer.waitUntilWritten();
+    records::RecordStore store(file);
+    ASSERT_FALSE(store.open(records::RecordStore::Opening::ExistingOnly));
+    std::vector<records::RoundRecord> rounds;
+    ASSERT_FALSE(store.forEachRound([&](const auto& round) { rounds.push_back(round); }));
+    EXPECT_EQ(rounds, (std::vector{sampleRound(0), sampleRound(1), sampleRound(2)}));
 }
 
 } // namespace

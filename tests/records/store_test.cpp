@@ -63,15 +63,6 @@ TEST_F(Store, KeepsEveryRoundAsWrittenInAPrivateFolder)
               QStringLiteral("2026-03-01T09:08:38.353Z"));
 }
 
-TEST_F(Store, ReadingNeitherMakesTheFileNorItsFolder)
-{
-    RecordStore store(file);
-    const auto failure = store.open(RecordStore::Opening::ExistingOnly);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->kind, records::RecordError::Kind::Missing);
-    EXPECT_FALSE(QFileInfo::exists(folder));
-}
-
 TEST_F(Store, AnEmptyFileBecomesARecordsFileAndKeepsItsRowsWhenOpenedAgain)
 {
     ASSERT_TRUE(QDir().mkpath(folder));
