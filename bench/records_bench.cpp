@@ -5,7 +5,10 @@
 // long history, and the flash timing with recording on and off.
 
 #include "built_in_pictures.h"
+#include "clock_random_source.h"
 #include "csv_export.h"
+#include "desktop_bell.h"
+#include "event_timer_factory.h"
 #include "form1.h"
 #include "record_keeping.h"
 #include "record_store.h"
@@ -194,7 +197,10 @@ void measureFlashes(int flashes)
     std::printf("|---|---|---|---|---|---|---|\n");
     QTemporaryDir home;
     for (const bool recording : {false, true}) {
-        pabrel::ui::Form1 form(pabrel::ui::builtInPictures());
+        pabrel::ClockRandomSource random;
+        pabrel::ui::DesktopBell bell;
+        pabrel::ui::EventTimerFactory timers;
+        pabrel::ui::Form1 form(pabrel::ui::builtInPictures(), {random, bell, timers});
         std::unique_ptr<pabrel::ui::RecordKeeping> keeping;
         if (recording) {
             keeping = std::make_unique<pabrel::ui::RecordKeeping>(

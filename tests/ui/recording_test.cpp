@@ -4,8 +4,6 @@
 // Rounds played in the real window, through its real timers, end up in the records file
 // with what the player saw and typed.
 
-#include "event_timer.h"
-#include "form1.h"
 #include "form_probe.h"
 #include "record_keeping.h"
 #include "record_store.h"
@@ -20,10 +18,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using pabrel::Timer;
 using pabrel::records::RecordStore;
 using pabrel::records::RoundRecord;
 using pabrel::testing::FormProbe;
-using pabrel::ui::Form1;
+using pabrel::testing::TestTimers;
 using pabrel::ui::RecordKeeping;
 
 class RecordingTest : public QObject
@@ -53,9 +52,8 @@ void RecordingTest::playedRoundsAreRecordedAsPlayed()
     const QString file = home.filePath(QStringLiteral("pabrel/records.sqlite3"));
     QStringList shown;
     {
-        Form1 form;
-        RecordKeeping keeping(form, file);
-        FormProbe probe(form);
+        FormProbe probe({}, TestTimers::Kind::Real);
+        RecordKeeping keeping(probe.form(), file);
         QVERIFY(probe.showActive());
         const QDateTime before = QDateTime::currentDateTimeUtc();
 
@@ -105,7 +103,7 @@ void RecordingTest::playedRoundsAreRecordedAsPlayed()
         QCOMPARE(rounds[2].shown.size(), 2);
         QVERIFY(*rounds[0].paintedMs > 0);
         QVERIFY(*rounds[0].answerMs >= 0);
-        static_cast<QWidget&>(form).close();
+        static_cast<QWidget&>(probe.form()).close();
     }
     QCOMPARE(recorded(file).size(), std::size_t{3});
 }
@@ -113,10 +111,10 @@ void RecordingTest::playedRoundsAreRecordedAsPlayed()
 void RecordingTest::theContextMenuOpensTheRecordsWithoutStoppingTheGame()
 {
     QTemporaryDir home;
-    Form1 form;
-    RecordKeeping keeping(form, home.filePath(QStringLiteral("records.sqlite3")));
-    FormProbe probe(form);
+    FormProbe probe;
+    RecordKeeping keeping(probe.form(), home.filePath(QStringLiteral("records.sqlite3")));
     QVERIFY(probe.showActive());
+    auto& form = probe.form();
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
 
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
@@ -133,8 +131,9 @@ void RecordingTest::theContextMenuOpensTheRecordsWithoutStoppingTheGame()
     QVERIFY(keeping.recordsWindow() && keeping.recordsWindow()->isVisible());
     QVERIFY(!keeping.recordsWindow()->isModal());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QVERIFY(probe.timer(QStringLiteral("tmrCount"))->isActive());
-    QTRY_COMPARE_WITH_TIMEOUT(probe.label()->text(), QStringLiteral("GO"), 4000);
+    QVERIFY(probe.timer(Timer::tmrCount)->isActive());
+    probe.advance(3000);
+    QCOMPARE(probe.label()->text(), QStringLiteral("GO"));
 }
 
 void RecordingTest::anUnusableFileIsToldOnceAndLeftAlone()
@@ -146,10 +145,10 @@ void RecordingTest::anUnusableFileIsToldOnceAndLeftAlone()
     text.write("level,shown\n3,1234\n");
     text.close();
 
-    Form1 form;
-    RecordKeeping keeping(form, file);
-    FormProbe probe(form);
+    FormProbe probe;
+    RecordKeeping keeping(probe.form(), file);
     QVERIFY(probe.showActive());
+    auto& form = probe.form();
     QMessageBox* told = nullptr;
     QTRY_VERIFY((told = form.findChild<QMessageBox*>(QStringLiteral("recordsFailure"))));
     QVERIFY(told->text().contains(file));
