@@ -5,20 +5,35 @@
 #include "display_guard.h"
 #include "event_timer_factory.h"
 #include "form1.h"
+#include "record_keeping.h"
+#include "records_location.h"
+#include "records_options.h"
+#include "records_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <optional>
 
 namespace {
 std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 {
     const pabrel::app::DisplayGuard guard(argv[0]);
     return std::make_unique<QApplication>(argc, argv);
+}
+
+QStringList argumentList(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
 }
 
 // Only a broken build or installation lacks a picture: say which, on the terminal and to
@@ -35,15 +50,54 @@ void reportMissingPicture(const QString& what)
 
 int main(int argc, char** argv)
 {
+    // Read before any application object exists: the export runs without a display.
+    QCoreApplication::setApplicationName(QStringLiteral("pabrel"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Pabrel, a memory game."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const pabrel::app::RecordsOptions records;
+    records.addTo(parser);
+    if (!parser.parse(argumentList(argc, argv)) || !records.conflict(parser).isEmpty()) {
+        const QString error =
+            parser.errorText().isEmpty() ? records.conflict(parser) : parser.errorText();
+        std::fprintf(stderr, "pabrel: %s\n", qUtf8Printable(error));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qUtf8Printable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("pabrel %s\n", PABREL_VERSION);
+        return 0;
+    }
+    const QString recordsFile = pabrel::records::defaultRecordsFile();
+    if (records.exportRequested(parser)) {
+        const QCoreApplication application(argc, argv);
+        return records.exportCsv(parser, recordsFile);
+    }
+
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PABREL_APP_ID));
     pabrel::ui::FormPictures pictures;
+    pabrel::ui::LaterPictures icon;
     try {
-        pictures = pabrel::ui::firstFramePictures();
+        if (records.recordsWindowOnly(parser)) {
+            icon = pabrel::ui::laterPictures();
+        } else {
+            pictures = pabrel::ui::firstFramePictures();
+        }
     } catch (const std::exception& error) {
         reportMissingPicture(QString::fromStdString(error.what()));
         return EXIT_FAILURE;
+    }
+    if (records.recordsWindowOnly(parser)) {
+        pabrel::ui::RecordsWindow window(recordsFile);
+        window.setWindowIcon(QIcon(icon.icon));
+        window.show();
+        return QApplication::exec();
     }
     pabrel::ClockRandomSource random;
     pabrel::ui::DesktopBell bell;
@@ -57,6 +111,10 @@ int main(int argc, char** argv)
                          reportMissingPicture(what);
                          QCoreApplication::exit(EXIT_FAILURE);
                      });
+    std::optional<pabrel::ui::RecordKeeping> keeping;
+    if (!records.recordsOff(parser)) {
+        keeping.emplace(form, recordsFile);
+    }
     form.show();
     return QApplication::exec();
 }

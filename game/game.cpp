@@ -50,6 +50,7 @@ void Game::cmdStart_Click()
         view_.showLevelPicture(state_.level);
     } else {
         state_.isCorrect = false;
+        reportJudgement(RoundOutcome::GaveUp);
         Judge();
         view_.setTimerEnabled(Timer::tmrCount, false);
         view_.setTimerEnabled(Timer::tmrQuestion, false);
@@ -71,6 +72,10 @@ void Game::tmrCount_Timer()
             view_.setDigitBox(i, numberText(state_.question[i]));
         }
         view_.setTimerEnabled(Timer::tmrQuestion, true);
+        masked_ = false;
+        if (observer_ != nullptr) {
+            observer_->questionShown();
+        }
     }
 }
 
@@ -80,6 +85,10 @@ void Game::tmrQuestion_Timer()
     view_.setTimerEnabled(Timer::tmrQuestion, false);
     applyMask();
     view_.setKeyboardCapture(true);
+    masked_ = true;
+    if (observer_ != nullptr) {
+        observer_->questionMasked();
+    }
 }
 
 void Game::Form_KeyPress(KeyCode KeyAscii)
@@ -95,6 +104,7 @@ void Game::Form_KeyPress(KeyCode KeyAscii)
                 state_.isCorrect = false;
             }
         }
+        reportJudgement(state_.isCorrect ? RoundOutcome::Correct : RoundOutcome::Wrong);
         Judge();
         view_.setKeyboardCapture(false);
     }
@@ -128,6 +138,22 @@ void Game::cmdEnd_Click()
 {
     view_.showMessage(FarewellText);
     view_.close();
+}
+
+void Game::reportJudgement(RoundOutcome outcome)
+{
+    if (observer_ == nullptr) {
+        return;
+    }
+    JudgedRound round;
+    round.level = state_.level;
+    for (int i = 0; i <= state_.level; ++i) {
+        round.shown += numberText(state_.question[i]);
+    }
+    round.outcome = outcome;
+    round.displayMs = displayMs(state_.level);
+    round.masked = masked_;
+    observer_->roundJudged(round);
 }
 
 void Game::applyMask()

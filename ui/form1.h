@@ -23,6 +23,7 @@ class ColorButton;
 class FlashWatch;
 class ImageHolder;
 class PictureBox;
+class RoundRecorder;
 class WindowTimer;
 
 // The game's only window. It owns every control and the game for the whole run, hands the
@@ -45,6 +46,8 @@ public:
     FlashWatch* flashWatch() const { return flash_; }
     // Raises the window's thread to real-time priority while the digits show.
     realtime::RealtimeBoost* realtimeBoost() const { return boost_; }
+    // Each finished round, as it should be recorded.
+    RoundRecorder* roundRecorder() const { return recorder_; }
 
 signals:
     // The window has been unloaded, by the game or by its frame; the program ends.
@@ -53,6 +56,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The window's actions (QWidget::addAction) make up its ground's context menu.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -98,6 +103,7 @@ private:
     Bell& bell_;
     FlashWatch* flash_ = nullptr;
     realtime::RealtimeBoost* boost_ = nullptr;
+    RoundRecorder* recorder_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;
     Game game_;
