@@ -13,8 +13,10 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
-#include <ctime>
+#include <optional>
 
 using pabrel::bench::RoundPlayer;
 using pabrel::bench::Summary;
@@ -24,11 +26,11 @@ namespace {
 constexpr int FastPaceMs = 20;
 constexpr int StartupRuns = 10;
 
+// The steady clock is the system's monotonic one, shared by the processes it starts.
 qint64 monotonicNs()
 {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return qint64{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
 }
 
 void ensurePlatform()
@@ -89,7 +91,7 @@ void measureFlashes(int flashes)
 void measureStartup(const QString& program)
 {
     std::vector<double> firstPaintMs;
-    double peakMiB = 0;
+    std::optional<double> peakMiB;
     for (int run = 0; run < StartupRuns; ++run) {
         QProcess child;
         const qint64 launchedNs = monotonicNs();
@@ -102,12 +104,16 @@ void measureStartup(const QString& program)
             return;
         }
         firstPaintMs.push_back(figures[0].toDouble());
-        peakMiB = std::max(peakMiB, figures[1].toDouble());
+        bool measured = false;
+        const double peak = figures[1].toDouble(&measured);
+        if (measured) {
+            peakMiB = std::max(peakMiB.value_or(0), peak);
+        }
     }
     const Summary s = pabrel::bench::summariseMagnitudes(firstPaintMs);
     std::printf("\nStart-up, from launching the process to the window's first painted frame "
-                "(%d runs): median %.1f ms, max %.1f ms. Peak RSS at that moment: %.1f MiB.\n",
-                s.count, s.median, s.max, peakMiB);
+                "(%d runs): median %.1f ms, max %.1f ms. Peak RSS at that moment: %s.\n",
+                s.count, s.median, s.max, pabrel::bench::formatMiB(peakMiB).c_str());
 }
 
 // Run in a child process: opens the window as the game does and reports, once its first
@@ -123,8 +129,9 @@ int reportFirstPaint(QApplication& application, qint64 launchedNs)
         {
             if (event->type() == QEvent::Paint) {
                 QTimer::singleShot(0, [this] {
-                    std::printf("%.2f %.2f", static_cast<double>(monotonicNs() - launchedNs) / 1e6,
-                                pabrel::bench::peakResidentMiB());
+                    const std::optional<double> peak = pabrel::bench::peakResidentMiB();
+                    std::printf("%.2f %s", static_cast<double>(monotonicNs() - launchedNs) / 1e6,
+                                peak ? QByteArray::number(*peak, 'f', 2).constData() : "-");
                     std::fflush(stdout);
                     QCoreApplication::exit(0);
                 });
@@ -144,23 +151,27 @@ void soak(int rounds)
     form.show();
     RoundPlayer player(form, 7);
     player.shortenCountdownAndPause(FastPaceMs);
-    const double before = pabrel::bench::residentMiB();
-    double afterWarmUp = 0;
+    using pabrel::bench::formatMiB;
+    const std::optional<double> before = pabrel::bench::residentMiB();
+    std::optional<double> afterWarmUp;
     player.play(RoundPlayer::Plan::RandomAnswers, rounds, [&](int round) {
         if (round == 10) {
             afterWarmUp = pabrel::bench::residentMiB();
         }
         if (round % 100 == 0) {
-            std::printf("round %4d: RSS %.2f MiB\n", round, pabrel::bench::residentMiB());
+            std::printf("round %4d: RSS %s\n", round,
+                        formatMiB(pabrel::bench::residentMiB()).c_str());
             std::fflush(stdout);
         }
     });
-    const double after = pabrel::bench::residentMiB();
-    std::printf("\nSoak, %d rounds with random answers: RSS %.2f MiB before the first round, "
-                "%.2f MiB after round 10, %.2f MiB at the end (growth after warm-up %+.2f MiB); "
-                "peak %.2f MiB.\n",
-                rounds, before, afterWarmUp, after, after - afterWarmUp,
-                pabrel::bench::peakResidentMiB());
+    const std::optional<double> after = pabrel::bench::residentMiB();
+    std::printf("\nSoak, %d rounds with random answers: RSS %s before the first round, %s after "
+                "round 10, %s at the end; peak %s.\n",
+                rounds, formatMiB(before).c_str(), formatMiB(afterWarmUp).c_str(),
+                formatMiB(after).c_str(), formatMiB(pabrel::bench::peakResidentMiB()).c_str());
+    if (after && afterWarmUp) {
+        std::printf("Growth after warm-up: %+.2f MiB.\n", *after - *afterWarmUp);
+    }
 }
 } // namespace
 
@@ -190,6 +201,7 @@ int main(int argc, char** argv)
     }
     measureFlashes(parser.value(flashes).toInt());
     measureStartup(QCoreApplication::applicationFilePath());
-    std::printf("Peak RSS of the flash runs: %.1f MiB.\n", pabrel::bench::peakResidentMiB());
+    std::printf("Peak RSS of the flash runs: %s.\n",
+                pabrel::bench::formatMiB(pabrel::bench::peakResidentMiB()).c_str());
     return 0;
 }

@@ -7,15 +7,6 @@
 
 #include <stdexcept>
 
-// The pictures are compiled into the static ui library. Nothing else refers to their
-// resource object, so without this explicit registration the linker would leave it out of
-// the program and every picture would silently be missing. Qt's macro must be used outside
-// any namespace.
-static void registerPictureResources()
-{
-    Q_INIT_RESOURCE(pictures);
-}
-
 namespace pabrel::ui {
 namespace {
 
@@ -39,7 +30,6 @@ QString cardText(std::span<const std::string_view> lines)
 
 FormPictures builtInPictures()
 {
-    registerPictureResources();
     FormPictures pictures;
     pictures.background = decode("background.bmp", "BMP");
     pictures.icon = decode("pabrel.ico", "ICO");

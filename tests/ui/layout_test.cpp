@@ -293,7 +293,9 @@ void LayoutTest::timersWaitStoppedAtTheirPeriods()
         const EventTimer* timer = probe.timer(name);
         QVERIFY2(!timer->isActive(), qPrintable(name));
         QCOMPARE(timer->interval(), milliseconds);
+#ifdef __linux__
         QCOMPARE(timer->clock(), EventTimer::Clock::Kernel);
+#endif
     }
 }
 

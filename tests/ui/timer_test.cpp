@@ -3,6 +3,7 @@
 
 #include "event_timer.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 
@@ -16,6 +17,7 @@ private slots:
     void aRunningTimerKeepsItsPeriodWhenEnabledOrGivenANewInterval();
     void everyClockTicksAgainAndAgainUntilStopped_data();
     void everyClockTicksAgainAndAgainUntilStopped();
+    void aKernelTimerThatCannotBeSetSaysSoAndFallsBack();
 };
 
 void TimerTest::aRunningTimerKeepsItsPeriodWhenEnabledOrGivenANewInterval()
@@ -64,6 +66,29 @@ void TimerTest::everyClockTicksAgainAndAgainUntilStopped()
     QVERIFY(!timer.isActive());
     QTest::qWait(100);
     QCOMPARE(ticks, 3);
+}
+
+void TimerTest::aKernelTimerThatCannotBeSetSaysSoAndFallsBack()
+{
+    EventTimer timer(20, nullptr);
+    if (timer.clock() != EventTimer::Clock::Kernel) {
+        QSKIP("no kernel timer on this system");
+    }
+    // The kernel refuses a negative period.
+    timer.setIntervalForNextStart(-1);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^pabrel: cannot set the kernel timer "
+                                                           "to -1 ms: .+; using Qt's precise")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("negative interval")));
+    timer.setEnabled(true);
+    QCOMPARE(timer.clock(), EventTimer::Clock::QtPrecise);
+
+    timer.setEnabled(false);
+    timer.setIntervalForNextStart(20);
+    int ticks = 0;
+    connect(&timer, &EventTimer::timeout, this, [&] { ++ticks; });
+    timer.setEnabled(true);
+    QTRY_VERIFY(ticks >= 2);
 }
 
 QTEST_GUILESS_MAIN(TimerTest)
