@@ -1,4 +1,5 @@
 #include "built_in_pictures.h"
+#include "command_line.h"
 #include "display_guard.h"
 #include "form1.h"
 
@@ -7,6 +8,15 @@
 #include <memory>
 
 namespace {
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
 std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 {
     const pabrel::app::DisplayGuard guard(argv[0]);
@@ -16,9 +26,18 @@ std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pabrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PABREL_VERSION));
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PABREL_APP_ID));
+
+    pabrel::app::CommandLine commandLine;
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (const auto status = commandLine.answer(commandLine.parse(arguments), arguments.first())) {
+        return *status;
+    }
+
+    const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
     pabrel::ui::Form1 form(pabrel::ui::builtInPictures());
     QObject::connect(&form, &pabrel::ui::Form1::unloaded, application.get(),
                      &QCoreApplication::quit);
