@@ -4,20 +4,24 @@
 set -euo pipefail
 
 packages=(
-    # toolchain
-    g++ cmake ninja-build pkgconf libgtest-dev
+    # toolchain: GCC, and Clang as CI's second compiler; the formatting check
+    g++ clang cmake ninja-build pkgconf libgtest-dev clang-format
     # the window toolkit and what its CMake package expects
     qt6-base-dev libgl-dev
     # the accessibility tests stand in for a screen reader through Qt's platform layer
     qt6-base-private-dev
     # a Japanese Gothic face for every text of the game
     fonts-ipafont-gothic
-    # the desktop bell sound
+    # the desktop bell sound (optional: without it the bell is the toolkit's beep)
     libcanberra-dev
-    # a display server for the window tests and screenshots
-    xvfb xauth
-    # validators for the desktop entry and metainfo, and the Debian package tools
-    desktop-file-utils appstream dpkg-dev file
+    # a native window on Wayland desktops
+    qt6-wayland
+    # a display server for the window tests and screenshots, and the tools that read the
+    # window's class from it
+    xvfb xauth xdotool x11-utils
+    # validators for the desktop entry and metainfo, the Debian package tools and checker,
+    # and the licence checker
+    desktop-file-utils appstream dpkg-dev file lintian reuse
 )
 
 missing=()

@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --target pabrel
-exec build/app/pabrel
+cmake --preset release
+cmake --build --preset release --target pabrel
+exec build/app/pabrel "$@"
