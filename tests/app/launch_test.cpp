@@ -13,7 +13,7 @@ using pabrel::app::CommandLine;
 using pabrel::app::LaunchRequest;
 using Action = LaunchRequest::Action;
 
-class CommandLineTest : public QObject
+class LaunchTest : public QObject
 {
     Q_OBJECT
 
@@ -24,7 +24,7 @@ private slots:
     void theProgramAnswersWithoutADisplay();
 };
 
-void CommandLineTest::readsWhatIsAsked_data()
+void LaunchTest::readsWhatIsAsked_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<Action>("action");
@@ -44,7 +44,7 @@ void CommandLineTest::readsWhatIsAsked_data()
     QTest::newRow("value for a flag") << QStringList{"--version=2"} << Action::Refuse << "version";
 }
 
-void CommandLineTest::readsWhatIsAsked()
+void LaunchTest::readsWhatIsAsked()
 {
     QFETCH(QStringList, arguments);
     QFETCH(Action, action);
@@ -57,7 +57,7 @@ void CommandLineTest::readsWhatIsAsked()
     QVERIFY2(request.error.contains(errorNames), qPrintable(request.error));
 }
 
-void CommandLineTest::theProgramAnswersWithoutADisplay_data()
+void LaunchTest::theProgramAnswersWithoutADisplay_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
@@ -76,7 +76,7 @@ void CommandLineTest::theProgramAnswersWithoutADisplay_data()
         << QStringList{"9"} << 2 << QStringList{} << QStringList{"pabrel: unexpected argument '9'"};
 }
 
-void CommandLineTest::theProgramAnswersWithoutADisplay()
+void LaunchTest::theProgramAnswersWithoutADisplay()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
@@ -106,5 +106,5 @@ void CommandLineTest::theProgramAnswersWithoutADisplay()
     }
 }
 
-QTEST_GUILESS_MAIN(CommandLineTest)
-#include "command_line_test.moc"
+QTEST_GUILESS_MAIN(LaunchTest)
+#include "launch_test.moc"
