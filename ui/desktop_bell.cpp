@@ -8,28 +8,37 @@
 
 namespace pabrel::ui {
 
+#ifdef PABREL_HAVE_CANBERRA
+namespace {
+// One context serves every bell for the whole run and is never destroyed: destroying a
+// context unloads libcanberra's sound driver, whose own thread may still be finishing the
+// last sound, and that thread then crashes the program.
+ca_context* sharedContext()
+{
+    static ca_context* const context = [] {
+        ca_context* created = nullptr;
+        if (ca_context_create(&created) != CA_SUCCESS) {
+            return static_cast<ca_context*>(nullptr);
+        }
+        const QByteArray desktopId = QGuiApplication::desktopFileName().toUtf8();
+        ca_context_change_props(created, CA_PROP_APPLICATION_NAME, "Pabrel", CA_PROP_APPLICATION_ID,
+                                desktopId.constData(), CA_PROP_APPLICATION_ICON_NAME,
+                                desktopId.constData(), nullptr);
+        return created;
+    }();
+    return context;
+}
+} // namespace
+#endif
+
 DesktopBell::DesktopBell(QObject* parent) : QObject(parent)
 {
 #ifdef PABREL_HAVE_CANBERRA
-    if (ca_context_create(&context_) != CA_SUCCESS) {
-        context_ = nullptr;
-        return;
-    }
-    const QByteArray desktopId = QGuiApplication::desktopFileName().toUtf8();
-    ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "Pabrel", CA_PROP_APPLICATION_ID,
-                            desktopId.constData(), CA_PROP_APPLICATION_ICON_NAME,
-                            desktopId.constData(), nullptr);
+    context_ = sharedContext();
 #endif
 }
 
-DesktopBell::~DesktopBell()
-{
-#ifdef PABREL_HAVE_CANBERRA
-    if (context_ != nullptr) {
-        ca_context_destroy(context_);
-    }
-#endif
-}
+DesktopBell::~DesktopBell() = default;
 
 void DesktopBell::ring()
 {
