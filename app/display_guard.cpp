@@ -82,8 +82,8 @@ PluginAccount pluginAccount(const QStringList& qtSaid)
 QString advice(const PluginAccount& plugins)
 {
     const QString program = QLatin1String(startedAs);
-    const bool x11 = qEnvironmentVariableIsSet("DISPLAY");
-    const bool wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (plugins.requestedIsMissing) {
         return QStringLiteral("QT_QPA_PLATFORM names a platform plugin that is not installed: "
                               "unset it, or choose one of those available (Qt's Wayland plugin "
