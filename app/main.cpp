@@ -1,6 +1,9 @@
 #include "built_in_pictures.h"
+#include "clock_random_source.h"
 #include "command_line.h"
+#include "desktop_bell.h"
 #include "display_guard.h"
+#include "event_timer_factory.h"
 #include "form1.h"
 
 #include <QApplication>
@@ -38,7 +41,10 @@ int main(int argc, char** argv)
     }
 
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
-    pabrel::ui::Form1 form(pabrel::ui::builtInPictures());
+    pabrel::ClockRandomSource random;
+    pabrel::ui::DesktopBell bell;
+    pabrel::ui::EventTimerFactory timers;
+    pabrel::ui::Form1 form(pabrel::ui::builtInPictures(), {random, bell, timers});
     QObject::connect(&form, &pabrel::ui::Form1::unloaded, application.get(),
                      &QCoreApplication::quit);
     form.show();

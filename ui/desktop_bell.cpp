@@ -10,21 +10,21 @@ namespace pabrel::ui {
 
 #ifdef PABREL_HAVE_CANBERRA
 namespace {
-// One context serves every bell for the whole run and is never destroyed: destroying a
-// context unloads libcanberra's sound driver, whose own thread may still be finishing the
-// last sound, and that thread then crashes the program.
-ca_context* sharedContext()
+// One sound context for the whole program, made on the first bell and never destroyed:
+// destroying it unloads libcanberra's sound driver while the driver's player thread may
+// still be finishing, which crashes the program as it exits. Null where none can be made.
+ca_context* soundContext()
 {
     static ca_context* const context = [] {
-        ca_context* created = nullptr;
-        if (ca_context_create(&created) != CA_SUCCESS) {
+        ca_context* made = nullptr;
+        if (ca_context_create(&made) != CA_SUCCESS) {
             return static_cast<ca_context*>(nullptr);
         }
         const QByteArray desktopId = QGuiApplication::desktopFileName().toUtf8();
-        ca_context_change_props(created, CA_PROP_APPLICATION_NAME, "Pabrel", CA_PROP_APPLICATION_ID,
+        ca_context_change_props(made, CA_PROP_APPLICATION_NAME, "Pabrel", CA_PROP_APPLICATION_ID,
                                 desktopId.constData(), CA_PROP_APPLICATION_ICON_NAME,
                                 desktopId.constData(), nullptr);
-        return created;
+        return made;
     }();
     return context;
 }
@@ -34,11 +34,9 @@ ca_context* sharedContext()
 DesktopBell::DesktopBell(QObject* parent) : QObject(parent)
 {
 #ifdef PABREL_HAVE_CANBERRA
-    context_ = sharedContext();
+    context_ = soundContext();
 #endif
 }
-
-DesktopBell::~DesktopBell() = default;
 
 void DesktopBell::ring()
 {

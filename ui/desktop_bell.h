@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bell.h"
+
 #include <QObject>
 
 struct ca_context;
@@ -10,7 +12,7 @@ namespace pabrel::ui {
 // under Wayland it makes no sound at all, so the bell rings the desktop's own "bell" event
 // sound where a sound server or device takes it, and falls back to the toolkit's beep. Built
 // without libcanberra, it is always the toolkit's beep.
-class DesktopBell : public QObject
+class DesktopBell : public QObject, public Bell
 {
     Q_OBJECT
 
@@ -23,9 +25,8 @@ public:
     Q_ENUM(Sound)
 
     explicit DesktopBell(QObject* parent = nullptr);
-    ~DesktopBell() override;
 
-    void ring();
+    void ring() override;
 
 signals:
     void rang(pabrel::ui::DesktopBell::Sound sound);

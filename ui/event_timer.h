@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QObject>
+#include "window_timer.h"
+
 #include <QTimer>
 
 class QSocketNotifier;
 
 namespace pabrel::ui {
 
-// One of the window's three periodic timers. Switching on a timer that already runs leaves
-// its period running, and a new interval waits for the next start, so that the game can ask
-// for either at any moment without shifting a tick.
+// The program's window timer. Switching on a timer that already runs leaves its period
+// running, and a new interval waits for the next start, so that the game can ask for either
+// at any moment without shifting a tick.
 //
 // The ticks come from a kernel timer (timerfd) watched by the event loop: it wakes the loop
 // at the nanosecond it was set for and repeats without drift. Qt's own timers round every
@@ -17,7 +18,7 @@ namespace pabrel::ui {
 // long on average and several at worst; they remain selectable, to measure against. Where
 // there is no kernel timer (on systems other than Linux, or when it cannot be set), the
 // timer runs on Qt's precise timer instead.
-class EventTimer : public QObject
+class EventTimer : public WindowTimer
 {
     Q_OBJECT
 
@@ -32,17 +33,13 @@ public:
     EventTimer(int intervalMs, QObject* parent);
     ~EventTimer() override;
 
-    void setEnabled(bool enabled);
-    void setIntervalForNextStart(int milliseconds);
-    bool isActive() const { return active_; }
-    // The period of the running timer, or of the next start.
-    int interval() const { return interval_; }
+    void setEnabled(bool enabled) override;
+    void setIntervalForNextStart(int milliseconds) override;
+    bool isActive() const override { return active_; }
+    int interval() const override { return interval_; }
     Clock clock() const { return clock_; }
     // Takes effect from the next start.
     void setClock(Clock clock);
-
-signals:
-    void timeout();
 
 private:
     void start();

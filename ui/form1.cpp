@@ -1,15 +1,16 @@
 #include "form1.h"
 
+#include "bell.h"
 #include "color_button.h"
-#include "desktop_bell.h"
 #include "device_pixels.h"
-#include "event_timer.h"
 #include "flash_watch.h"
 #include "game_font.h"
 #include "image_holder.h"
 #include "key_code.h"
 #include "picture_box.h"
+#include "timer_factory.h"
 #include "twip_rect.h"
+#include "window_timer.h"
 
 #include <QCloseEvent>
 #include <QInputMethodEvent>
@@ -73,17 +74,26 @@ QString indexedName(const char* name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// Arrays that a loop walks are indexed through this: an index past either end is a bug,
+// and stops the program rather than reaching a neighbouring control.
+template <typename Array>
+auto& slot(Array& array, int index)
+{
+    return array.at(static_cast<std::size_t>(index));
+}
+
 bool movesFocus(const QKeyEvent& key)
 {
     return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
 }
 } // namespace
 
-Form1::Form1(const FormPictures& pictures, QWidget* parent) : QWidget(parent)
+Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* parent)
+    : QWidget(parent), bell_(services.bell), game_(*this, services.random)
 {
     setWindowTitle(ProgramTitle);
     resize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
-    createControls();
+    createControls(services.timers);
     placeControls();
     nameControls();
     takePictures(pictures);
@@ -93,29 +103,28 @@ Form1::Form1(const FormPictures& pictures, QWidget* parent) : QWidget(parent)
 }
 
 // Controls are made in their tab order, which is also Qt's focus chain.
-void Form1::createControls()
+void Form1::createControls(TimerFactory& timers)
 {
     Text1[0] = createDigitBox(0);
     cmdStart = new ColorButton(QStringLiteral("スタート"), cmdStartFace, this);
     Label1 = new QLabel(this);
     Picture1 = new PictureBox(this);
     for (int i = 1; i <= 6; ++i) {
-        Text1[i] = createDigitBox(i);
+        slot(Text1, i) = createDigitBox(i);
     }
     cmdEnd = new ColorButton(QStringLiteral("おわる"), cmdEndFace, this);
     Text1[7] = createDigitBox(7);
     Text1[8] = createDigitBox(8);
 
     for (int level = 8; level >= 1; --level) {
-        ImgLevel[level - 1] = new ImageHolder(this);
-        ImgLevel[level - 1]->setObjectName(indexedName("ImgLevel", level));
+        slot(ImgLevel, level - 1) = new ImageHolder(this);
+        imgLevel(level)->setObjectName(indexedName("ImgLevel", level));
     }
     ruru = new ImageHolder(this);
 
-    tmrCount = new EventTimer(tmrCountMs, this);
-    tmrQuestion = new EventTimer(tmrQuestionMs, this);
-    tmrSeikai = new EventTimer(tmrSeikaiMs, this);
-    bell_ = new DesktopBell(this);
+    tmrCount = timers.createTimer(Timer::tmrCount, tmrCountMs, this);
+    tmrQuestion = timers.createTimer(Timer::tmrQuestion, tmrQuestionMs, this);
+    tmrSeikai = timers.createTimer(Timer::tmrSeikai, tmrSeikaiMs, this);
     flash_ = new FlashWatch(Text1[0]);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
@@ -154,7 +163,7 @@ QLineEdit* Form1::createDigitBox(int index)
 void Form1::placeControls()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
-        Text1[i]->setGeometry(Text1Place[i].toPixels());
+        slot(Text1, i)->setGeometry(slot(Text1Place, i).toPixels());
     }
     Picture1->setGeometry(Picture1Place.toPixels());
     Label1->setGeometry(Label1Place.toPixels());
@@ -162,7 +171,7 @@ void Form1::placeControls()
     cmdEnd->setGeometry(cmdEndPlace.toPixels());
     ruru->setGeometry(ruruPlace.toPixels());
     for (int level = 1; level <= 8; ++level) {
-        imgLevel(level)->setGeometry(ImgLevelPlace[level - 1].toPixels());
+        imgLevel(level)->setGeometry(slot(ImgLevelPlace, level - 1).toPixels());
     }
 }
 
@@ -171,7 +180,7 @@ void Form1::placeControls()
 void Form1::nameControls()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
-        Text1[i]->setAccessibleName(QStringLiteral("%1桁目の数字").arg(i + 1));
+        slot(Text1, i)->setAccessibleName(QStringLiteral("%1桁目の数字").arg(i + 1));
     }
     Label1->setAccessibleName(QStringLiteral("状況"));
     cmdStart->setAccessibleName(cmdStart->text());
@@ -188,8 +197,8 @@ void Form1::takePictures(const FormPictures& pictures)
     ruru->setPicture(pictures.rules);
     ruru->setAccessibleDescription(pictures.rulesText);
     for (int level = 1; level <= 8; ++level) {
-        imgLevel(level)->setPicture(pictures.levels[level - 1]);
-        imgLevel(level)->setAccessibleDescription(pictures.levelTexts[level - 1]);
+        imgLevel(level)->setPicture(slot(pictures.levels, level - 1));
+        imgLevel(level)->setAccessibleDescription(slot(pictures.levelTexts, level - 1));
     }
 }
 
@@ -199,15 +208,15 @@ void Form1::connectEvents()
             [this] { gate_.deliver([this] { game_.cmdStart_Click(); }); });
     connect(cmdEnd, &QPushButton::clicked, this,
             [this] { gate_.deliver([this] { game_.cmdEnd_Click(); }); });
-    connect(tmrCount, &EventTimer::timeout, this,
+    connect(tmrCount, &WindowTimer::timeout, this,
             [this] { gate_.deliverTick(tmrCount, [this] { game_.tmrCount_Timer(); }); });
-    connect(tmrQuestion, &EventTimer::timeout, this, [this] {
+    connect(tmrQuestion, &WindowTimer::timeout, this, [this] {
         gate_.deliverTick(tmrQuestion, [this] {
             game_.tmrQuestion_Timer();
             flash_->questionMasked();
         });
     });
-    connect(tmrSeikai, &EventTimer::timeout, this,
+    connect(tmrSeikai, &WindowTimer::timeout, this,
             [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
 
     // Keys go to the focused control, and only the controls that take the focus can have
@@ -228,7 +237,7 @@ void Form1::paintEvent(QPaintEvent*)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    for (EventTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
+    for (WindowTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
         each->setEnabled(false);
     }
     gate_.shut();
@@ -262,7 +271,7 @@ void Form1::previewCharacters(const QString& text)
     }
 }
 
-EventTimer* Form1::timer(Timer which) const
+WindowTimer* Form1::timer(Timer which) const
 {
     switch (which) {
     case Timer::tmrCount:
@@ -277,7 +286,7 @@ EventTimer* Form1::timer(Timer which) const
 
 ImageHolder* Form1::imgLevel(int level) const
 {
-    return ImgLevel.at(static_cast<std::size_t>(level - 1));
+    return slot(ImgLevel, level - 1);
 }
 
 void Form1::setStatusText(const std::string& text)
@@ -298,7 +307,7 @@ void Form1::setStatusText(const std::string& text)
 
 void Form1::setDigitBox(int index, const std::string& text)
 {
-    QLineEdit* box = Text1.at(static_cast<std::size_t>(index));
+    QLineEdit* box = slot(Text1, index);
     box->setText(QString::fromStdString(text));
     // A new text shows from its first character, and what is typed next goes before it.
     box->setCursorPosition(0);
@@ -337,7 +346,7 @@ void Form1::setKeyboardCapture(bool on)
 
 void Form1::beep()
 {
-    bell_->ring();
+    bell_.ring();
 }
 
 void Form1::showMessage(const std::string& text)
