@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures what the player feels of the game's timing and what it costs the machine:
 // how long the digits really stay on screen, how soon the window first appears, and how
 // much memory the game holds, over a short run and over a long one.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pabrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs, on Debian 12, every package that building, testing and running Pabrel needs.
 # Safe to run again: it only calls apt-get when something is missing.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pabrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Pabrel, installing whatever is missing first, and starts the game.
 set -euo pipefail
 cd "$(dirname "$0")/.."

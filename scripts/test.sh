@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pabrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Pabrel and runs its whole test suite, with the CMake presets of CMakePresets.json.
 #   --werror    treat compiler warnings as errors
 #   --sanitize  build in build-sanitize/ with AddressSanitizer and UndefinedBehaviorSanitizer

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader gets of the window, through Qt's accessibility interfaces: a
 // Japanese name for every control, the text of the card on show, and every change of the
 // status label.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the program ends: through the farewell box, through the window's frame, and, with
 // no display at all, before it begins.
 

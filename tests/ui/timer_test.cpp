@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's timers keep their rhythm whatever the game asks of them in between: a tick
 // that is due comes when it is due.
 
