@@ -36,6 +36,10 @@ class CommandLine
 public:
     CommandLine();
 
+    // Other groups of options add themselves here before parse(), and read their values
+    // from it afterwards.
+    QCommandLineParser& parser() { return parser_; }
+
     // `arguments` as the program received them, its own name first.
     LaunchRequest parse(const QStringList& arguments);
 

@@ -8,10 +8,15 @@
 #include "display_guard.h"
 #include "event_timer_factory.h"
 #include "form1.h"
+#include "record_keeping.h"
+#include "records_location.h"
+#include "records_options.h"
+#include "records_window.h"
 
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 
 namespace {
 QStringList argumentsOf(int argc, char** argv)
@@ -37,19 +42,44 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PABREL_APP_ID));
 
+    // Read before any application object exists: help, the version, a mistake and the
+    // export all run without a display.
     pabrel::app::CommandLine commandLine;
+    const pabrel::app::RecordsOptions records;
+    records.addTo(commandLine.parser());
     const QStringList arguments = argumentsOf(argc, argv);
-    if (const auto status = commandLine.answer(commandLine.parse(arguments), arguments.first())) {
+    pabrel::app::LaunchRequest request = commandLine.parse(arguments);
+    if (request.action == pabrel::app::LaunchRequest::Action::Play) {
+        if (const QString conflict = records.conflict(commandLine.parser()); !conflict.isEmpty()) {
+            request = {pabrel::app::LaunchRequest::Action::Refuse, conflict};
+        }
+    }
+    if (const auto status = commandLine.answer(request, arguments.first())) {
         return *status;
+    }
+    const QString recordsFile = pabrel::records::defaultRecordsFile();
+    if (records.exportRequested(commandLine.parser())) {
+        const QCoreApplication application(argc, argv);
+        return records.exportCsv(commandLine.parser(), recordsFile);
     }
 
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
+    if (records.recordsWindowOnly(commandLine.parser())) {
+        pabrel::ui::RecordsWindow window(recordsFile);
+        window.setWindowIcon(QIcon(pabrel::ui::builtInPictures().icon));
+        window.show();
+        return QApplication::exec();
+    }
     pabrel::ClockRandomSource random;
     pabrel::ui::DesktopBell bell;
     pabrel::ui::EventTimerFactory timers;
     pabrel::ui::Form1 form(pabrel::ui::builtInPictures(), {random, bell, timers});
     QObject::connect(&form, &pabrel::ui::Form1::unloaded, application.get(),
                      &QCoreApplication::quit);
+    std::optional<pabrel::ui::RecordKeeping> keeping;
+    if (!records.recordsOff(commandLine.parser())) {
+        keeping.emplace(form, recordsFile);
+    }
     form.show();
     return QApplication::exec();
 }
