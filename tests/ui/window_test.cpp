@@ -181,8 +181,8 @@ struct Region
     int least;
 };
 
-// What the design says each region shows. The picture box's interior beside and below its
-// card, and the background, are read apart, against the committed pictures.
+// What each region shows, and in which states. The picture box's interior beside and below
+// its card, and the background against its committed picture, are read apart.
 const Region Regions[] = {
     {Always, "Label1", Part::Whole, Rule::Mix, Colour::LabelGround, Colour::LabelText, 0},
     {Always, "Label1", Part::Whole, Rule::Shows, Colour::LabelGround, Colour::LabelText, 300},
@@ -278,13 +278,13 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void eachRegionShowsWhatTheDesignSays_data();
-    void eachRegionShowsWhatTheDesignSays();
+    void eachRegionShowsWhatItShould_data();
+    void eachRegionShowsWhatItShould();
     void aPressedCaptionSinksOnePixel();
     void theFocusMarkLiesFourPixelsInsideTheButton();
 };
 
-void WindowTest::eachRegionShowsWhatTheDesignSays_data()
+void WindowTest::eachRegionShowsWhatItShould_data()
 {
     QTest::addColumn<State>("state");
     QTest::newRow("start-up") << State::StartUp;
@@ -296,7 +296,7 @@ void WindowTest::eachRegionShowsWhatTheDesignSays_data()
     QTest::newRow("start pressed") << State::StartPressed;
 }
 
-void WindowTest::eachRegionShowsWhatTheDesignSays()
+void WindowTest::eachRegionShowsWhatItShould()
 {
     QFETCH(State, state);
     FormProbe probe(pabrel::ui::builtInPictures());
