@@ -18,6 +18,11 @@ const std::string WrongText = "残念！";
 const std::string FarewellText = "またの挑戦ををお待ちしております。";
 const std::string BlankBox = " ";
 const std::string UnusedBox = "*";
+
+int displayMsAt(Int16 level)
+{
+    return level >= FirstShortDisplayLevel ? ShortDisplayMs : LongDisplayMs;
+}
 } // namespace
 
 Game::Game(GameView& view, RandomSource& random) : view_(view), random_(random)
@@ -40,8 +45,7 @@ void Game::Form_Load()
 void Game::ShowLevel()
 {
     view_.setStatusText(LevelPrefix + numberText(state_.level));
-    view_.setTimerInterval(Timer::tmrQuestion,
-                           state_.level >= FirstShortDisplayLevel ? ShortDisplayMs : LongDisplayMs);
+    view_.setTimerInterval(Timer::tmrQuestion, displayMsAt(state_.level));
 }
 
 void Game::cmdStart_Click()
@@ -54,6 +58,7 @@ void Game::cmdStart_Click()
         view_.showLevelPicture(state_.level);
     } else {
         state_.isCorrect = false;
+        reportJudgement(RoundOutcome::GaveUp);
         Judge();
         view_.setTimerEnabled(Timer::tmrCount, false);
         view_.setTimerEnabled(Timer::tmrQuestion, false);
@@ -75,6 +80,10 @@ void Game::tmrCount_Timer()
             view_.setDigitBox(i, numberText(state_.question[i]));
         }
         view_.setTimerEnabled(Timer::tmrQuestion, true);
+        masked_ = false;
+        if (observer_ != nullptr) {
+            observer_->questionShown();
+        }
     }
 }
 
@@ -84,6 +93,10 @@ void Game::tmrQuestion_Timer()
     view_.setTimerEnabled(Timer::tmrQuestion, false);
     applyMask();
     view_.setKeyboardCapture(true);
+    masked_ = true;
+    if (observer_ != nullptr) {
+        observer_->questionMasked();
+    }
 }
 
 void Game::Form_KeyPress(KeyCode KeyAscii)
@@ -99,6 +112,7 @@ void Game::Form_KeyPress(KeyCode KeyAscii)
                 state_.isCorrect = false;
             }
         }
+        reportJudgement(state_.isCorrect ? RoundOutcome::Correct : RoundOutcome::Wrong);
         Judge();
         view_.setKeyboardCapture(false);
     }
@@ -132,6 +146,22 @@ void Game::cmdEnd_Click()
 {
     view_.showMessage(FarewellText);
     view_.close();
+}
+
+void Game::reportJudgement(RoundOutcome outcome)
+{
+    if (observer_ == nullptr) {
+        return;
+    }
+    JudgedRound round;
+    round.level = state_.level;
+    for (int i = 0; i <= state_.level; ++i) {
+        round.shown += numberText(state_.question[i]);
+    }
+    round.outcome = outcome;
+    round.displayMs = displayMsAt(state_.level);
+    round.masked = masked_;
+    observer_->roundJudged(round);
 }
 
 void Game::applyMask()

@@ -4,6 +4,7 @@
 #include "game_view.h"
 #include "key_code.h"
 #include "random_source.h"
+#include "round_observer.h"
 
 namespace pabrel {
 
@@ -17,6 +18,8 @@ public:
     Game(GameView& view, RandomSource& random);
 
     const GameState& state() const { return state_; }
+    // Optional; told of every round from then on.
+    void setRoundObserver(RoundObserver* observer) { observer_ = observer; }
 
     void Form_Load();
     void cmdStart_Click();
@@ -30,10 +33,14 @@ private:
     void ShowLevel();
     void Judge();
     void applyMask();
+    void reportJudgement(RoundOutcome outcome);
 
     GameView& view_;
     RandomSource& random_;
     GameState state_;
+    RoundObserver* observer_ = nullptr;
+    // Whether the digits of the round in play have been masked, for the observer only.
+    bool masked_ = false;
 };
 
 } // namespace pabrel

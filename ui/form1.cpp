@@ -8,15 +8,18 @@
 #include "image_holder.h"
 #include "key_code.h"
 #include "picture_box.h"
+#include "round_recorder.h"
 #include "timer_factory.h"
 #include "twip_rect.h"
 #include "window_timer.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QStringView>
@@ -99,6 +102,7 @@ Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* paren
     takePictures(pictures);
     connectEvents();
     Text1[0]->setFocus();
+    game_.setRoundObserver(recorder_);
     gate_.deliver([this] { game_.Form_Load(); });
 }
 
@@ -126,6 +130,7 @@ void Form1::createControls(TimerFactory& timers)
     tmrQuestion = timers.createTimer(Timer::tmrQuestion, tmrQuestionMs, this);
     tmrSeikai = timers.createTimer(Timer::tmrSeikai, tmrSeikaiMs, this);
     flash_ = new FlashWatch(Text1[0]);
+    recorder_ = new RoundRecorder(flash_, this);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
     cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
@@ -245,6 +250,18 @@ void Form1::closeEvent(QCloseEvent* event)
     emit unloaded();
 }
 
+// The menu pops up without a loop of its own, so the game's events go on as before.
+void Form1::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (actions().isEmpty()) {
+        return;
+    }
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(actions());
+    menu->popup(event->globalPos());
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
@@ -267,7 +284,10 @@ void Form1::previewCharacters(const QString& text)
         if (!KeyPreview) {
             return;
         }
-        gate_.deliver([this, character] { game_.Form_KeyPress(KeyCode::forCharacter(character)); });
+        gate_.deliver([this, character] {
+            recorder_->characterTyped(character);
+            game_.Form_KeyPress(KeyCode::forCharacter(character));
+        });
     }
 }
 

@@ -19,6 +19,7 @@ class ColorButton;
 class FlashWatch;
 class ImageHolder;
 class PictureBox;
+class RoundRecorder;
 class WindowTimer;
 
 // The game's only window. It owns every control and the game for the whole run, hands the
@@ -35,6 +36,8 @@ public:
 
     // How long each question's digits were on screen, as painted.
     FlashWatch* flashWatch() const { return flash_; }
+    // Each finished round, as it should be recorded.
+    RoundRecorder* roundRecorder() const { return recorder_; }
 
 signals:
     // The window has been unloaded, by the game or by its frame; the program ends.
@@ -43,6 +46,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The window's actions (QWidget::addAction) make up its ground's context menu.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -82,6 +87,7 @@ private:
     QPixmap background_;
     Bell& bell_;
     FlashWatch* flash_ = nullptr;
+    RoundRecorder* recorder_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;
     Game game_;
