@@ -1,8 +1,10 @@
 #include "built_in_pictures.h"
 #include "display_guard.h"
 #include "form1.h"
+#include "listening_mode.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <memory>
 
@@ -19,9 +21,26 @@ int main(int argc, char** argv)
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PABREL_APP_ID));
+    // Where the player's choices are kept: ~/.config/pabrel/pabrel.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("pabrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("pabrel"));
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption listen(
+        QStringLiteral("listen"),
+        QStringLiteral("聞いて覚える: 数字を画面に出さずに読み上げる（次からもそうする）"));
+    parser.addOption(listen);
+    parser.process(*application);
+
     pabrel::ui::Form1 form(pabrel::ui::builtInPictures());
     QObject::connect(&form, &pabrel::ui::Form1::unloaded, application.get(),
                      &QCoreApplication::quit);
     form.show();
+    if (parser.isSet(listen)) {
+        form.listeningMode()->setOn(true);
+    } else {
+        form.listeningMode()->restore();
+    }
     return QApplication::exec();
 }

@@ -17,11 +17,15 @@ public:
     Game(GameView& view, RandomSource& random);
 
     const GameState& state() const { return state_; }
+    // Reading the digits aloud instead of flashing them is the player's choice; it applies
+    // from the next question.
+    void setListening(bool on) { state_.listening = on; }
 
     void Form_Load();
     void cmdStart_Click();
     void tmrCount_Timer();
     void tmrQuestion_Timer();
+    void speech_Done(SpeechOutcome outcome);
     void Form_KeyPress(KeyCode KeyAscii);
     void tmrSeikai_Timer();
     void cmdEnd_Click();
@@ -30,6 +34,10 @@ private:
     void ShowLevel();
     void Judge();
     void applyMask();
+    void showQuestion();
+    void speakQuestion();
+    void startAnswer();
+    void stopReading();
 
     GameView& view_;
     RandomSource& random_;

@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "accessible_interfaces.h"
+#include "announcer.h"
 #include "color_button.h"
 #include "desktop_bell.h"
 #include "device_pixels.h"
@@ -8,14 +10,19 @@
 #include "game_font.h"
 #include "image_holder.h"
 #include "key_code.h"
+#include "listening_mode.h"
 #include "picture_box.h"
+#include "status_label.h"
 #include "twip_rect.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QStringView>
@@ -81,6 +88,7 @@ bool movesFocus(const QKeyEvent& key)
 
 Form1::Form1(const FormPictures& pictures, QWidget* parent) : QWidget(parent)
 {
+    installAccessibleInterfaces();
     setWindowTitle(ProgramTitle);
     resize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     createControls();
@@ -97,7 +105,7 @@ void Form1::createControls()
 {
     Text1[0] = createDigitBox(0);
     cmdStart = new ColorButton(QStringLiteral("スタート"), cmdStartFace, this);
-    Label1 = new QLabel(this);
+    Label1 = new StatusLabel(this);
     Picture1 = new PictureBox(this);
     for (int i = 1; i <= 6; ++i) {
         Text1[i] = createDigitBox(i);
@@ -117,6 +125,8 @@ void Form1::createControls()
     tmrSeikai = new EventTimer(tmrSeikaiMs, this);
     bell_ = new DesktopBell(this);
     flash_ = new FlashWatch(Text1[0]);
+    announcer_ = new Announcer(Label1);
+    listening_ = new ListeningMode(this);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
     cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
@@ -167,7 +177,7 @@ void Form1::placeControls()
 }
 
 // Screen readers announce each control by these names; the picture box also tells what
-// its card says, and the label tells its text, as its description.
+// its card says, as its description.
 void Form1::nameControls()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
@@ -209,6 +219,16 @@ void Form1::connectEvents()
     });
     connect(tmrSeikai, &EventTimer::timeout, this,
             [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
+    connect(listening_, &ListeningMode::switched, this,
+            [this](bool on) { game_.setListening(on); });
+    connect(listening_, &ListeningMode::readingDone, this, [this](bool spoken) {
+        gate_.deliver([this, spoken] {
+            if (!spoken) {
+                listening_->reportFailure();
+            }
+            game_.speech_Done(spoken ? SpeechOutcome::Spoken : SpeechOutcome::Failed);
+        });
+    });
 
     // Keys go to the focused control, and only the controls that take the focus can have
     // it; watching them sees every character typed in the window exactly once.
@@ -231,6 +251,7 @@ void Form1::closeEvent(QCloseEvent* event)
     for (EventTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
         each->setEnabled(false);
     }
+    listening_->stop();
     gate_.shut();
     event->accept();
     emit unloaded();
@@ -238,7 +259,12 @@ void Form1::closeEvent(QCloseEvent* event)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::FocusIn) {
+        // A digit box reached by Tab selects its text, and screen readers that hear of the
+        // moved caret before the focus take the box as already announced.
+        QAccessibleEvent focused(watched, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+    } else if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (!movesFocus(key)) {
             previewCharacters(key.text());
@@ -247,6 +273,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         previewCharacters(static_cast<const QInputMethodEvent&>(*event).commitString());
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The window's own menu, on a right click on its ground or the menu key.
+void Form1::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction(listening_->action());
+    menu.exec(event->globalPos());
 }
 
 // Each character is one key, however many UTF-16 units it takes. Capture can go off
@@ -283,17 +317,7 @@ ImageHolder* Form1::imgLevel(int level) const
 void Form1::setStatusText(const std::string& text)
 {
     Label1->setText(QString::fromStdString(text));
-    // Screen readers hear the label through its description (it never has the focus, and
-    // its name says what it is), once the event is over: the count's "0" that "GO"
-    // replaces within the same tick is never on show, so it is not read out either.
-    QMetaObject::invokeMethod(
-        Label1,
-        [label = Label1] {
-            if (label->accessibleDescription() != label->text()) {
-                label->setAccessibleDescription(label->text());
-            }
-        },
-        Qt::QueuedConnection);
+    announcer_->statusChanged();
 }
 
 void Form1::setDigitBox(int index, const std::string& text)
@@ -308,12 +332,14 @@ void Form1::showRulesPicture()
 {
     Picture1->setPicture(ruru->picture());
     Picture1->setAccessibleDescription(ruru->accessibleDescription());
+    announcer_->announce(Picture1->accessibleDescription());
 }
 
 void Form1::showLevelPicture(int level)
 {
     Picture1->setPicture(imgLevel(level)->picture());
     Picture1->setAccessibleDescription(imgLevel(level)->accessibleDescription());
+    announcer_->announce(Picture1->accessibleDescription());
 }
 
 void Form1::setTimerEnabled(Timer which, bool enabled)
@@ -350,6 +376,16 @@ void Form1::showMessage(const std::string& text)
 void Form1::close()
 {
     QWidget::close();
+}
+
+void Form1::speakDigits(const std::vector<int>& digits)
+{
+    listening_->read(digits);
+}
+
+void Form1::stopSpeaking()
+{
+    listening_->stop();
 }
 
 } // namespace pabrel::ui

@@ -15,11 +15,13 @@ class QLineEdit;
 
 namespace pabrel::ui {
 
+class Announcer;
 class ColorButton;
 class DesktopBell;
 class EventTimer;
 class FlashWatch;
 class ImageHolder;
+class ListeningMode;
 class PictureBox;
 
 // The game's only window. It owns every control and the game for the whole run, hands the
@@ -36,6 +38,8 @@ public:
 
     // How long each question's digits were on screen, as painted.
     FlashWatch* flashWatch() const { return flash_; }
+    // Whether questions are read aloud instead of shown.
+    ListeningMode* listeningMode() const { return listening_; }
 
 signals:
     // The window has been unloaded, by the game or by its frame; the program ends.
@@ -45,6 +49,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void createControls();
@@ -67,6 +72,8 @@ private:
     void beep() override;
     void showMessage(const std::string& text) override;
     void close() override;
+    void speakDigits(const std::vector<int>& digits) override;
+    void stopSpeaking() override;
 
     std::array<QLineEdit*, DigitBoxCount> Text1{};
     QLabel* Label1 = nullptr;
@@ -83,6 +90,8 @@ private:
     QPixmap background_;
     DesktopBell* bell_ = nullptr;
     FlashWatch* flash_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    ListeningMode* listening_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;
     ClockRandomSource random_;
