@@ -14,8 +14,12 @@ packages=(
     fonts-ipafont-gothic
     # the desktop bell sound
     libcanberra-dev
+    # the listening mode speaks through speech-dispatcher; its test speaks with espeak-ng
+    libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     # a display server for the window tests and screenshots
     xvfb xauth
+    # the screen-reader check, tools/orca/play_round.sh (not run by the test suite)
+    orca at-spi2-core dbus openbox xdotool
     # validators for the desktop entry and metainfo, and the Debian package tools
     desktop-file-utils appstream dpkg-dev file
 )
