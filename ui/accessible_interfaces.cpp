@@ -8,6 +8,7 @@
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include <algorithm>
@@ -129,8 +130,31 @@ public:
         return QString();
     }
     int characterCount() const override { return static_cast<int>(shown().size()); }
-    QRect characterRect(int) const override { return QRect(); }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    // Where each character is drawn, in screen coordinates: the label draws its one line
+    // centred at the top of its contents.
+    QRect characterRect(int offset) const override
+    {
+        const QString text = shown();
+        if (offset < 0 || offset >= text.size()) {
+            return QRect();
+        }
+        const auto* label = static_cast<QLabel*>(widget());
+        const QFontMetrics metrics(label->font());
+        const QRect contents = label->contentsRect();
+        const int left = contents.left() + (contents.width() - metrics.horizontalAdvance(text)) / 2;
+        const QRect local(left + metrics.horizontalAdvance(text.left(offset)), contents.top(),
+                          metrics.horizontalAdvance(text.mid(offset, 1)), metrics.height());
+        return QRect(label->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        for (int offset = 0; offset < characterCount(); ++offset) {
+            if (characterRect(offset).contains(point)) {
+                return offset;
+            }
+        }
+        return -1;
+    }
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int* startOffset, int* endOffset) const override
     {

@@ -15,8 +15,8 @@
 #include "status_label.h"
 #include "twip_rect.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -83,6 +83,13 @@ QString indexedName(const char* name, int index)
 bool movesFocus(const QKeyEvent& key)
 {
     return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+}
+
+bool selectsOnFocus(QObject* control, const QEvent& focusIn)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent&>(focusIn).reason();
+    return qobject_cast<QLineEdit*>(control) != nullptr &&
+           (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason);
 }
 } // namespace
 
@@ -259,12 +266,11 @@ void Form1::closeEvent(QCloseEvent* event)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn) {
-        // A digit box reached by Tab selects its text, and screen readers that hear of the
-        // moved caret before the focus take the box as already announced.
-        QAccessibleEvent focused(watched, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focused);
-    } else if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::FocusIn && selectsOnFocus(watched, *event)) {
+        selectAfterFocus(static_cast<QLineEdit*>(watched));
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (!movesFocus(key)) {
             previewCharacters(key.text());
@@ -273,6 +279,24 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         previewCharacters(static_cast<const QInputMethodEvent&>(*event).commitString());
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// A digit box reached by Tab selects its text as it takes the focus, which tells screen
+// readers of the selection before the focus: they then take the box as already announced
+// and never say its name. The box takes the focus plainly, and selects once the focus has
+// been told.
+void Form1::selectAfterFocus(QLineEdit* box)
+{
+    QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+    QCoreApplication::sendEvent(box, &plain);
+    QMetaObject::invokeMethod(
+        box,
+        [box] {
+            if (box->hasFocus()) {
+                box->selectAll();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 // The window's own menu, on a right click on its ground or the menu key.

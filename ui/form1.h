@@ -59,6 +59,7 @@ private:
     void takePictures(const FormPictures& pictures);
     QLineEdit* createDigitBox(int index);
     void previewCharacters(const QString& text);
+    void selectAfterFocus(QLineEdit* box);
     EventTimer* timer(Timer which) const;
     ImageHolder* imgLevel(int level) const;
 

@@ -114,8 +114,20 @@ void AccessibilityTest::everyControlHasAJapaneseName()
     QCOMPARE(accessibleText(probe.pictureBox(), QAccessible::Name), QStringLiteral("説明の絵"));
     QAccessibleInterface* status = QAccessible::queryAccessibleInterface(probe.label());
     QVERIFY(status->textInterface() != nullptr);
-    QCOMPARE(status->textInterface()->text(0, status->textInterface()->characterCount()),
-             LevelText + "1");
+    QAccessibleTextInterface* text = status->textInterface();
+    QCOMPARE(text->text(0, text->characterCount()), LevelText + "1");
+    // Reviewing the screen finds the text where it is drawn, left to right.
+    form.show();
+    const QRect onScreen(probe.label()->mapToGlobal(QPoint(0, 0)), probe.label()->size());
+    for (int i = 0; i < text->characterCount(); ++i) {
+        const QRect character = text->characterRect(i);
+        QVERIFY(!character.isEmpty() || text->text(i, i + 1) == QStringLiteral(" "));
+        QVERIFY(onScreen.contains(character.topLeft()));
+        QCOMPARE(text->offsetAtPoint(character.center()), character.isEmpty() ? -1 : i);
+        if (i > 0) {
+            QVERIFY(character.left() >= text->characterRect(i - 1).right());
+        }
+    }
 }
 
 void AccessibilityTest::theControlsAreReadInScreenOrderWithTheirRoles()
@@ -223,6 +235,7 @@ void AccessibilityTest::aDigitBoxReachedByTabHasTheFocusBeforeItsCaretMoves()
     events.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), probe.box(1));
+    QTRY_VERIFY(probe.box(1)->hasSelectedText());
 
     std::vector<QAccessible::Event> fromBox;
     for (const Event& e : events) {

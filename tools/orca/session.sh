@@ -36,6 +36,19 @@ xdotool key space
 sleep 5
 xdotool type --delay 200 "xx"
 sleep 4
+# Once round the tab order, to hear what each control is called.
+for _ in $(seq 13); do
+    xdotool key Tab
+    sleep 0.7
+done
+# Flat review of the window, line by line: Orca's "read current line" and "next line" on
+# the desktop layout (the keypad's 8 and 9, with Num Lock off).
+xdotool key KP_Up
+sleep 0.7
+for _ in $(seq 4); do
+    xdotool key KP_Page_Up
+    sleep 0.7
+done
 
 # Orca writes its log out only as it shuts down.
 kill "$game_pid"
