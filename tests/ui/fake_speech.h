@@ -10,8 +10,8 @@
 
 namespace pabrel::testing {
 
-// A speech service that says nothing aloud: it notes each text and reports it said at
-// once (from the event loop, as the real one does), or only when told to.
+// A speech service that notes each text and reports it said from the event loop, as the
+// real one does, or only when told to.
 class FakeSpeech : public ui::SpeechClient
 {
     Q_OBJECT
