@@ -13,10 +13,10 @@
 #include "listening_mode.h"
 #include "picture_box.h"
 #include "status_label.h"
+#include "tab_selection.h"
 #include "twip_rect.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -84,16 +84,10 @@ bool movesFocus(const QKeyEvent& key)
 {
     return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
 }
-
-bool selectsOnFocus(QObject* control, const QEvent& focusIn)
-{
-    const Qt::FocusReason reason = static_cast<const QFocusEvent&>(focusIn).reason();
-    return qobject_cast<QLineEdit*>(control) != nullptr &&
-           (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason);
-}
 } // namespace
 
-Form1::Form1(const FormPictures& pictures, QWidget* parent) : QWidget(parent)
+Form1::Form1(const FormPictures& pictures, QWidget* parent)
+    : QWidget(parent), tabSelection_(new TabSelection(this))
 {
     installAccessibleInterfaces();
     setWindowTitle(ProgramTitle);
@@ -165,6 +159,7 @@ QLineEdit* Form1::createDigitBox(int index)
     box->setFont(gameFont(DigitPointSize));
     box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->setFrame(true);
+    tabSelection_->watch(box);
     return box;
 }
 
@@ -266,10 +261,6 @@ void Form1::closeEvent(QCloseEvent* event)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn && selectsOnFocus(watched, *event)) {
-        selectAfterFocus(static_cast<QLineEdit*>(watched));
-        return true;
-    }
     if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (!movesFocus(key)) {
@@ -279,24 +270,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         previewCharacters(static_cast<const QInputMethodEvent&>(*event).commitString());
     }
     return QWidget::eventFilter(watched, event);
-}
-
-// A digit box reached by Tab selects its text as it takes the focus, which tells screen
-// readers of the selection before the focus: they then take the box as already announced
-// and never say its name. The box takes the focus plainly, and selects once the focus has
-// been told.
-void Form1::selectAfterFocus(QLineEdit* box)
-{
-    QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
-    QCoreApplication::sendEvent(box, &plain);
-    QMetaObject::invokeMethod(
-        box,
-        [box] {
-            if (box->hasFocus()) {
-                box->selectAll();
-            }
-        },
-        Qt::QueuedConnection);
 }
 
 // The window's own menu, on a right click on its ground or the menu key.

@@ -23,6 +23,7 @@ class FlashWatch;
 class ImageHolder;
 class ListeningMode;
 class PictureBox;
+class TabSelection;
 
 // The game's only window. It owns every control and the game for the whole run, hands the
 // game its seven events and carries out what the game asks of its window. Every control is
@@ -59,7 +60,6 @@ private:
     void takePictures(const FormPictures& pictures);
     QLineEdit* createDigitBox(int index);
     void previewCharacters(const QString& text);
-    void selectAfterFocus(QLineEdit* box);
     EventTimer* timer(Timer which) const;
     ImageHolder* imgLevel(int level) const;
 
@@ -91,6 +91,7 @@ private:
     QPixmap background_;
     DesktopBell* bell_ = nullptr;
     FlashWatch* flash_ = nullptr;
+    TabSelection* tabSelection_;
     Announcer* announcer_ = nullptr;
     ListeningMode* listening_ = nullptr;
     bool KeyPreview = false;
