@@ -5,9 +5,8 @@
 
 #include "speech_client.h"
 
-#include <libspeechd.h>
-
 #include <cstddef>
+#include <libspeechd.h>
 
 namespace pabrel::ui {
 
