@@ -32,7 +32,11 @@ ListeningMode::ListeningMode(QWidget* window)
     connect(action_, &QAction::triggered, this, [this](bool checked) { setOn(checked); });
 }
 
-ListeningMode::~ListeningMode() = default;
+// The reader speaks through the client, so it goes first.
+ListeningMode::~ListeningMode()
+{
+    delete reader_;
+}
 
 bool ListeningMode::setOn(bool on)
 {
