@@ -1,5 +1,8 @@
 #include "built_in_pictures.h"
+#include "clock_random_source.h"
+#include "desktop_bell.h"
 #include "display_guard.h"
+#include "event_timer_factory.h"
 #include "form1.h"
 #include "listening_mode.h"
 
@@ -33,7 +36,10 @@ int main(int argc, char** argv)
     parser.addOption(listen);
     parser.process(*application);
 
-    pabrel::ui::Form1 form(pabrel::ui::builtInPictures());
+    pabrel::ClockRandomSource random;
+    pabrel::ui::DesktopBell bell;
+    pabrel::ui::EventTimerFactory timers;
+    pabrel::ui::Form1 form(pabrel::ui::builtInPictures(), {random, bell, timers});
     QObject::connect(&form, &pabrel::ui::Form1::unloaded, application.get(),
                      &QCoreApplication::quit);
     form.show();

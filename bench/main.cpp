@@ -3,6 +3,9 @@
 // much memory the game holds, over a short run and over a long one.
 
 #include "built_in_pictures.h"
+#include "clock_random_source.h"
+#include "desktop_bell.h"
+#include "event_timer_factory.h"
 #include "form1.h"
 #include "process_memory.h"
 #include "round_player.h"
@@ -23,6 +26,16 @@ using pabrel::ui::Form1;
 namespace {
 constexpr int FastPaceMs = 20;
 constexpr int StartupRuns = 10;
+
+// The window with what the program gives it: digits from the clock-seeded source, the
+// desktop's bell and the kernel's timers.
+struct GameWindow
+{
+    pabrel::ClockRandomSource random;
+    pabrel::ui::DesktopBell bell;
+    pabrel::ui::EventTimerFactory timers;
+    Form1 form{pabrel::ui::builtInPictures(), {random, bell, timers}};
+};
 
 qint64 monotonicNs()
 {
@@ -74,7 +87,8 @@ void measureFlashes(int flashes)
                  {"Qt precise", Clock::QtPrecise},
                  {"Qt coarse", Clock::QtCoarse}};
     for (const auto& kind : kinds) {
-        Form1 form(pabrel::ui::builtInPictures());
+        GameWindow window;
+        Form1& form = window.form;
         form.show();
         RoundPlayer player(form, 1);
         player.shortenCountdownAndPause(FastPaceMs);
@@ -114,7 +128,8 @@ void measureStartup(const QString& program)
 // frame is painted, the time since `launchedNs` and the peak resident memory.
 int reportFirstPaint(QApplication& application, qint64 launchedNs)
 {
-    Form1 form(pabrel::ui::builtInPictures());
+    GameWindow window;
+    Form1& form = window.form;
     struct FirstPaint : QObject
     {
         qint64 launchedNs;
@@ -140,7 +155,8 @@ int reportFirstPaint(QApplication& application, qint64 launchedNs)
 
 void soak(int rounds)
 {
-    Form1 form(pabrel::ui::builtInPictures());
+    GameWindow window;
+    Form1& form = window.form;
     form.show();
     RoundPlayer player(form, 7);
     player.shortenCountdownAndPause(FastPaceMs);

@@ -3,6 +3,7 @@
 #include "event_timer.h"
 #include "flash_watch.h"
 #include "form1.h"
+#include "named_control.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -16,16 +17,6 @@ namespace pabrel::bench {
 namespace {
 constexpr int FullCountdownTickMs = 1000;
 
-template <typename T>
-T* control(ui::Form1& form, const QString& name)
-{
-    T* found = form.findChild<T*>(name);
-    if (found == nullptr) {
-        qFatal("the window has no control named %s", qPrintable(name));
-    }
-    return found;
-}
-
 QString randomKey(std::mt19937& dice)
 {
     const char32_t characters[] = {U'x', U' ', U'\b', U'\r', U'\u3042', U'\U0001F600'};
@@ -36,14 +27,14 @@ QString randomKey(std::mt19937& dice)
 } // namespace
 
 RoundPlayer::RoundPlayer(ui::Form1& form, unsigned seed)
-    : label_(control<QLabel>(form, QStringLiteral("Label1"))),
-      start_(control<QPushButton>(form, QStringLiteral("cmdStart"))),
-      count_(control<ui::EventTimer>(form, QStringLiteral("tmrCount"))),
-      question_(control<ui::EventTimer>(form, QStringLiteral("tmrQuestion"))),
-      seikai_(control<ui::EventTimer>(form, QStringLiteral("tmrSeikai"))), dice_(seed)
+    : label_(ui::namedControl<QLabel>(form, QStringLiteral("Label1"))),
+      start_(ui::namedControl<QPushButton>(form, QStringLiteral("cmdStart"))),
+      count_(ui::namedControl<ui::EventTimer>(form, QStringLiteral("tmrCount"))),
+      question_(ui::namedControl<ui::EventTimer>(form, QStringLiteral("tmrQuestion"))),
+      seikai_(ui::namedControl<ui::EventTimer>(form, QStringLiteral("tmrSeikai"))), dice_(seed)
 {
     for (int i = 0; i < 9; ++i) {
-        boxes_.push_back(control<QLineEdit>(form, QStringLiteral("Text1(%1)").arg(i)));
+        boxes_.push_back(ui::namedControl<QLineEdit>(form, QStringLiteral("Text1(%1)").arg(i)));
     }
     // Connected after the window's own handlers, so these run once the game has acted.
     connect(count_, &ui::EventTimer::timeout, this, &RoundPlayer::countdownTicked);

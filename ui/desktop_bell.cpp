@@ -6,23 +6,29 @@
 
 namespace pabrel::ui {
 
-DesktopBell::DesktopBell(QObject* parent) : QObject(parent)
+namespace {
+// One sound context for the whole program, made on the first bell and never destroyed:
+// destroying it unloads libcanberra's sound driver while the driver's player thread may
+// still be finishing, which crashes the program as it exits. Null where none can be made.
+ca_context* soundContext()
 {
-    if (ca_context_create(&context_) != CA_SUCCESS) {
-        context_ = nullptr;
-        return;
-    }
-    const QByteArray desktopId = QGuiApplication::desktopFileName().toUtf8();
-    ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "Pabrel", CA_PROP_APPLICATION_ID,
-                            desktopId.constData(), CA_PROP_APPLICATION_ICON_NAME,
-                            desktopId.constData(), nullptr);
+    static ca_context* const context = [] {
+        ca_context* made = nullptr;
+        if (ca_context_create(&made) != CA_SUCCESS) {
+            return static_cast<ca_context*>(nullptr);
+        }
+        const QByteArray desktopId = QGuiApplication::desktopFileName().toUtf8();
+        ca_context_change_props(made, CA_PROP_APPLICATION_NAME, "Pabrel", CA_PROP_APPLICATION_ID,
+                                desktopId.constData(), CA_PROP_APPLICATION_ICON_NAME,
+                                desktopId.constData(), nullptr);
+        return made;
+    }();
+    return context;
 }
+} // namespace
 
-DesktopBell::~DesktopBell()
+DesktopBell::DesktopBell(QObject* parent) : QObject(parent), context_(soundContext())
 {
-    if (context_ != nullptr) {
-        ca_context_destroy(context_);
-    }
 }
 
 void DesktopBell::ring()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bell.h"
+
 #include <QObject>
 
 struct ca_context;
@@ -9,7 +11,7 @@ namespace pabrel::ui {
 // The beep that follows every result. Current desktops often mute the toolkit's beep, and
 // under Wayland it makes no sound at all, so the bell rings the desktop's own "bell" event
 // sound where a sound server or device takes it, and falls back to the toolkit's beep.
-class DesktopBell : public QObject
+class DesktopBell : public QObject, public Bell
 {
     Q_OBJECT
 
@@ -22,9 +24,8 @@ public:
     Q_ENUM(Sound)
 
     explicit DesktopBell(QObject* parent = nullptr);
-    ~DesktopBell() override;
 
-    void ring();
+    void ring() override;
 
 signals:
     void rang(pabrel::ui::DesktopBell::Sound sound);

@@ -16,7 +16,7 @@ void EventGate::deliver(const std::function<void()>& handler)
     runWaitingTicks();
 }
 
-void EventGate::deliverTick(EventTimer* timer, const std::function<void()>& handler)
+void EventGate::deliverTick(WindowTimer* timer, const std::function<void()>& handler)
 {
     if (shut_) {
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "event_timer.h"
+#include "window_timer.h"
 
 #include <QPointer>
 
@@ -19,13 +19,13 @@ public:
     void deliver(const std::function<void()>& handler);
     // Delivers a tick of `timer` now or, if a handler is running, once it has ended and
     // provided the timer still runs then. A timer has at most one tick waiting.
-    void deliverTick(EventTimer* timer, const std::function<void()>& handler);
+    void deliverTick(WindowTimer* timer, const std::function<void()>& handler);
     void shut() { shut_ = true; }
 
 private:
     struct WaitingTick
     {
-        QPointer<EventTimer> timer;
+        QPointer<WindowTimer> timer;
         std::function<void()> handler;
     };
 

@@ -9,7 +9,7 @@
 namespace pabrel::ui {
 
 EventTimer::EventTimer(int intervalMs, QObject* parent)
-    : QObject(parent), interval_(intervalMs), nextInterval_(intervalMs)
+    : WindowTimer(parent), interval_(intervalMs), nextInterval_(intervalMs)
 {
     connect(&qtTimer_, &QTimer::timeout, this, &EventTimer::timeout);
     timerFd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);

@@ -1,21 +1,22 @@
 #pragma once
 
-#include <QObject>
+#include "window_timer.h"
+
 #include <QTimer>
 
 class QSocketNotifier;
 
 namespace pabrel::ui {
 
-// One of the window's three periodic timers. Switching on a timer that already runs leaves
-// its period running, and a new interval waits for the next start, so that the game can ask
-// for either at any moment without shifting a tick.
+// The program's window timer. Switching on a timer that already runs leaves its period
+// running, and a new interval waits for the next start, so that the game can ask for either
+// at any moment without shifting a tick.
 //
 // The ticks come from a kernel timer (timerfd) watched by the event loop: it wakes the loop
 // at the nanosecond it was set for and repeats without drift. Qt's own timers round every
 // wait up to a whole millisecond, which would leave the 300 ms flash about a millisecond
 // long on average and several at worst; they remain selectable, to measure against.
-class EventTimer : public QObject
+class EventTimer : public WindowTimer
 {
     Q_OBJECT
 
@@ -30,17 +31,13 @@ public:
     EventTimer(int intervalMs, QObject* parent);
     ~EventTimer() override;
 
-    void setEnabled(bool enabled);
-    void setIntervalForNextStart(int milliseconds);
-    bool isActive() const { return active_; }
-    // The period of the running timer, or of the next start.
-    int interval() const { return interval_; }
+    void setEnabled(bool enabled) override;
+    void setIntervalForNextStart(int milliseconds) override;
+    bool isActive() const override { return active_; }
+    int interval() const override { return interval_; }
     Clock clock() const { return clock_; }
     // Takes effect from the next start.
     void setClock(Clock clock);
-
-signals:
-    void timeout();
 
 private:
     void start();

@@ -2,10 +2,9 @@
 
 #include "accessible_interfaces.h"
 #include "announcer.h"
+#include "bell.h"
 #include "color_button.h"
-#include "desktop_bell.h"
 #include "device_pixels.h"
-#include "event_timer.h"
 #include "flash_watch.h"
 #include "game_font.h"
 #include "image_holder.h"
@@ -14,7 +13,9 @@
 #include "picture_box.h"
 #include "status_label.h"
 #include "tab_selection.h"
+#include "timer_factory.h"
 #include "twip_rect.h"
+#include "window_timer.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -80,19 +81,28 @@ QString indexedName(const char* name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// Arrays that a loop walks are indexed through this: an index past either end is a bug,
+// and stops the program rather than reaching a neighbouring control.
+template <typename Array>
+auto& slot(Array& array, int index)
+{
+    return array.at(static_cast<std::size_t>(index));
+}
+
 bool movesFocus(const QKeyEvent& key)
 {
     return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
 }
 } // namespace
 
-Form1::Form1(const FormPictures& pictures, QWidget* parent)
-    : QWidget(parent), tabSelection_(new TabSelection(this))
+Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* parent)
+    : QWidget(parent), bell_(services.bell), tabSelection_(new TabSelection(this)),
+      game_(*this, services.random)
 {
     installAccessibleInterfaces();
     setWindowTitle(ProgramTitle);
     resize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
-    createControls();
+    createControls(services.timers);
     placeControls();
     nameControls();
     takePictures(pictures);
@@ -102,29 +112,28 @@ Form1::Form1(const FormPictures& pictures, QWidget* parent)
 }
 
 // Controls are made in their tab order, which is also Qt's focus chain.
-void Form1::createControls()
+void Form1::createControls(TimerFactory& timers)
 {
     Text1[0] = createDigitBox(0);
     cmdStart = new ColorButton(QStringLiteral("スタート"), cmdStartFace, this);
     Label1 = new StatusLabel(this);
     Picture1 = new PictureBox(this);
     for (int i = 1; i <= 6; ++i) {
-        Text1[i] = createDigitBox(i);
+        slot(Text1, i) = createDigitBox(i);
     }
     cmdEnd = new ColorButton(QStringLiteral("おわる"), cmdEndFace, this);
     Text1[7] = createDigitBox(7);
     Text1[8] = createDigitBox(8);
 
     for (int level = 8; level >= 1; --level) {
-        ImgLevel[level - 1] = new ImageHolder(this);
-        ImgLevel[level - 1]->setObjectName(indexedName("ImgLevel", level));
+        slot(ImgLevel, level - 1) = new ImageHolder(this);
+        imgLevel(level)->setObjectName(indexedName("ImgLevel", level));
     }
     ruru = new ImageHolder(this);
 
-    tmrCount = new EventTimer(tmrCountMs, this);
-    tmrQuestion = new EventTimer(tmrQuestionMs, this);
-    tmrSeikai = new EventTimer(tmrSeikaiMs, this);
-    bell_ = new DesktopBell(this);
+    tmrCount = timers.createTimer(Timer::tmrCount, tmrCountMs, this);
+    tmrQuestion = timers.createTimer(Timer::tmrQuestion, tmrQuestionMs, this);
+    tmrSeikai = timers.createTimer(Timer::tmrSeikai, tmrSeikaiMs, this);
     flash_ = new FlashWatch(Text1[0]);
     announcer_ = new Announcer(Label1);
     listening_ = new ListeningMode(this);
@@ -166,7 +175,7 @@ QLineEdit* Form1::createDigitBox(int index)
 void Form1::placeControls()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
-        Text1[i]->setGeometry(Text1Place[i].toPixels());
+        slot(Text1, i)->setGeometry(slot(Text1Place, i).toPixels());
     }
     Picture1->setGeometry(Picture1Place.toPixels());
     Label1->setGeometry(Label1Place.toPixels());
@@ -174,7 +183,7 @@ void Form1::placeControls()
     cmdEnd->setGeometry(cmdEndPlace.toPixels());
     ruru->setGeometry(ruruPlace.toPixels());
     for (int level = 1; level <= 8; ++level) {
-        imgLevel(level)->setGeometry(ImgLevelPlace[level - 1].toPixels());
+        imgLevel(level)->setGeometry(slot(ImgLevelPlace, level - 1).toPixels());
     }
 }
 
@@ -183,7 +192,7 @@ void Form1::placeControls()
 void Form1::nameControls()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
-        Text1[i]->setAccessibleName(QStringLiteral("%1桁目の数字").arg(i + 1));
+        slot(Text1, i)->setAccessibleName(QStringLiteral("%1桁目の数字").arg(i + 1));
     }
     Label1->setAccessibleName(QStringLiteral("状況"));
     cmdStart->setAccessibleName(cmdStart->text());
@@ -200,8 +209,8 @@ void Form1::takePictures(const FormPictures& pictures)
     ruru->setPicture(pictures.rules);
     ruru->setAccessibleDescription(pictures.rulesText);
     for (int level = 1; level <= 8; ++level) {
-        imgLevel(level)->setPicture(pictures.levels[level - 1]);
-        imgLevel(level)->setAccessibleDescription(pictures.levelTexts[level - 1]);
+        imgLevel(level)->setPicture(slot(pictures.levels, level - 1));
+        imgLevel(level)->setAccessibleDescription(slot(pictures.levelTexts, level - 1));
     }
 }
 
@@ -211,15 +220,15 @@ void Form1::connectEvents()
             [this] { gate_.deliver([this] { game_.cmdStart_Click(); }); });
     connect(cmdEnd, &QPushButton::clicked, this,
             [this] { gate_.deliver([this] { game_.cmdEnd_Click(); }); });
-    connect(tmrCount, &EventTimer::timeout, this,
+    connect(tmrCount, &WindowTimer::timeout, this,
             [this] { gate_.deliverTick(tmrCount, [this] { game_.tmrCount_Timer(); }); });
-    connect(tmrQuestion, &EventTimer::timeout, this, [this] {
+    connect(tmrQuestion, &WindowTimer::timeout, this, [this] {
         gate_.deliverTick(tmrQuestion, [this] {
             game_.tmrQuestion_Timer();
             flash_->questionMasked();
         });
     });
-    connect(tmrSeikai, &EventTimer::timeout, this,
+    connect(tmrSeikai, &WindowTimer::timeout, this,
             [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
     connect(listening_, &ListeningMode::switched, this,
             [this](bool on) { game_.setListening(on); });
@@ -250,7 +259,7 @@ void Form1::paintEvent(QPaintEvent*)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    for (EventTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
+    for (WindowTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
         each->setEnabled(false);
     }
     listening_->stop();
@@ -293,7 +302,7 @@ void Form1::previewCharacters(const QString& text)
     }
 }
 
-EventTimer* Form1::timer(Timer which) const
+WindowTimer* Form1::timer(Timer which) const
 {
     switch (which) {
     case Timer::tmrCount:
@@ -308,7 +317,7 @@ EventTimer* Form1::timer(Timer which) const
 
 ImageHolder* Form1::imgLevel(int level) const
 {
-    return ImgLevel.at(static_cast<std::size_t>(level - 1));
+    return slot(ImgLevel, level - 1);
 }
 
 void Form1::setStatusText(const std::string& text)
@@ -319,7 +328,7 @@ void Form1::setStatusText(const std::string& text)
 
 void Form1::setDigitBox(int index, const std::string& text)
 {
-    QLineEdit* box = Text1.at(static_cast<std::size_t>(index));
+    QLineEdit* box = slot(Text1, index);
     box->setText(QString::fromStdString(text));
     // A new text shows from its first character, and what is typed next goes before it.
     box->setCursorPosition(0);
@@ -360,7 +369,7 @@ void Form1::setKeyboardCapture(bool on)
 
 void Form1::beep()
 {
-    bell_->ring();
+    bell_.ring();
 }
 
 void Form1::showMessage(const std::string& text)

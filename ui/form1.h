@@ -1,8 +1,8 @@
 #pragma once
 
-#include "clock_random_source.h"
 #include "event_gate.h"
 #include "form_pictures.h"
+#include "form_services.h"
 #include "game.h"
 #include "game_view.h"
 
@@ -17,13 +17,12 @@ namespace pabrel::ui {
 
 class Announcer;
 class ColorButton;
-class DesktopBell;
-class EventTimer;
 class FlashWatch;
 class ImageHolder;
 class ListeningMode;
 class PictureBox;
 class TabSelection;
+class WindowTimer;
 
 // The game's only window. It owns every control and the game for the whole run, hands the
 // game its seven events and carries out what the game asks of its window. Every control is
@@ -35,7 +34,7 @@ class Form1 : public QWidget, private GameView
     Q_OBJECT
 
 public:
-    explicit Form1(const FormPictures& pictures = {}, QWidget* parent = nullptr);
+    Form1(const FormPictures& pictures, FormServices services, QWidget* parent = nullptr);
 
     // How long each question's digits were on screen, as painted.
     FlashWatch* flashWatch() const { return flash_; }
@@ -53,14 +52,14 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void createControls();
+    void createControls(TimerFactory& timers);
     void placeControls();
     void nameControls();
     void connectEvents();
     void takePictures(const FormPictures& pictures);
     QLineEdit* createDigitBox(int index);
     void previewCharacters(const QString& text);
-    EventTimer* timer(Timer which) const;
+    WindowTimer* timer(Timer which) const;
     ImageHolder* imgLevel(int level) const;
 
     void setStatusText(const std::string& text) override;
@@ -84,20 +83,19 @@ private:
     ImageHolder* ruru = nullptr;
     // ImgLevel(1) to ImgLevel(8).
     std::array<ImageHolder*, 8> ImgLevel{};
-    EventTimer* tmrCount = nullptr;
-    EventTimer* tmrQuestion = nullptr;
-    EventTimer* tmrSeikai = nullptr;
+    WindowTimer* tmrCount = nullptr;
+    WindowTimer* tmrQuestion = nullptr;
+    WindowTimer* tmrSeikai = nullptr;
 
     QPixmap background_;
-    DesktopBell* bell_ = nullptr;
+    Bell& bell_;
     FlashWatch* flash_ = nullptr;
     TabSelection* tabSelection_;
     Announcer* announcer_ = nullptr;
     ListeningMode* listening_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;
-    ClockRandomSource random_;
-    Game game_{*this, random_};
+    Game game_;
 };
 
 } // namespace pabrel::ui

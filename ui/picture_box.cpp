@@ -23,8 +23,10 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     {
         QPainter painter(this);
+        // The whole box, border included: on a scaled display the border's lines are thinner
+        // than its width, and what they leave is the box's ground, not the window's picture.
+        painter.fillRect(rect(), palette().button());
         const QRect interior = contentsRect();
-        painter.fillRect(interior, palette().button());
         painter.setClipRect(interior);
         drawAtPixelSize(painter, interior.topLeft(), picture_);
     }

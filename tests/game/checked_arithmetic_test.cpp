@@ -31,5 +31,24 @@ TEST(CheckedArithmetic, IndexOutsideTheArrayRaisesItsOwnError)
     EXPECT_THROW(values[-1], IndexError);
 }
 
+// The message names the index and both bounds, so that a stopped game says what it tried.
+TEST(CheckedArithmetic, AnIndexErrorNamesTheIndexAndTheBounds)
+{
+    const struct
+    {
+        long index;
+        const char* message;
+    } outside[] = {{9, "index 9 outside 0 to 8"}, {-1, "index -1 outside 0 to 8"}};
+    const CheckedArray<9> values;
+    for (const auto& each : outside) {
+        try {
+            static_cast<void>(values[each.index]);
+            ADD_FAILURE() << each.index << " was let through";
+        } catch (const IndexError& error) {
+            EXPECT_STREQ(error.what(), each.message);
+        }
+    }
+}
+
 } // namespace
 } // namespace pabrel

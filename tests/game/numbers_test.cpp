@@ -28,6 +28,23 @@ TEST(Numbers, NonTiesRoundToTheNearest)
     EXPECT_THROW(roundHalfToEven(32767.5), OverflowError);
 }
 
+// The 16-bit range's own ends are values like any other; only beyond them is an overflow.
+TEST(Numbers, RoundingReachesBothEndsOfTheSixteenBitRange)
+{
+    const struct
+    {
+        double value;
+        int rounded;
+    } ends[] = {{32767.0, 32767},   {32767.4, 32767},   {32766.5, 32766},
+                {-32768.0, -32768}, {-32768.5, -32768}, {-32767.5, -32768}};
+    for (const auto& end : ends) {
+        EXPECT_EQ(roundHalfToEven(end.value), end.rounded) << end.value;
+    }
+    for (const double beyond : {32767.5, 32768.0, -32768.6, -32769.0}) {
+        EXPECT_THROW(roundHalfToEven(beyond), OverflowError) << beyond;
+    }
+}
+
 TEST(Numbers, DigitsCoverZeroToNine)
 {
     EXPECT_EQ(digitFromRandom(0.0), 0);

@@ -18,8 +18,8 @@ struct PaletteEntry
     friend bool operator==(const PaletteEntry&, const PaletteEntry&) = default;
 };
 
-// The 40-byte information header, the palette after it and the 4-bit pixels, as stored in
-// both BMP and ICO files.
+// The 40-byte information header and the palette after it, as stored in both BMP and ICO
+// files.
 struct BitmapInfo
 {
     std::uint32_t headerSize = 0;
@@ -42,11 +42,5 @@ struct BitmapInfo
 
 // Bytes in one stored row of pixels at the given depth, padded to 4 bytes.
 std::size_t storedRowSize(int width, int bitsPerPixel);
-
-// The indices of a 4-bit picture stored bottom-up from offset, as rows from the top;
-// sets paddingClean to whether every padding bit is zero.
-std::vector<std::vector<std::uint8_t>> readFourBitRows(const LittleEndianReader& file,
-                                                       std::size_t offset, int width, int height,
-                                                       bool& paddingClean);
 
 } // namespace pabrel::testing

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bitmap_info.h"
+#include "four_bit_picture.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -9,7 +9,7 @@
 namespace pabrel::testing {
 
 // A 4-bit BMP file taken apart field by field, without help from any image library.
-struct StoredBitmap
+struct StoredBitmap : FourBitPicture
 {
     std::size_t fileSize = 0;
     std::uint8_t signature0 = 0;
@@ -18,19 +18,8 @@ struct StoredBitmap
     std::uint16_t reserved1 = 0;
     std::uint16_t reserved2 = 0;
     std::uint32_t pixelOffset = 0;
-    BitmapInfo info;
-    bool paddingClean = false;
-    // Palette indices, rows from the top.
-    std::vector<std::vector<std::uint8_t>> rows;
-
     static StoredBitmap parse(const std::vector<std::uint8_t>& bytes);
     static StoredBitmap load(const std::filesystem::path& path);
-
-    int width() const { return info.width; }
-    int height() const { return info.height; }
-    std::uint8_t at(int x, int y) const;
 };
-
-std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path);
 
 } // namespace pabrel::testing

@@ -1,9 +1,5 @@
 #include "stored_icon.h"
 
-#include "stored_bitmap.h"
-
-#include <stdexcept>
-
 namespace pabrel::testing {
 
 constexpr std::size_t DirectorySize = 6;
@@ -25,15 +21,10 @@ StoredIcon StoredIcon::parse(const std::vector<std::uint8_t>& bytes)
     icon.entryBytes = file.u32(DirectorySize + 8);
     icon.entryOffset = file.u32(DirectorySize + 12);
     icon.info = BitmapInfo::read(file, icon.entryOffset);
-    const int width = icon.info.width;
-    const int height = icon.info.height / 2;
-    if (icon.info.bitCount != 4 || width <= 0 || height <= 0) {
-        throw std::runtime_error("not a 4-bit icon");
-    }
+    // The stored height counts the colour rows and the mask's.
     const std::size_t pixels = icon.info.paletteEnd(icon.entryOffset);
-    icon.rows = readFourBitRows(file, pixels, width, height, icon.paddingClean);
-    const std::size_t maskStart =
-        pixels + storedRowSize(width, 4) * static_cast<std::size_t>(height);
+    icon.readPixels(file, pixels, icon.info.height / 2);
+    const std::size_t maskStart = icon.pixelsEnd(pixels);
     for (std::size_t i = maskStart; i < file.size(); ++i) {
         icon.mask.push_back(file.u8(i));
     }
@@ -43,11 +34,6 @@ StoredIcon StoredIcon::parse(const std::vector<std::uint8_t>& bytes)
 StoredIcon StoredIcon::load(const std::filesystem::path& path)
 {
     return parse(readWholeFile(path));
-}
-
-std::uint8_t StoredIcon::at(int x, int y) const
-{
-    return rows.at(static_cast<std::size_t>(y)).at(static_cast<std::size_t>(x));
 }
 
 } // namespace pabrel::testing

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bitmap_info.h"
+#include "four_bit_picture.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -9,7 +9,7 @@
 namespace pabrel::testing {
 
 // An ICO file with its first image taken apart field by field.
-struct StoredIcon
+struct StoredIcon : FourBitPicture
 {
     std::size_t fileSize = 0;
     std::uint16_t reserved = 0;
@@ -23,16 +23,11 @@ struct StoredIcon
     std::uint16_t entryBitCount = 0;
     std::uint32_t entryBytes = 0;
     std::uint32_t entryOffset = 0;
-    BitmapInfo info;
-    bool paddingClean = false;
-    std::vector<std::vector<std::uint8_t>> rows;
     // The AND mask as stored, one bit a pixel, rows padded to 4 bytes.
     std::vector<std::uint8_t> mask;
 
     static StoredIcon parse(const std::vector<std::uint8_t>& bytes);
     static StoredIcon load(const std::filesystem::path& path);
-
-    std::uint8_t at(int x, int y) const;
 };
 
 } // namespace pabrel::testing

@@ -1,7 +1,6 @@
 // How the program ends: through the farewell box, through the window's frame, and, with
 // no display at all, before it begins.
 
-#include "event_timer.h"
 #include "form1.h"
 #include "form_probe.h"
 
@@ -22,13 +21,6 @@ using pabrel::testing::FormProbe;
 using pabrel::ui::Form1;
 
 namespace {
-bool anyTimerRuns(const FormProbe& probe)
-{
-    return probe.timer(QStringLiteral("tmrCount"))->isActive() ||
-           probe.timer(QStringLiteral("tmrQuestion"))->isActive() ||
-           probe.timer(QStringLiteral("tmrSeikai"))->isActive();
-}
-
 struct FarewellSeen
 {
     bool shown = false;
@@ -38,13 +30,12 @@ struct FarewellSeen
     qsizetype buttons = 0;
 };
 
-// Clicks the end button and, `openFor` milliseconds into the farewell box, notes what it
-// shows, runs `whileOpen` and presses OK.
-FarewellSeen sayFarewell(const FormProbe& probe, int openFor,
-                         const std::function<void()>& whileOpen)
+// Clicks the end button and, once the farewell box is open, notes what it shows, runs
+// `whileOpen` and presses OK.
+FarewellSeen sayFarewell(FormProbe& probe, const std::function<void()>& whileOpen)
 {
     FarewellSeen seen;
-    QTimer::singleShot(openFor, Qt::PreciseTimer, &probe.form(), [&] {
+    QTimer::singleShot(0, &probe.form(), [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) {
             return;
@@ -71,16 +62,18 @@ private slots:
 
 void EndingTest::theFarewellBoxHoldsTimerTicksAndOkEndsTheProgram()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
+    Form1& form = probe.form();
     QSignalSpy unloaded(&form, &Form1::unloaded);
     QVERIFY(probe.showActive());
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
 
     // The countdown's first tick falls due while the box is open and must wait.
     QString labelWhileOpen;
-    const FarewellSeen seen =
-        sayFarewell(probe, 1300, [&] { labelWhileOpen = probe.label()->text(); });
+    const FarewellSeen seen = sayFarewell(probe, [&] {
+        probe.advance(1300);
+        labelWhileOpen = probe.label()->text();
+    });
 
     QVERIFY(seen.shown);
     QCOMPARE(seen.text, QStringLiteral("またの挑戦ををお待ちしております。"));
@@ -92,14 +85,15 @@ void EndingTest::theFarewellBoxHoldsTimerTicksAndOkEndsTheProgram()
     // OK unloads the window, and the waiting tick never comes.
     QCOMPARE(unloaded.size(), 1);
     QVERIFY(!form.isVisible());
-    QVERIFY(!anyTimerRuns(probe));
+    QVERIFY(!probe.timers().anyActive());
+    probe.advance(3000);
     QCOMPARE(probe.label()->text(), QStringLiteral("3"));
 }
 
 void EndingTest::theFarewellBoxTurnsAwayClicksAndKeys()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
+    Form1& form = probe.form();
     QSignalSpy unloaded(&form, &Form1::unloaded);
     QVERIFY(probe.showActive());
     QVERIFY(probe.playToAnswering());
@@ -108,7 +102,7 @@ void EndingTest::theFarewellBoxTurnsAwayClicksAndKeys()
     // up, and a key would be written into box 0.
     QString labelWhileOpen;
     QString box0WhileOpen;
-    const FarewellSeen seen = sayFarewell(probe, 100, [&] {
+    const FarewellSeen seen = sayFarewell(probe, [&] {
         QTest::mouseClick(probe.startButton(), Qt::LeftButton);
         QTest::keyClicks(probe.box(1), QStringLiteral("7"));
         labelWhileOpen = probe.label()->text();
@@ -124,8 +118,8 @@ void EndingTest::theFarewellBoxTurnsAwayClicksAndKeys()
 
 void EndingTest::closingByTheFrameEndsWithoutAFarewell()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
+    Form1& form = probe.form();
     QSignalSpy unloaded(&form, &Form1::unloaded);
     QVERIFY(probe.showActive());
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
@@ -143,7 +137,7 @@ void EndingTest::closingByTheFrameEndsWithoutAFarewell()
 
     QCOMPARE(unloaded.size(), 1);
     QVERIFY(!form.isVisible());
-    QVERIFY(!anyTimerRuns(probe));
+    QVERIFY(!probe.timers().anyActive());
     QVERIFY(!boxShown);
     QCOMPARE(probe.label()->text(), QStringLiteral("3"));
 }

@@ -1,7 +1,7 @@
 #include "form_probe.h"
 
-#include "event_timer.h"
 #include "image_holder.h"
+#include "named_control.h"
 #include "picture_box.h"
 
 #include <QApplication>
@@ -9,66 +9,54 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace pabrel::testing {
 
 namespace {
+constexpr int CountdownMs = 3000;
 // The countdown, the longest flash and some room for a loaded machine.
-constexpr int AnswerDueWithinMs = 3000 + 600 + 3000;
-
-template <typename T>
-T* named(const ui::Form1& form, const QString& name)
-{
-    T* found = form.findChild<T*>(name);
-    if (!found) {
-        qFatal("the window has no control named %s", qPrintable(name));
-    }
-    return found;
-}
+constexpr int AnswerDueWithinMs = CountdownMs + 600 + 3000;
 } // namespace
 
-FormProbe::FormProbe(ui::Form1& form) : form_(form)
+FormProbe::FormProbe(const ui::FormPictures& pictures, TestTimers::Kind timers,
+                     const std::vector<int>& digits)
+    : random_(ScriptedRandom::forDigits(digits)), timers_(timers),
+      form_(pictures, {random_, bell_, timers_})
 {
     watchTheFlash();
 }
 
 QLineEdit* FormProbe::box(int index) const
 {
-    return named<QLineEdit>(form_, QStringLiteral("Text1(%1)").arg(index));
+    return ui::namedControl<QLineEdit>(form_, QStringLiteral("Text1(%1)").arg(index));
 }
 
 QLabel* FormProbe::label() const
 {
-    return named<QLabel>(form_, QStringLiteral("Label1"));
+    return ui::namedControl<QLabel>(form_, QStringLiteral("Label1"));
 }
 
 QPushButton* FormProbe::startButton() const
 {
-    return named<QPushButton>(form_, QStringLiteral("cmdStart"));
+    return ui::namedControl<QPushButton>(form_, QStringLiteral("cmdStart"));
 }
 
 QPushButton* FormProbe::endButton() const
 {
-    return named<QPushButton>(form_, QStringLiteral("cmdEnd"));
+    return ui::namedControl<QPushButton>(form_, QStringLiteral("cmdEnd"));
 }
 
 ui::PictureBox* FormProbe::pictureBox() const
 {
-    return named<ui::PictureBox>(form_, QStringLiteral("Picture1"));
+    return ui::namedControl<ui::PictureBox>(form_, QStringLiteral("Picture1"));
 }
 
 ui::ImageHolder* FormProbe::holder(const QString& name) const
 {
-    return named<ui::ImageHolder>(form_, name);
+    return ui::namedControl<ui::ImageHolder>(form_, name);
 }
 
-ui::EventTimer* FormProbe::timer(const QString& name) const
-{
-    return named<ui::EventTimer>(form_, name);
-}
-
-bool FormProbe::showActive() const
+bool FormProbe::showActive()
 {
     form_.show();
     form_.activateWindow();
@@ -79,27 +67,31 @@ bool FormProbe::showActive() const
 // boxes get is the mask and the answer.
 void FormProbe::watchTheFlash()
 {
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < DigitBoxCount; ++i) {
         QObject::connect(box(i), &QLineEdit::textChanged, box(i), [this, i](const QString& text) {
-            if (label()->text() == QLatin1String("GO") && timer("tmrCount")->isActive()) {
+            if (label()->text() == QLatin1String("GO") && timer(Timer::tmrCount)->isActive()) {
                 if (i == 0) {
                     flashed_.fill(QString());
                 }
-                flashed_[i] = text;
+                flashed_.at(static_cast<std::size_t>(i)) = text;
             }
         });
     }
 }
 
-bool FormProbe::playToAnswering() const
+bool FormProbe::playToAnswering()
 {
     QTest::mouseClick(startButton(), Qt::LeftButton);
-    return QTest::qWaitFor(
-        [this] {
-            return label()->text() == QLatin1String("GO") && !timer("tmrCount")->isActive() &&
-                   !timer("tmrQuestion")->isActive();
-        },
-        AnswerDueWithinMs);
+    const auto answerDue = [this] {
+        return label()->text() == QLatin1String("GO") && !timer(Timer::tmrCount)->isActive() &&
+               !timer(Timer::tmrQuestion)->isActive();
+    };
+    if (timers_.kind() == TestTimers::Kind::Real) {
+        return QTest::qWaitFor(answerDue, AnswerDueWithinMs);
+    }
+    advance(CountdownMs);
+    advance(timer(Timer::tmrQuestion)->interval());
+    return answerDue();
 }
 
 QString FormProbe::flashedDigits() const
@@ -120,6 +112,12 @@ QString FormProbe::focusedName() const
 {
     const QWidget* focused = QApplication::focusWidget();
     return focused ? focused->objectName() : QString();
+}
+
+QImage FormProbe::shot()
+{
+    QCoreApplication::processEvents();
+    return form_.grab().toImage();
 }
 
 } // namespace pabrel::testing

@@ -1,8 +1,6 @@
 // Keys and input-method text, with keyboard capture off (they reach only the focused
 // control) and on (each character reaches the game first, then goes on to the control).
 
-#include "event_timer.h"
-#include "form1.h"
 #include "form_probe.h"
 
 #include <QApplication>
@@ -11,11 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
+using pabrel::Timer;
 using pabrel::testing::FormProbe;
 using pabrel::testing::LevelText;
-using pabrel::ui::Form1;
 
 namespace {
 const QString Wrong = QStringLiteral("残念！");
@@ -53,8 +50,7 @@ private slots:
 
 void InputTest::withCaptureOffTypingReachesOnlyTheFocusedBox()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
     QVERIFY(probe.showActive());
     probe.type(QStringLiteral("12"));
     QCOMPARE(probe.box(0)->text(), QStringLiteral("12"));
@@ -65,13 +61,12 @@ void InputTest::withCaptureOffTypingReachesOnlyTheFocusedBox()
     probe.type(QStringLiteral("34 "));
     QCOMPARE(probe.box(1)->text(), QStringLiteral(" "));
     QCOMPARE(probe.label()->text(), QStringLiteral("3"));
-    QVERIFY(probe.timer(QStringLiteral("tmrCount"))->isActive());
+    QVERIFY(probe.timer(Timer::tmrCount)->isActive());
 }
 
 void InputTest::answerKeysReachTheGameAndThenTheFocusedControl()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
     QVERIFY(probe.showActive());
     QVERIFY(probe.playToAnswering());
 
@@ -100,14 +95,13 @@ void InputTest::answerKeysReachTheGameAndThenTheFocusedControl()
     probe.type(QStringLiteral("5"));
     QCOMPARE(probe.box(2)->text(), QStringLiteral("*"));
     QCOMPARE(probe.label()->text(), Wrong);
-    QVERIFY(probe.timer(QStringLiteral("tmrSeikai"))->isActive());
-    QVERIFY(!probe.timer(QStringLiteral("tmrCount"))->isActive());
+    QVERIFY(probe.timer(Timer::tmrSeikai)->isActive());
+    QVERIFY(!probe.timer(Timer::tmrCount)->isActive());
 }
 
 void InputTest::spaceOnTheFocusedStartButtonIsAKeyAndThenAClick()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
     QVERIFY(probe.showActive());
     QVERIFY(probe.playToAnswering());
     QCOMPARE(probe.focusedName(), QStringLiteral("cmdStart"));
@@ -118,14 +112,13 @@ void InputTest::spaceOnTheFocusedStartButtonIsAKeyAndThenAClick()
     QCOMPARE(probe.box(0)->text(), QStringLiteral("-16"));
     QCOMPARE(probe.box(1)->text(), QStringLiteral(" "));
     QCOMPARE(probe.label()->text(), Wrong);
-    QVERIFY(probe.timer(QStringLiteral("tmrSeikai"))->isActive());
-    QVERIFY(!probe.timer(QStringLiteral("tmrCount"))->isActive());
+    QVERIFY(probe.timer(Timer::tmrSeikai)->isActive());
+    QVERIFY(!probe.timer(Timer::tmrCount)->isActive());
 }
 
 void InputTest::anInputMethodCommitIsOneKeyPerCharacter()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
     QVERIFY(probe.showActive());
     QVERIFY(probe.playToAnswering());
     QTest::mouseClick(probe.box(3), Qt::LeftButton, {}, QPoint(2, 53));

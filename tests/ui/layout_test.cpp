@@ -2,7 +2,6 @@
 // which face and colours, and how the focus walks. Runs once at the normal scale and once
 // with QT_SCALE_FACTOR=2, where the layout must grow and the pictures must not.
 
-#include "event_timer.h"
 #include "form1.h"
 #include "form_probe.h"
 #include "image_holder.h"
@@ -18,11 +17,12 @@
 #include <QTest>
 #include <QTimer>
 
+using pabrel::Timer;
 using pabrel::testing::FormProbe;
 using pabrel::testing::LevelText;
-using pabrel::ui::EventTimer;
 using pabrel::ui::Form1;
 using pabrel::ui::FormPictures;
+using pabrel::ui::WindowTimer;
 
 namespace {
 
@@ -98,10 +98,12 @@ private slots:
     void everyControlStandsWhereTheLayoutPutsIt();
     void enlargingTheWindowMovesNothing();
     void captionsAndStartingTexts();
+    void everyTextUsesAJapaneseGothicThatHasItsCharacters_data();
     void everyTextUsesAJapaneseGothicThatHasItsCharacters();
     void colours();
     void picturesShowPixelForPixel();
     void picturesAreHeldAndShownAsGiven();
+    void timersWaitStoppedAtTheirPeriods_data();
     void timersWaitStoppedAtTheirPeriods();
     void focusStartsInTheFirstBoxAndTabWalksTheChainAround();
     void clicksMoveTheFocusExceptOnTheLabel();
@@ -109,7 +111,8 @@ private slots:
 
 void LayoutTest::runsAtTheScaleAskedFor()
 {
-    Form1 form;
+    FormProbe probe;
+    Form1& form = probe.form();
     form.show();
     const double asked = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     QCOMPARE(form.devicePixelRatioF(), asked);
@@ -117,8 +120,8 @@ void LayoutTest::runsAtTheScaleAskedFor()
 
 void LayoutTest::everyControlStandsWhereTheLayoutPutsIt()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
+    Form1& form = probe.form();
     form.show();
     QCOMPARE(form.size(), QSize(676, 534));
     for (const Place& place : Layout) {
@@ -133,7 +136,8 @@ void LayoutTest::everyControlStandsWhereTheLayoutPutsIt()
 
 void LayoutTest::enlargingTheWindowMovesNothing()
 {
-    Form1 form;
+    FormProbe probe;
+    Form1& form = probe.form();
     form.show();
     form.resize(1000, 900);
     QTRY_COMPARE(form.size(), QSize(1000, 900));
@@ -144,8 +148,8 @@ void LayoutTest::enlargingTheWindowMovesNothing()
 
 void LayoutTest::captionsAndStartingTexts()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
+    Form1& form = probe.form();
     QCOMPARE(form.windowTitle(), QStringLiteral("Pabrel"));
     QCOMPARE(probe.startButton()->text(), QStringLiteral("スタート"));
     QCOMPARE(probe.endButton()->text(), QStringLiteral("おわる"));
@@ -161,37 +165,44 @@ void LayoutTest::captionsAndStartingTexts()
     }
 }
 
+void LayoutTest::everyTextUsesAJapaneseGothicThatHasItsCharacters_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("points");
+    QTest::newRow("first digit box") << QStringLiteral("Text1(0)") << 72;
+    QTest::newRow("last digit box") << QStringLiteral("Text1(8)") << 72;
+    QTest::newRow("label") << QStringLiteral("Label1") << 72;
+    QTest::newRow("start button") << QStringLiteral("cmdStart") << 18;
+    QTest::newRow("end button") << QStringLiteral("cmdEnd") << 18;
+}
+
 void LayoutTest::everyTextUsesAJapaneseGothicThatHasItsCharacters()
 {
-    Form1 form;
-    FormProbe probe(form);
+    QFETCH(QString, control);
+    QFETCH(int, points);
+    FormProbe probe;
     const QStringList gothics{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                               QStringLiteral("IPAPGothic")};
     // Everything the game ever writes in these controls.
     const QString texts = QStringLiteral("スタートおわるﾚﾍﾞﾙ 0123456789-GO正解！残念！*");
 
-    const QList<std::pair<QWidget*, int>> controls{
-        {probe.box(0), 72},        {probe.box(8), 72},      {probe.label(), 72},
-        {probe.startButton(), 18}, {probe.endButton(), 18},
-    };
-    for (const auto& [control, points] : controls) {
-        const QFontInfo used(control->font());
-        QVERIFY2(gothics.contains(used.family()), qPrintable(used.family()));
-        QCOMPARE(used.pointSize(), points);
-        QCOMPARE(used.weight(), int(QFont::Normal));
-        QVERIFY(!used.italic());
-        QVERIFY(!used.fixedPitch());
-        const QFontMetrics metrics(control->font());
-        for (const char32_t character : QStringView(texts).toUcs4()) {
-            QVERIFY2(metrics.inFontUcs4(character), qPrintable(QString::fromUcs4(&character, 1)));
-        }
+    const QFont font = probe.form().findChild<QWidget*>(control)->font();
+    const QFontInfo used(font);
+    QVERIFY2(gothics.contains(used.family()), qPrintable(used.family()));
+    QCOMPARE(used.pointSize(), points);
+    QCOMPARE(used.weight(), int(QFont::Normal));
+    QVERIFY(!used.italic());
+    QVERIFY(!used.fixedPitch());
+    const QFontMetrics metrics(font);
+    for (const char32_t character : QStringView(texts).toUcs4()) {
+        QVERIFY2(metrics.inFontUcs4(character), qPrintable(QString::fromUcs4(&character, 1)));
     }
 }
 
 void LayoutTest::colours()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
+    Form1& form = probe.form();
     form.show();
 
     const QImage start = grabbed(probe.startButton());
@@ -221,8 +232,8 @@ void LayoutTest::picturesShowPixelForPixel()
     pictures.background = markedPicture({782, 576}, Qt::white);
     pictures.rules = markedPicture({618, 255}, Qt::yellow);
     pictures.levels[7] = markedPicture({618, 255}, Qt::cyan);
-    Form1 form(pictures);
-    FormProbe probe(form);
+    FormProbe probe(pictures);
+    Form1& form = probe.form();
     form.show();
     form.resize(1000, 900);
     QTRY_COMPARE(form.size(), QSize(1000, 900));
@@ -264,8 +275,7 @@ void LayoutTest::picturesAreHeldAndShownAsGiven()
     for (int level = 1; level <= 8; ++level) {
         pictures.levels[level - 1] = markedPicture({618, 255}, QColor(level, 255, 255));
     }
-    Form1 form(pictures);
-    FormProbe probe(form);
+    FormProbe probe(pictures);
     const auto heldBy = [&probe](const QString& name) {
         return probe.holder(name)->picture().cacheKey();
     };
@@ -280,27 +290,29 @@ void LayoutTest::picturesAreHeldAndShownAsGiven()
     QCOMPARE(probe.pictureBox()->picture().cacheKey(), heldBy(QStringLiteral("ImgLevel(1)")));
 }
 
+void LayoutTest::timersWaitStoppedAtTheirPeriods_data()
+{
+    QTest::addColumn<Timer>("which");
+    QTest::addColumn<int>("milliseconds");
+    QTest::newRow("tmrCount") << Timer::tmrCount << 1000;
+    QTest::newRow("tmrQuestion") << Timer::tmrQuestion << 600;
+    QTest::newRow("tmrSeikai") << Timer::tmrSeikai << 1500;
+}
+
 void LayoutTest::timersWaitStoppedAtTheirPeriods()
 {
-    Form1 form;
-    FormProbe probe(form);
-    const QList<std::pair<QString, int>> periods{
-        {QStringLiteral("tmrCount"), 1000},
-        {QStringLiteral("tmrQuestion"), 600},
-        {QStringLiteral("tmrSeikai"), 1500},
-    };
-    for (const auto& [name, milliseconds] : periods) {
-        const EventTimer* timer = probe.timer(name);
-        QVERIFY2(!timer->isActive(), qPrintable(name));
-        QCOMPARE(timer->interval(), milliseconds);
-        QCOMPARE(timer->clock(), EventTimer::Clock::Kernel);
-    }
+    QFETCH(Timer, which);
+    QFETCH(int, milliseconds);
+    FormProbe probe;
+    const WindowTimer* timer = probe.timer(which);
+    QCOMPARE(timer->objectName(), QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(!timer->isActive());
+    QCOMPARE(timer->interval(), milliseconds);
 }
 
 void LayoutTest::focusStartsInTheFirstBoxAndTabWalksTheChainAround()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
     QVERIFY(probe.showActive());
     QCOMPARE(probe.focusedName(), QStringLiteral("Text1(0)"));
 
@@ -322,8 +334,7 @@ void LayoutTest::focusStartsInTheFirstBoxAndTabWalksTheChainAround()
 
 void LayoutTest::clicksMoveTheFocusExceptOnTheLabel()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe;
     QVERIFY(probe.showActive());
     QTest::mouseClick(probe.box(5), Qt::LeftButton);
     QCOMPARE(probe.focusedName(), QStringLiteral("Text1(5)"));

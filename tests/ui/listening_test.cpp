@@ -5,7 +5,6 @@
 // switching it on, a spoken round, and what happens when speech is not to be had.
 
 #include "fake_speech.h"
-#include "form1.h"
 #include "form_probe.h"
 #include "listening_mode.h"
 
@@ -25,7 +24,6 @@
 using pabrel::testing::FakeSpeech;
 using pabrel::testing::FormProbe;
 using pabrel::testing::LevelText;
-using pabrel::ui::Form1;
 using pabrel::ui::ListeningMode;
 
 namespace {
@@ -34,7 +32,7 @@ struct Window
 {
     explicit Window(FakeSpeech::Script& script)
     {
-        form.listeningMode()->setSpeechFactory([&script, this] {
+        probe.form().listeningMode()->setSpeechFactory([&script, this] {
             auto made = std::make_unique<FakeSpeech>(script);
             speech = made.get();
             return made;
@@ -51,10 +49,10 @@ struct Window
         return true;
     }
 
-    Form1 form;
-    FormProbe probe{form};
+    FormProbe probe;
+    ListeningMode* mode = probe.form().listeningMode();
     FakeSpeech* speech = nullptr;
-    QSignalSpy done{form.listeningMode(), &ListeningMode::readingDone};
+    QSignalSpy done{mode, &ListeningMode::readingDone};
 };
 
 // Presses OK on the next message box once it is open, noting what it said in `text`.
@@ -101,14 +99,14 @@ void ListeningTest::theContextMenuSwitchesTheModeOnForThisAndTheNextRun()
             menu->close();
         });
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                window.form.mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(&window.form, &click);
+                                window.probe.form().mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&window.probe.form(), &click);
         QCOMPARE(offered, QStringList{QStringLiteral("聞いて覚える")});
-        QVERIFY(window.form.listeningMode()->action()->isChecked());
+        QVERIFY(window.mode->action()->isChecked());
     }
     Window next(script);
-    next.form.listeningMode()->restore();
-    QVERIFY(next.form.listeningMode()->isOn());
+    next.mode->restore();
+    QVERIFY(next.mode->isOn());
 }
 
 void ListeningTest::theAnswerIsDueOnceTheLastDigitHasBeenSaid()
@@ -117,10 +115,11 @@ void ListeningTest::theAnswerIsDueOnceTheLastDigitHasBeenSaid()
     script.endsByItself = false;
     Window window(script);
     QVERIFY(window.probe.showActive());
-    QVERIFY(window.form.listeningMode()->setOn(true));
+    QVERIFY(window.mode->setOn(true));
 
     QTest::mouseClick(window.probe.startButton(), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(script.said.size(), 1, 4000);
+    window.probe.advance(3000);
+    QCOMPARE(script.said.size(), 1);
     QCOMPARE(window.probe.label()->text(), QStringLiteral("GO"));
     // A slow voice holds the next digit back until it has finished.
     QTest::qWait(1500);
@@ -140,7 +139,8 @@ void ListeningTest::theAnswerIsDueOnceTheLastDigitHasBeenSaid()
     QVERIFY(window.masked());
     window.probe.type(script.said.join(QString()));
     QCOMPARE(window.probe.label()->text(), QStringLiteral("正解！"));
-    QTRY_COMPARE_WITH_TIMEOUT(window.probe.label()->text(), LevelText + "2", 3000);
+    window.probe.advance(1500);
+    QCOMPARE(window.probe.label()->text(), LevelText + "2");
 }
 
 void ListeningTest::givingUpWhileReadingStopsTheSpeech()
@@ -149,10 +149,11 @@ void ListeningTest::givingUpWhileReadingStopsTheSpeech()
     script.endsByItself = false;
     Window window(script);
     QVERIFY(window.probe.showActive());
-    QVERIFY(window.form.listeningMode()->setOn(true));
+    QVERIFY(window.mode->setOn(true));
 
     QTest::mouseClick(window.probe.startButton(), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(script.said.size(), 1, 4000);
+    window.probe.advance(3000);
+    QCOMPARE(script.said.size(), 1);
     QTest::mouseClick(window.probe.startButton(), Qt::LeftButton);
     QCOMPARE(window.probe.label()->text(), QStringLiteral("残念！"));
     QCOMPARE(script.cancels, 1);
@@ -172,9 +173,9 @@ void ListeningTest::withoutSpeechTheModeSaysSoAndStaysOff()
 
     QString message;
     answerNextMessage(message);
-    QVERIFY(!window.form.listeningMode()->setOn(true));
+    QVERIFY(!window.mode->setOn(true));
     QVERIFY(message.contains(QStringLiteral("speech-dispatcher")));
-    QVERIFY(!window.form.listeningMode()->action()->isChecked());
+    QVERIFY(!window.mode->action()->isChecked());
     QVERIFY(!QSettings().value(QStringLiteral("listening")).toBool());
     // The game itself goes on as ever.
     QVERIFY(window.probe.playToAnswering());
@@ -187,19 +188,21 @@ void ListeningTest::speechFailingMidRoundFlashesTheQuestionAndSwitchesOff()
     script.endsByItself = false;
     Window window(script);
     QVERIFY(window.probe.showActive());
-    QVERIFY(window.form.listeningMode()->setOn(true));
+    QVERIFY(window.mode->setOn(true));
 
     QTest::mouseClick(window.probe.startButton(), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(script.said.size(), 1, 4000);
+    window.probe.advance(3000);
+    QCOMPARE(script.said.size(), 1);
     QString message;
     answerNextMessage(message);
     window.speech->fail();
     QTRY_VERIFY(!message.isEmpty());
-    QVERIFY(!window.form.listeningMode()->isOn());
+    QVERIFY(!window.mode->isOn());
 
     QTRY_VERIFY(window.probe.box(0)->text().at(0).isDigit());
     const QString flashed = window.probe.box(0)->text() + window.probe.box(1)->text();
-    QTRY_VERIFY(window.masked());
+    window.probe.advance(600);
+    QVERIFY(window.masked());
     QVERIFY(window.probe.showActive()); // the message box took the keyboard with it
     window.probe.type(flashed);
     QCOMPARE(window.probe.label()->text(), QStringLiteral("正解！"));

@@ -1,9 +1,7 @@
-// Which card Picture1 shows through whole rounds played on the real timers: the card of a
+// Which card Picture1 shows through whole rounds: the card of a
 // level from the start of its round until the next start, whatever happens in between.
 
 #include "built_in_pictures.h"
-#include "event_timer.h"
-#include "form1.h"
 #include "form_probe.h"
 #include "picture_box.h"
 #include "shown_pictures.h"
@@ -11,13 +9,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
+using pabrel::Timer;
 using pabrel::testing::FormProbe;
 using pabrel::testing::LevelText;
 using pabrel::testing::pictureBoxMismatch;
 using pabrel::ui::builtInPictures;
-using pabrel::ui::Form1;
 
 namespace {
 
@@ -41,8 +38,7 @@ private slots:
 // the last result except the first time, when the pause runs out.
 void PictureRoundTest::eachLevelsCardShowsFromItsStartUntilTheNext()
 {
-    Form1 form(builtInPictures());
-    FormProbe probe(form);
+    FormProbe probe(builtInPictures());
     QVERIFY(probe.showActive());
     QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
 
@@ -53,7 +49,8 @@ void PictureRoundTest::eachLevelsCardShowsFromItsStartUntilTheNext()
         QCOMPARE(probe.label()->text(), QStringLiteral("正解！"));
         QCOMPARE(pictureBoxMismatch(probe.pictureBox(), cardOf(level)), QString());
         if (level == 1) {
-            QTRY_COMPARE_WITH_TIMEOUT(probe.label()->text(), LevelText + QStringLiteral("2"), 3000);
+            probe.advance(1500);
+            QCOMPARE(probe.label()->text(), LevelText + QStringLiteral("2"));
             QCOMPARE(pictureBoxMismatch(probe.pictureBox(), cardOf(1)), QString());
         }
     }
@@ -73,8 +70,7 @@ void PictureRoundTest::eachLevelsCardShowsFromItsStartUntilTheNext()
 
 void PictureRoundTest::aSecondStartAndGivingUpLeaveTheCard()
 {
-    Form1 form(builtInPictures());
-    FormProbe probe(form);
+    FormProbe probe(builtInPictures());
     QVERIFY(probe.showActive());
 
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
@@ -84,13 +80,14 @@ void PictureRoundTest::aSecondStartAndGivingUpLeaveTheCard()
     QCOMPARE(probe.pictureBox()->picture().cacheKey(), shown);
     QCOMPARE(pictureBoxMismatch(probe.pictureBox(), cardOf(1)), QString());
 
-    QTRY_VERIFY_WITH_TIMEOUT(!probe.timer(QStringLiteral("tmrCount"))->isActive() &&
-                                 !probe.timer(QStringLiteral("tmrQuestion"))->isActive(),
-                             7000);
+    probe.advance(3600);
+    QVERIFY(!probe.timer(Timer::tmrCount)->isActive());
+    QVERIFY(!probe.timer(Timer::tmrQuestion)->isActive());
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
     QCOMPARE(probe.label()->text(), QStringLiteral("残念！"));
     QCOMPARE(pictureBoxMismatch(probe.pictureBox(), cardOf(1)), QString());
-    QTRY_COMPARE_WITH_TIMEOUT(probe.label()->text(), LevelText + QStringLiteral("1"), 3000);
+    probe.advance(1500);
+    QCOMPARE(probe.label()->text(), LevelText + QStringLiteral("1"));
     QCOMPARE(pictureBoxMismatch(probe.pictureBox(), cardOf(1)), QString());
 
     // Level 1 is the bottom: after a wrong answer there the next start shows its card again.

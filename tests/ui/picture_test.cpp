@@ -69,6 +69,7 @@ private slots:
     void startUpShowsTheRulesCardInPicture1();
     void backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond();
     void theWindowIconIsTheIcon();
+    void holdersShowTheirCardsAtTheirOwnSize_data();
     void holdersShowTheirCardsAtTheirOwnSize();
     void holdersComeIntoViewBelow552WhenTheWindowIsTaller();
 };
@@ -90,8 +91,8 @@ void PictureTest::theProgramCarriesTheCommittedFiles()
 
 void PictureTest::startUpShowsTheRulesCardInPicture1()
 {
-    Form1 form(builtInPictures());
-    FormProbe probe(form);
+    FormProbe probe(builtInPictures());
+    Form1& form = probe.form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
@@ -101,7 +102,8 @@ void PictureTest::startUpShowsTheRulesCardInPicture1()
 
 void PictureTest::backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond()
 {
-    Form1 form(builtInPictures());
+    FormProbe probe(builtInPictures());
+    Form1& form = probe.form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     // At its usual size the window shows the top-left part of the background.
@@ -126,38 +128,43 @@ void PictureTest::backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond()
 
 void PictureTest::theWindowIconIsTheIcon()
 {
-    Form1 form(builtInPictures());
-    const QIcon icon = form.windowIcon();
+    FormProbe probe(builtInPictures());
+    const QIcon icon = probe.form().windowIcon();
     QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
     QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).toImage().convertToFormat(QImage::Format_RGB32),
              committedPicture(QStringLiteral("pabrel.ico")));
 }
 
+void PictureTest::holdersShowTheirCardsAtTheirOwnSize_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const Held& held : Holders) {
+        QTest::newRow(held.holder) << QString::fromLatin1(held.file);
+    }
+}
+
 void PictureTest::holdersShowTheirCardsAtTheirOwnSize()
 {
-    Form1 form(builtInPictures());
-    FormProbe probe(form);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (const Held& held : Holders) {
-        auto* holder = probe.holder(QLatin1String(held.holder));
-        const QImage shot = holder->grab().toImage();
-        // As large as the card, to within the rounding to whole widget pixels of a display
-        // that Qt scales.
-        const QSize spare = shot.size() - QSize(618, 255);
-        QVERIFY(spare.width() >= 0 && spare.width() < shot.devicePixelRatio());
-        QVERIFY(spare.height() >= 0 && spare.height() < shot.devicePixelRatio());
-        QCOMPARE(pictureMismatch(shot, {}, committedPicture(QLatin1String(held.file)), shot.rect()),
-                 QString());
-    }
+    QFETCH(QString, file);
+    FormProbe probe(builtInPictures());
+    probe.form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&probe.form()));
+    const QImage shot =
+        probe.holder(QString::fromLatin1(QTest::currentDataTag()))->grab().toImage();
+    // As large as the card, to within the rounding to whole widget pixels of a display
+    // that Qt scales.
+    const QSize spare = shot.size() - QSize(618, 255);
+    QVERIFY(spare.width() >= 0 && spare.width() < shot.devicePixelRatio());
+    QVERIFY(spare.height() >= 0 && spare.height() < shot.devicePixelRatio());
+    QCOMPARE(pictureMismatch(shot, {}, committedPicture(file), shot.rect()), QString());
 }
 
 // The holders lie in a cascade below the client area's usual 534 rows, ImgLevel(8) the
 // highest at 552 and the lowest in the stacking order.
 void PictureTest::holdersComeIntoViewBelow552WhenTheWindowIsTaller()
 {
-    Form1 form(builtInPictures());
-    FormProbe probe(form);
+    FormProbe probe(builtInPictures());
+    Form1& form = probe.form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (const Held& held : Holders) {

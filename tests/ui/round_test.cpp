@@ -1,8 +1,6 @@
-// A whole round through the window's real timers, played as a person would: read the
+// A whole round through the window's real timers, end to end, played as a person would: read the
 // digits while they flash, type them back, see the result and then the new level.
 
-#include "event_timer.h"
-#include "form1.h"
 #include "form_probe.h"
 #include "picture_box.h"
 
@@ -10,11 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
+using pabrel::Timer;
 using pabrel::testing::FormProbe;
 using pabrel::testing::LevelText;
-using pabrel::ui::Form1;
+using pabrel::testing::TestTimers;
 
 class RoundTest : public QObject
 {
@@ -26,8 +24,7 @@ private slots:
 
 void RoundTest::aRightAnswerShowsCorrectAndThenTheNextLevel()
 {
-    Form1 form;
-    FormProbe probe(form);
+    FormProbe probe({}, TestTimers::Kind::Real);
     QVERIFY(probe.showActive());
 
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
@@ -39,7 +36,7 @@ void RoundTest::aRightAnswerShowsCorrectAndThenTheNextLevel()
     QTRY_COMPARE_WITH_TIMEOUT(probe.label()->text(), QStringLiteral("GO"), 2000);
 
     // The digits are masked again after the flash, and the answer is due.
-    QTRY_VERIFY_WITH_TIMEOUT(!probe.timer(QStringLiteral("tmrCount"))->isActive(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!probe.timer(Timer::tmrCount)->isActive(), 2000);
     const QString digits = probe.flashedDigits();
     QCOMPARE(digits.size(), 2);
     QCOMPARE(probe.box(0)->text(), QStringLiteral(" "));
@@ -52,8 +49,8 @@ void RoundTest::aRightAnswerShowsCorrectAndThenTheNextLevel()
     QCOMPARE(probe.label()->text(), QStringLiteral("正解！"));
 
     QTRY_COMPARE_WITH_TIMEOUT(probe.label()->text(), LevelText + QStringLiteral("2"), 3000);
-    QVERIFY(!probe.timer(QStringLiteral("tmrSeikai"))->isActive());
-    QCOMPARE(probe.timer(QStringLiteral("tmrQuestion"))->interval(), 600);
+    QVERIFY(!probe.timer(Timer::tmrSeikai)->isActive());
+    QCOMPARE(probe.timer(Timer::tmrQuestion)->interval(), 600);
 }
 
 QTEST_MAIN(RoundTest)

@@ -2,21 +2,41 @@
 // that is due comes when it is due.
 
 #include "event_timer.h"
+#include "event_timer_factory.h"
+#include "test_timers.h"
 
 #include <QStringList>
 #include <QTest>
 
+using pabrel::testing::TestTimers;
 using pabrel::ui::EventTimer;
+using pabrel::ui::EventTimerFactory;
+using pabrel::ui::WindowTimer;
 
 class TimerTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void theProgramsTimersTickFromTheKernel();
     void aRunningTimerKeepsItsPeriodWhenEnabledOrGivenANewInterval();
     void everyClockTicksAgainAndAgainUntilStopped_data();
     void everyClockTicksAgainAndAgainUntilStopped();
+    void steppedTimersKeepTheSameRhythm();
 };
+
+void TimerTest::theProgramsTimersTickFromTheKernel()
+{
+    QObject window;
+    EventTimerFactory factory;
+    const auto* timer =
+        qobject_cast<EventTimer*>(factory.createTimer(pabrel::Timer::tmrQuestion, 600, &window));
+    QVERIFY(timer != nullptr);
+    QCOMPARE(timer->parent(), &window);
+    QCOMPARE(timer->clock(), EventTimer::Clock::Kernel);
+    QCOMPARE(timer->interval(), 600);
+    QVERIFY(!timer->isActive());
+}
 
 void TimerTest::aRunningTimerKeepsItsPeriodWhenEnabledOrGivenANewInterval()
 {
@@ -64,6 +84,32 @@ void TimerTest::everyClockTicksAgainAndAgainUntilStopped()
     QVERIFY(!timer.isActive());
     QTest::qWait(100);
     QCOMPARE(ticks, 3);
+}
+
+// The window tests' own timers follow the same rules as the program's, on a clock that
+// moves only when told.
+void TimerTest::steppedTimersKeepTheSameRhythm()
+{
+    QObject window;
+    TestTimers timers(TestTimers::Kind::Stepped);
+    WindowTimer* timer = timers.createTimer(pabrel::Timer::tmrCount, 400, &window);
+    int ticks = 0;
+    connect(timer, &WindowTimer::timeout, this, [&ticks] { ++ticks; });
+    timer->setEnabled(true);
+    timers.advance(200);
+    timer->setEnabled(true);
+    timer->setIntervalForNextStart(1000);
+    timers.advance(199);
+    QCOMPARE(ticks, 0);
+    timers.advance(1);
+    QCOMPARE(ticks, 1);
+    timers.advance(800);
+    QCOMPARE(ticks, 3);
+    timer->setEnabled(false);
+    timers.advance(5000);
+    QCOMPARE(ticks, 3);
+    timer->setEnabled(true);
+    QCOMPARE(timer->interval(), 1000);
 }
 
 QTEST_GUILESS_MAIN(TimerTest)
