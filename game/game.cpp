@@ -20,6 +20,11 @@ const std::string WrongText = "残念！";
 const std::string FarewellText = "またの挑戦ををお待ちしております。";
 const std::string BlankBox = " ";
 const std::string UnusedBox = "*";
+
+int displayMsAt(Int16 level)
+{
+    return level >= FirstShortDisplayLevel ? ShortDisplayMs : LongDisplayMs;
+}
 } // namespace
 
 Game::Game(GameView& view, RandomSource& random) : view_(view), random_(random)
@@ -42,8 +47,7 @@ void Game::Form_Load()
 void Game::ShowLevel()
 {
     view_.setStatusText(LevelPrefix + numberText(state_.level));
-    view_.setTimerInterval(Timer::tmrQuestion,
-                           state_.level >= FirstShortDisplayLevel ? ShortDisplayMs : LongDisplayMs);
+    view_.setTimerInterval(Timer::tmrQuestion, displayMsAt(state_.level));
 }
 
 void Game::cmdStart_Click()
@@ -57,6 +61,7 @@ void Game::cmdStart_Click()
     } else {
         stopReading();
         state_.isCorrect = false;
+        reportJudgement(RoundOutcome::GaveUp);
         Judge();
         view_.setTimerEnabled(Timer::tmrCount, false);
         view_.setTimerEnabled(Timer::tmrQuestion, false);
@@ -78,6 +83,10 @@ void Game::tmrCount_Timer()
             speakQuestion();
         } else {
             showQuestion();
+        }
+        masked_ = false;
+        if (observer_ != nullptr) {
+            observer_->questionShown();
         }
     }
 }
@@ -128,6 +137,10 @@ void Game::startAnswer()
 {
     applyMask();
     view_.setKeyboardCapture(true);
+    masked_ = true;
+    if (observer_ != nullptr) {
+        observer_->questionMasked();
+    }
 }
 
 void Game::stopReading()
@@ -151,6 +164,7 @@ void Game::Form_KeyPress(KeyCode KeyAscii)
                 state_.isCorrect = false;
             }
         }
+        reportJudgement(state_.isCorrect ? RoundOutcome::Correct : RoundOutcome::Wrong);
         Judge();
         view_.setKeyboardCapture(false);
     }
@@ -185,6 +199,22 @@ void Game::cmdEnd_Click()
     stopReading();
     view_.showMessage(FarewellText);
     view_.close();
+}
+
+void Game::reportJudgement(RoundOutcome outcome)
+{
+    if (observer_ == nullptr) {
+        return;
+    }
+    JudgedRound round;
+    round.level = state_.level;
+    for (int i = 0; i <= state_.level; ++i) {
+        round.shown += numberText(state_.question[i]);
+    }
+    round.outcome = outcome;
+    round.displayMs = displayMsAt(state_.level);
+    round.masked = masked_;
+    observer_->roundJudged(round);
 }
 
 void Game::applyMask()

@@ -4,6 +4,7 @@
 #include "game_view.h"
 #include "key_code.h"
 #include "random_source.h"
+#include "round_observer.h"
 
 namespace pabrel {
 
@@ -20,6 +21,8 @@ public:
     // Reading the digits aloud instead of flashing them is the player's choice; it applies
     // from the next question.
     void setListening(bool on) { state_.listening = on; }
+    // Optional; told of every round from then on.
+    void setRoundObserver(RoundObserver* observer) { observer_ = observer; }
 
     void Form_Load();
     void cmdStart_Click();
@@ -38,10 +41,14 @@ private:
     void speakQuestion();
     void startAnswer();
     void stopReading();
+    void reportJudgement(RoundOutcome outcome);
 
     GameView& view_;
     RandomSource& random_;
     GameState state_;
+    RoundObserver* observer_ = nullptr;
+    // Whether the digits of the round in play have been masked, for the observer only.
+    bool masked_ = false;
 };
 
 } // namespace pabrel

@@ -10,6 +10,9 @@ packages=(
     qt6-base-dev libgl-dev
     # the accessibility tests stand in for a screen reader through Qt's platform layer
     qt6-base-private-dev
+    # the records: an SQLite file through Qt SQL, and the records window's chart (Debian's
+    # charts package does not pull in the OpenGL module its CMake package needs)
+    libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
     # a Japanese Gothic face for every text of the game
     fonts-ipafont-gothic
     # the desktop bell sound

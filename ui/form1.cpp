@@ -11,6 +11,7 @@
 #include "key_code.h"
 #include "listening_mode.h"
 #include "picture_box.h"
+#include "round_recorder.h"
 #include "status_label.h"
 #include "tab_selection.h"
 #include "timer_factory.h"
@@ -108,6 +109,7 @@ Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* paren
     takePictures(pictures);
     connectEvents();
     Text1[0]->setFocus();
+    game_.setRoundObserver(recorder_);
     gate_.deliver([this] { game_.Form_Load(); });
 }
 
@@ -137,6 +139,8 @@ void Form1::createControls(TimerFactory& timers)
     flash_ = new FlashWatch(Text1[0]);
     announcer_ = new Announcer(Label1);
     listening_ = new ListeningMode(this);
+    addAction(listening_->action());
+    recorder_ = new RoundRecorder(flash_, this);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
     cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
@@ -268,6 +272,18 @@ void Form1::closeEvent(QCloseEvent* event)
     emit unloaded();
 }
 
+// The menu pops up without a loop of its own, so the game's events go on as before.
+void Form1::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (actions().isEmpty()) {
+        return;
+    }
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(actions());
+    menu->popup(event->globalPos());
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
@@ -281,14 +297,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// The window's own menu, on a right click on its ground or the menu key.
-void Form1::contextMenuEvent(QContextMenuEvent* event)
-{
-    QMenu menu(this);
-    menu.addAction(listening_->action());
-    menu.exec(event->globalPos());
-}
-
 // Each character is one key, however many UTF-16 units it takes. Capture can go off
 // within a run of characters (the last answer key judges the round); the rest then reach
 // only the control.
@@ -298,7 +306,10 @@ void Form1::previewCharacters(const QString& text)
         if (!KeyPreview) {
             return;
         }
-        gate_.deliver([this, character] { game_.Form_KeyPress(KeyCode::forCharacter(character)); });
+        gate_.deliver([this, character] {
+            recorder_->characterTyped(character);
+            game_.Form_KeyPress(KeyCode::forCharacter(character));
+        });
     }
 }
 

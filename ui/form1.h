@@ -21,6 +21,7 @@ class FlashWatch;
 class ImageHolder;
 class ListeningMode;
 class PictureBox;
+class RoundRecorder;
 class TabSelection;
 class WindowTimer;
 
@@ -40,6 +41,8 @@ public:
     FlashWatch* flashWatch() const { return flash_; }
     // Whether questions are read aloud instead of shown.
     ListeningMode* listeningMode() const { return listening_; }
+    // Each finished round, as it should be recorded.
+    RoundRecorder* roundRecorder() const { return recorder_; }
 
 signals:
     // The window has been unloaded, by the game or by its frame; the program ends.
@@ -48,8 +51,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window's actions (QWidget::addAction) make up its ground's context menu.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls(TimerFactory& timers);
@@ -93,6 +97,7 @@ private:
     TabSelection* tabSelection_;
     Announcer* announcer_ = nullptr;
     ListeningMode* listening_ = nullptr;
+    RoundRecorder* recorder_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;
     Game game_;

@@ -15,6 +15,12 @@ namespace pabrel::ui {
 
 namespace {
 const QString SettingKey = QStringLiteral("listening");
+
+// ~/.config/pabrel/pabrel.conf
+QSettings playerChoices()
+{
+    return QSettings(QStringLiteral("pabrel"), QStringLiteral("pabrel"));
+}
 const QString CannotStart =
     QStringLiteral("音声で読み上げられないため、「聞いて覚える」をオンにできませんでした。\n"
                    "speech-dispatcher が入っていて、声が出せるか確かめてください。");
@@ -54,7 +60,7 @@ bool ListeningMode::setOn(bool on)
 
 void ListeningMode::restore()
 {
-    if (QSettings().value(SettingKey, false).toBool()) {
+    if (playerChoices().value(SettingKey, false).toBool()) {
         setOn(true);
     }
 }
@@ -113,7 +119,7 @@ void ListeningMode::showProblem(const QString& text)
 
 void ListeningMode::remember()
 {
-    QSettings().setValue(SettingKey, on_);
+    playerChoices().setValue(SettingKey, on_);
 }
 
 } // namespace pabrel::ui

@@ -55,6 +55,11 @@ struct Window
     QSignalSpy done{mode, &ListeningMode::readingDone};
 };
 
+QSettings choices()
+{
+    return QSettings(QStringLiteral("pabrel"), QStringLiteral("pabrel"));
+}
+
 // Presses OK on the next message box once it is open, noting what it said in `text`.
 void answerNextMessage(QString& text)
 {
@@ -75,7 +80,7 @@ class ListeningTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QSettings().clear(); }
+    void init() { choices().clear(); }
     void theContextMenuSwitchesTheModeOnForThisAndTheNextRun();
     void theAnswerIsDueOnceTheLastDigitHasBeenSaid();
     void givingUpWhileReadingStopsTheSpeech();
@@ -89,18 +94,17 @@ void ListeningTest::theContextMenuSwitchesTheModeOnForThisAndTheNextRun()
     {
         Window window(script);
         QVERIFY(window.probe.showActive());
-        QStringList offered;
-        QTimer::singleShot(0, [&offered] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            for (QAction* action : menu->actions()) {
-                offered += action->text();
-            }
-            menu->actions().constFirst()->trigger();
-            menu->close();
-        });
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 window.probe.form().mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(&window.probe.form(), &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        QStringList offered;
+        for (QAction* action : menu->actions()) {
+            offered += action->text();
+        }
+        menu->actions().constFirst()->trigger();
+        menu->close();
         QCOMPARE(offered, QStringList{QStringLiteral("聞いて覚える")});
         QVERIFY(window.mode->action()->isChecked());
     }
@@ -176,7 +180,7 @@ void ListeningTest::withoutSpeechTheModeSaysSoAndStaysOff()
     QVERIFY(!window.mode->setOn(true));
     QVERIFY(message.contains(QStringLiteral("speech-dispatcher")));
     QVERIFY(!window.mode->action()->isChecked());
-    QVERIFY(!QSettings().value(QStringLiteral("listening")).toBool());
+    QVERIFY(!choices().value(QStringLiteral("listening")).toBool());
     // The game itself goes on as ever.
     QVERIFY(window.probe.playToAnswering());
     QCOMPARE(window.probe.flashedDigits().size(), 2);

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+namespace pabrel::records {
+
+// Why the records could not be read or written. The file is never touched further.
+struct RecordError
+{
+    enum class Kind
+    {
+        // There is no records file (only when reading).
+        Missing,
+        // Not an SQLite file, damaged, or some other program's database.
+        NotRecords,
+        // Written by a later Pabrel, with a schema this one does not know.
+        Newer,
+        // The folder or the file cannot be written, or the disk is full.
+        NotWritable,
+        // Another program held the file locked for too long.
+        Locked,
+        // Qt's SQLite driver is not installed.
+        NoDriver,
+    };
+
+    Kind kind = Kind::NotRecords;
+    QString file;
+    // What SQLite or the system said, for the curious.
+    QString detail;
+
+    // One sentence or two for the player, in Japanese, naming the file.
+    QString message() const;
+};
+
+} // namespace pabrel::records

@@ -1,0 +1,462 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "record_store.h"
+
+#include <QAtomicInteger>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <array>
+
+namespace pabrel::records {
+
+namespace {
+// Each step brings the schema from its index to the next version; a later version only
+// adds steps, so that a file of any earlier version keeps every row.
+const std::array<QStringList, RecordStore::SchemaVersion> Migrations{{
+    {QStringLiteral("CREATE TABLE rounds ("
+                    " id INTEGER PRIMARY KEY,"
+                    " started_at TEXT NOT NULL,"
+                    " level INTEGER NOT NULL CHECK (level BETWEEN 1 AND 8),"
+                    " shown TEXT NOT NULL,"
+                    " typed TEXT NOT NULL,"
+                    " outcome TEXT NOT NULL CHECK (outcome IN ('correct', 'wrong', 'gave-up')),"
+                    " display_ms INTEGER NOT NULL,"
+                    " painted_ms REAL,"
+                    " answer_ms INTEGER)")},
+}};
+
+// SQLite's primary result codes, which its extended codes carry in their low byte.
+enum SqliteCode
+{
+    Perm = 3,
+    Busy = 5,
+    Locked = 6,
+    ReadOnly = 8,
+    IoErr = 10,
+    Corrupt = 11,
+    Full = 13,
+    CantOpen = 14,
+    NotADatabase = 26,
+};
+
+RecordError::Kind kindOf(const QSqlError& sqlError)
+{
+    bool isNumber = false;
+    const int code = sqlError.nativeErrorCode().toInt(&isNumber) & 0xff;
+    if (!isNumber) {
+        return RecordError::Kind::NotRecords;
+    }
+    switch (code) {
+    case Busy:
+    case Locked:
+        return RecordError::Kind::Locked;
+    case Perm:
+    case ReadOnly:
+    case IoErr:
+    case Full:
+    case CantOpen:
+        return RecordError::Kind::NotWritable;
+    default:
+        return RecordError::Kind::NotRecords;
+    }
+}
+
+QString nextConnectionName()
+{
+    static QAtomicInteger<int> made;
+    return QStringLiteral("pabrel-records-%1").arg(made.fetchAndAddRelaxed(1));
+}
+
+// Only the folder that Pabrel makes is made private: its parents are the user's own.
+bool makePrivateFolder(const QString& path)
+{
+    QDir folder(path);
+    if (folder.exists()) {
+        return true;
+    }
+    return QDir().mkpath(path) &&
+           QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QVariant optionalValue(const auto& value)
+{
+    using Value = typename std::remove_cvref_t<decltype(value)>::value_type;
+    return value ? QVariant::fromValue(*value) : QVariant(QMetaType::fromType<Value>());
+}
+} // namespace
+
+const QStringList RecordStore::ColumnNames{
+    QStringLiteral("started_at"), QStringLiteral("level"),    QStringLiteral("shown"),
+    QStringLiteral("typed"),      QStringLiteral("outcome"),  QStringLiteral("display_ms"),
+    QStringLiteral("painted_ms"), QStringLiteral("answer_ms")};
+
+RecordStore::RecordStore(QString file, int busyTimeoutMs)
+    : file_(std::move(file)), connection_(nextConnectionName()), busyTimeoutMs_(busyTimeoutMs)
+{
+}
+
+RecordStore::~RecordStore()
+{
+    if (QSqlDatabase::contains(connection_)) {
+        database().close();
+        QSqlDatabase::removeDatabase(connection_);
+    }
+}
+
+QSqlDatabase RecordStore::database() const
+{
+    return QSqlDatabase::database(connection_, false);
+}
+
+std::optional<RecordError> RecordStore::open(Opening opening)
+{
+    if (auto failure = openConnection(opening)) {
+        return failure;
+    }
+    int version = 0;
+    if (auto failure = checkSchema(version, opening == Opening::CreateIfMissing)) {
+        return failure;
+    }
+    QSqlQuery query(database());
+    // Every commit reaches the disk before the call returns; the write-ahead log keeps
+    // the file whole whenever the program or the machine stops.
+    for (const char* setting : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
+        if (auto failure = run(query, QString::fromLatin1(setting))) {
+            return failure;
+        }
+    }
+    return migrateFrom(version);
+}
+
+std::optional<RecordError> RecordStore::openConnection(Opening opening)
+{
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        return error(RecordError::Kind::NoDriver);
+    }
+    const QFileInfo info(file_);
+    if (!info.exists()) {
+        if (opening == Opening::ExistingOnly) {
+            return error(RecordError::Kind::Missing);
+        }
+        if (!makePrivateFolder(info.absolutePath())) {
+            return error(RecordError::Kind::NotWritable,
+                         QStringLiteral("cannot make %1").arg(info.absolutePath()));
+        }
+    } else if (!info.isFile()) {
+        return error(RecordError::Kind::NotRecords, QStringLiteral("not a regular file"));
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    db.setDatabaseName(file_);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
+    if (!db.open()) {
+        return error(db.lastError());
+    }
+    return std::nullopt;
+}
+
+// The first read of the file: anything that is not an SQLite database fails here, before
+// anything is written to it.
+std::optional<RecordError> RecordStore::checkSchema(int& version, bool readEveryPage)
+{
+    QSqlQuery query(database());
+    if (auto failure = run(query, QStringLiteral("PRAGMA user_version"))) {
+        return failure;
+    }
+    query.next();
+    version = query.value(0).toInt();
+    if (version > SchemaVersion) {
+        return error(RecordError::Kind::Newer,
+                     QStringLiteral("schema version %1, this program knows up to %2")
+                         .arg(version)
+                         .arg(SchemaVersion));
+    }
+    if (version == 0) {
+        // A database without a version but with tables belongs to some other program.
+        if (auto failure = run(query, QStringLiteral("SELECT count(*) FROM sqlite_schema"))) {
+            return failure;
+        }
+        query.next();
+        if (query.value(0).toInt() != 0) {
+            return error(RecordError::Kind::NotRecords, QStringLiteral("another database"));
+        }
+        return std::nullopt;
+    }
+    // Before writing, every page is read, which finds a damaged or truncated file; a
+    // reader finds it where its queries fail.
+    if (!readEveryPage) {
+        return std::nullopt;
+    }
+    if (auto failure = run(query, QStringLiteral("PRAGMA quick_check"))) {
+        return failure;
+    }
+    query.next();
+    if (query.value(0).toString() != QLatin1String("ok")) {
+        return error(RecordError::Kind::NotRecords, query.value(0).toString());
+    }
+    return std::nullopt;
+}
+
+std::optional<RecordError> RecordStore::migrateFrom(int version)
+{
+    while (version < SchemaVersion) {
+        if (auto failure = migrateOneStep(version)) {
+            return failure;
+        }
+    }
+    if (version > SchemaVersion) {
+        return error(RecordError::Kind::Newer);
+    }
+    return std::nullopt;
+}
+
+// Another window may be migrating the same file: the immediate transaction waits for it,
+// and the version read inside tells whether this step is still due.
+std::optional<RecordError> RecordStore::migrateOneStep(int& version)
+{
+    QSqlQuery query(database());
+    if (auto failure = run(query, QStringLiteral("BEGIN IMMEDIATE"))) {
+        return failure;
+    }
+    std::optional<RecordError> failure = run(query, QStringLiteral("PRAGMA user_version"));
+    if (!failure) {
+        query.next();
+        version = query.value(0).toInt();
+    }
+    if (!failure && version < SchemaVersion) {
+        for (const QString& statement : Migrations.at(static_cast<std::size_t>(version))) {
+            failure = failure ? failure : run(query, statement);
+        }
+        failure = failure ? failure
+                          : run(query, QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
+    }
+    failure = failure ? failure : run(query, QStringLiteral("COMMIT"));
+    if (failure) {
+        query.exec(QStringLiteral("ROLLBACK"));
+        return failure;
+    }
+    if (version < SchemaVersion) {
+        ++version;
+    }
+    return std::nullopt;
+}
+
+std::optional<RecordError> RecordStore::add(const RoundRecord& round)
+{
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral(
+        "INSERT INTO rounds (started_at, level, shown, typed, outcome, display_ms, painted_ms,"
+        " answer_ms) VALUES (?, ?, ?, coalesce(?, ''), ?, ?, ?, ?)"));
+    query.addBindValue(round.startedAt.toUTC().toString(Qt::ISODateWithMs));
+    query.addBindValue(round.level);
+    query.addBindValue(round.shown);
+    query.addBindValue(round.typed);
+    query.addBindValue(round.outcome);
+    query.addBindValue(round.displayMs);
+    query.addBindValue(optionalValue(round.paintedMs));
+    query.addBindValue(optionalValue(round.answerMs));
+    return run(query);
+}
+
+std::optional<RecordError> RecordStore::eraseAll()
+{
+    QSqlQuery query(database());
+    for (const char* statement :
+         {"PRAGMA secure_delete = ON", "DELETE FROM rounds", "PRAGMA wal_checkpoint(TRUNCATE)"}) {
+        if (auto failure = run(query, QString::fromLatin1(statement))) {
+            return failure;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<RecordError> RecordStore::countRounds(int& rounds)
+{
+    QSqlQuery query(database());
+    if (auto failure = run(query, QStringLiteral("SELECT count(*) FROM rounds"))) {
+        return failure;
+    }
+    query.next();
+    rounds = query.value(0).toInt();
+    return std::nullopt;
+}
+
+std::optional<RecordError> RecordStore::loadOverview(RecordsOverview& overview, int maxPoints)
+{
+    overview = {};
+    // One read transaction, so that the figures agree with each other while another
+    // window records.
+    QSqlDatabase db = database();
+    db.transaction();
+    std::optional<RecordError> failure = loadLevels(overview);
+    if (!failure) {
+        failure = loadDays(overview);
+    }
+    if (!failure) {
+        failure = loadLevelOverTime(overview, maxPoints);
+    }
+    db.commit();
+    return failure;
+}
+
+std::optional<RecordError> RecordStore::loadLevels(RecordsOverview& overview)
+{
+    QSqlQuery query(database());
+    if (auto failure = run(query, QStringLiteral("SELECT level, count(*), total(outcome = "
+                                                 "'correct') FROM rounds GROUP BY level"))) {
+        return failure;
+    }
+    // The totals follow from the levels: a question at level n has n + 1 digits.
+    while (query.next()) {
+        const RecordsOverview::Level level{query.value(0).toInt(), query.value(1).toInt(),
+                                           query.value(2).toInt()};
+        overview.levels.push_back(level);
+        overview.rounds += level.rounds;
+        overview.correct += level.correct;
+        overview.bestLevel = std::max(overview.bestLevel, level.level);
+        if (level.correct > 0) {
+            overview.longestRecalled = std::max(overview.longestRecalled, level.level + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+// Every time zone is a whole number of quarter hours from UTC, so each quarter hour of
+// UTC falls within one local day: only one round of each needs turning into local time.
+std::optional<RecordError> RecordStore::loadDays(RecordsOverview& overview)
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (auto failure =
+            run(query, QStringLiteral("SELECT day, max(best) FROM ("
+                                      " SELECT date(min(started_at), 'localtime') AS day,"
+                                      " max(level) AS best FROM rounds"
+                                      " GROUP BY substr(started_at, 1, 14),"
+                                      " substr(started_at, 15, 2) / 15)"
+                                      " GROUP BY day ORDER BY day"))) {
+        return failure;
+    }
+    while (query.next()) {
+        overview.days.push_back(
+            {QDate::fromString(query.value(0).toString(), Qt::ISODate), query.value(1).toInt()});
+    }
+    return std::nullopt;
+}
+
+// Rounds are numbered in the order they were recorded, so runs of consecutive numbers are
+// runs of consecutive rounds; SQLite does the thinning and the date arithmetic.
+std::optional<RecordError> RecordStore::loadLevelOverTime(RecordsOverview& overview, int maxPoints)
+{
+    QSqlQuery query(database());
+    if (auto failure = run(query, QStringLiteral("SELECT min(id), max(id) FROM rounds"))) {
+        return failure;
+    }
+    query.next();
+    const qint64 first = query.value(0).toLongLong();
+    const qint64 span = query.value(1).toLongLong() - first + 1;
+    const qint64 runLength = std::max<qint64>(1, (span * 2 + maxPoints - 1) / maxPoints);
+    const QString epochMs =
+        QStringLiteral("CAST(round((julianday(%1) - 2440587.5) * 86400000) AS INTEGER)");
+    query.prepare(QStringLiteral("SELECT %1, %2, min(level), max(level) FROM rounds"
+                                 " GROUP BY (id - ?) / ? ORDER BY min(id)")
+                      .arg(epochMs.arg(QLatin1String("min(started_at)")),
+                           epochMs.arg(QLatin1String("max(started_at)"))));
+    query.addBindValue(first);
+    query.addBindValue(runLength);
+    if (auto failure = run(query)) {
+        return failure;
+    }
+    while (query.next()) {
+        const int low = query.value(2).toInt();
+        const int high = query.value(3).toInt();
+        overview.levelOverTime.push_back({query.value(0).toLongLong(), low});
+        if (runLength > 1) {
+            overview.levelOverTime.push_back({query.value(1).toLongLong(), high});
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<RecordError>
+RecordStore::forEachRound(const std::function<void(const RoundRecord&)>& visit)
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (auto failure = run(query, QStringLiteral("SELECT started_at, level, shown, typed, outcome,"
+                                                 " display_ms, painted_ms, answer_ms FROM rounds"
+                                                 " ORDER BY started_at, id"))) {
+        return failure;
+    }
+    while (query.next()) {
+        RoundRecord round;
+        round.startedAt = QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs);
+        round.level = query.value(1).toInt();
+        round.shown = query.value(2).toString();
+        round.typed = query.value(3).toString();
+        round.outcome = query.value(4).toString();
+        round.displayMs = query.value(5).toInt();
+        if (!query.isNull(6)) {
+            round.paintedMs = query.value(6).toDouble();
+        }
+        if (!query.isNull(7)) {
+            round.answerMs = query.value(7).toLongLong();
+        }
+        visit(round);
+    }
+    if (query.lastError().isValid()) {
+        return error(query.lastError());
+    }
+    return std::nullopt;
+}
+
+std::optional<RecordError>
+RecordStore::forEachRoundAsText(const std::function<void(const QStringList&)>& visit)
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (auto failure = run(query, QStringLiteral("SELECT started_at, level, shown, typed, outcome,"
+                                                 " display_ms, CASE WHEN painted_ms IS NULL THEN ''"
+                                                 " ELSE printf('%.2f', painted_ms) END,"
+                                                 " coalesce(answer_ms, '') FROM rounds"
+                                                 " ORDER BY started_at, id"))) {
+        return failure;
+    }
+    QStringList fields;
+    while (query.next()) {
+        fields.clear();
+        for (int column = 0; column < ColumnNames.size(); ++column) {
+            fields.append(query.value(column).toString());
+        }
+        visit(fields);
+    }
+    if (query.lastError().isValid()) {
+        return error(query.lastError());
+    }
+    return std::nullopt;
+}
+
+std::optional<RecordError> RecordStore::run(QSqlQuery& query, const QString& statement)
+{
+    const bool ran = statement.isEmpty() ? query.exec() : query.exec(statement);
+    if (!ran) {
+        return error(query.lastError());
+    }
+    return std::nullopt;
+}
+
+RecordError RecordStore::error(const QSqlError& sqlError) const
+{
+    return error(kindOf(sqlError), sqlError.text());
+}
+
+RecordError RecordStore::error(RecordError::Kind kind, const QString& detail) const
+{
+    return {kind, file_, detail};
+}
+
+} // namespace pabrel::records

@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "record_error.h"
+#include "records_overview.h"
+#include "round_record.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QSqlDatabase;
+class QSqlError;
+class QSqlQuery;
+
+namespace pabrel::records {
+
+// The records file: an SQLite database of one row per finished round, reached through its
+// own connection. Each call stands alone and commits before it returns, so a crash loses
+// nothing that a call reported as written. Any failure leaves the file as it was and says
+// why; the caller is expected to stop using the store then.
+class RecordStore
+{
+public:
+    // What PRAGMA user_version holds once the schema is up to date.
+    static constexpr int SchemaVersion = 1;
+    static constexpr int DefaultBusyTimeoutMs = 3000;
+
+    enum class Opening
+    {
+        // For writing: makes the folder (private to the user) and the file when missing.
+        CreateIfMissing,
+        // For reading: a missing file is an error.
+        ExistingOnly,
+    };
+
+    explicit RecordStore(QString file, int busyTimeoutMs = DefaultBusyTimeoutMs);
+    ~RecordStore();
+    RecordStore(const RecordStore&) = delete;
+    RecordStore& operator=(const RecordStore&) = delete;
+
+    const QString& file() const { return file_; }
+
+    // Opens the file, checks that it holds Pabrel's records of this or an earlier schema,
+    // and brings an earlier schema up to date.
+    std::optional<RecordError> open(Opening opening);
+    std::optional<RecordError> add(const RoundRecord& round);
+    // Erases every round, overwriting their bytes in the file.
+    std::optional<RecordError> eraseAll();
+    std::optional<RecordError> countRounds(int& rounds);
+    // `maxPoints` bounds the level-over-time line.
+    std::optional<RecordError> loadOverview(RecordsOverview& overview, int maxPoints = 2000);
+    // Every round, oldest first.
+    std::optional<RecordError> forEachRound(const std::function<void(const RoundRecord&)>& visit);
+    // The same as texts, cheaper for a long history: each column in the order of
+    // ColumnNames, painted_ms to two decimals, an empty text for a missing value.
+    std::optional<RecordError>
+    forEachRoundAsText(const std::function<void(const QStringList&)>& visit);
+    static const QStringList ColumnNames;
+
+private:
+    QSqlDatabase database() const;
+    std::optional<RecordError> openConnection(Opening opening);
+    std::optional<RecordError> checkSchema(int& version, bool readEveryPage);
+    std::optional<RecordError> migrateFrom(int version);
+    std::optional<RecordError> migrateOneStep(int& version);
+    std::optional<RecordError> run(QSqlQuery& query, const QString& statement = {});
+    std::optional<RecordError> loadLevels(RecordsOverview& overview);
+    std::optional<RecordError> loadDays(RecordsOverview& overview);
+    std::optional<RecordError> loadLevelOverTime(RecordsOverview& overview, int maxPoints);
+    RecordError error(const QSqlError& sqlError) const;
+    RecordError error(RecordError::Kind kind, const QString& detail = {}) const;
+
+    QString file_;
+    QString connection_;
+    int busyTimeoutMs_;
+};
+
+} // namespace pabrel::records

@@ -1,0 +1,161 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The records options of the real program, with no display at all.
+
+#include "csv_export.h"
+#include "record_store.h"
+
+#include <QBuffer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using pabrel::records::RecordStore;
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void exportsEveryRoundWithoutADisplay();
+    void failsClearlyWithAnExitStatus();
+    void listsItsOptions();
+
+private:
+    struct Run
+    {
+        int status;
+        QByteArray out;
+        QString err;
+    };
+    Run run(const QStringList& arguments, const QProcessEnvironment& environment) const;
+    QProcessEnvironment headless(bool withDataHome = true) const;
+
+    std::unique_ptr<QTemporaryDir> home_;
+    QString file_;
+};
+
+void CommandLineTest::init()
+{
+    home_ = std::make_unique<QTemporaryDir>();
+    file_ = home_->filePath(QStringLiteral("data/pabrel/records.sqlite3"));
+}
+
+CommandLineTest::Run CommandLineTest::run(const QStringList& arguments,
+                                          const QProcessEnvironment& environment) const
+{
+    QProcess pabrel;
+    pabrel.setProcessEnvironment(environment);
+    pabrel.setWorkingDirectory(home_->path());
+    pabrel.start(QStringLiteral(PABREL_EXECUTABLE), arguments);
+    pabrel.waitForFinished(30'000);
+    return {pabrel.exitStatus() == QProcess::NormalExit ? pabrel.exitCode() : -1,
+            pabrel.readAllStandardOutput(), QString::fromUtf8(pabrel.readAllStandardError())};
+}
+
+QProcessEnvironment CommandLineTest::headless(bool withDataHome) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_DATA_HOME"}) {
+        environment.remove(QLatin1String(name));
+    }
+    if (withDataHome) {
+        environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                           home_->filePath(QStringLiteral("data")));
+    } else {
+        environment.insert(QStringLiteral("HOME"), home_->path());
+    }
+    return environment;
+}
+
+void CommandLineTest::exportsEveryRoundWithoutADisplay()
+{
+    const QString underHome =
+        home_->filePath(QStringLiteral(".local/share/pabrel/records.sqlite3"));
+    QByteArray expected;
+    for (const QString& file : {file_, underHome}) {
+        RecordStore store(file);
+        QVERIFY(!store.open(RecordStore::Opening::CreateIfMissing));
+        pabrel::records::RoundRecord round;
+        round.startedAt = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), Qt::UTC);
+        round.level = 2;
+        round.shown = QStringLiteral("123");
+        round.typed = QStringLiteral("1\"2,ア");
+        round.outcome = QStringLiteral("wrong");
+        round.displayMs = 600;
+        QVERIFY(!store.add(round));
+        QBuffer csv(&expected);
+        csv.open(QIODevice::WriteOnly);
+        expected.clear();
+        QVERIFY(!pabrel::records::writeCsv(store, csv));
+    }
+    QVERIFY(expected.contains("\"1\"\"2,ア\""));
+
+    const Run toOutput = run({QStringLiteral("--export-csv"), QStringLiteral("-")}, headless());
+    QCOMPARE(toOutput.status, 0);
+    QCOMPARE(toOutput.out, expected);
+    const Run fromHome =
+        run({QStringLiteral("--export-csv"), QStringLiteral("-")}, headless(false));
+    QCOMPARE(fromHome.out, expected);
+
+    const Run toFile = run({QStringLiteral("--export-csv"), QStringLiteral("out.csv")}, headless());
+    QCOMPARE(toFile.status, 0);
+    QFile written(home_->filePath(QStringLiteral("out.csv")));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), expected);
+}
+
+void CommandLineTest::failsClearlyWithAnExitStatus()
+{
+    QDir().mkpath(QFileInfo(file_).absolutePath());
+    const struct
+    {
+        const char* what;
+        QStringList arguments;
+        QByteArray recordsFile;
+        int status;
+        QString says;
+    } cases[] = {
+        {"no records yet", {"--export-csv", "-"}, {}, 1, file_},
+        {"not a records file", {"--export-csv", "-"}, "hello\n", 1, file_},
+        {"nowhere to write", {"--export-csv", "no/such/folder/out.csv"}, {}, 1, "out.csv"},
+        {"unknown option", {"--recods"}, {}, 2, "recods"},
+        {"no file named", {"--export-csv"}, {}, 2, "export-csv"},
+        {"two at once", {"--records", "--no-records"}, {}, 2, "--no-records"},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(file_);
+        if (!c.recordsFile.isEmpty()) {
+            QFile file(file_);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(c.recordsFile);
+        } else if (QByteArray(c.what) == "nowhere to write") {
+            RecordStore store(file_);
+            QVERIFY(!store.open(RecordStore::Opening::CreateIfMissing));
+        }
+        const Run result = run(c.arguments, headless());
+        QVERIFY2(result.status == c.status, c.what);
+        QVERIFY2(result.err.contains(c.says), qPrintable(result.err));
+        QVERIFY(result.out.isEmpty());
+        if (!c.recordsFile.isEmpty()) {
+            QFile file(file_);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), c.recordsFile);
+        }
+    }
+}
+
+void CommandLineTest::listsItsOptions()
+{
+    const Run help = run({QStringLiteral("--help")}, headless());
+    QCOMPARE(help.status, 0);
+    for (const char* option : {"--records", "--export-csv <file>", "--no-records", "--version"}) {
+        QVERIFY2(help.out.contains(option), option);
+    }
+    QVERIFY(run({QStringLiteral("--version")}, headless()).out.startsWith("pabrel 1."));
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "command_line_test.moc"

@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Real processes writing to one records file: killed in the middle of writing, and two at
+// once.
+
+#include "record_files.h"
+#include "record_writer.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pabrel::testing {
+namespace {
+
+class Writers : public ::testing::Test
+{
+protected:
+    void start(QProcess& child, int rounds)
+    {
+        child.start(QStringLiteral(WRITER_CHILD), {file, QString::number(rounds)});
+        ASSERT_TRUE(child.waitForStarted());
+    }
+
+    int roundsInFile()
+    {
+        EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+        return querySql(file, QStringLiteral("SELECT count(*) FROM rounds")).toInt();
+    }
+
+    QTemporaryDir home;
+    QString file = home.filePath(QStringLiteral("pabrel/records.sqlite3"));
+};
+
+TEST_F(Writers, KilledWhileWritingLeaveASoundFileWithEveryCommittedRound)
+{
+    for (const int killAfter : {1, 40, 200}) {
+        SCOPED_TRACE(killAfter);
+        QFile::remove(file);
+        QProcess child;
+        start(child, 1'000'000);
+        int committed = 0;
+        while (committed < killAfter && child.waitForReadyRead(10'000)) {
+            while (child.canReadLine()) {
+                committed = child.readLine().trimmed().toInt();
+            }
+        }
+        child.kill();
+        child.waitForFinished();
+        ASSERT_GE(committed, killAfter);
+        // It may have committed one more round before it printed its number.
+        const int kept = roundsInFile();
+        EXPECT_GE(kept, committed);
+        EXPECT_LE(kept, committed + 1);
+    }
+}
+
+TEST_F(Writers, TwoAtOnceLoseNoRound)
+{
+    QProcess first;
+    QProcess second;
+    start(first, 300);
+    start(second, 300);
+    for (QProcess* child : {&first, &second}) {
+        ASSERT_TRUE(child->waitForFinished(60'000));
+        EXPECT_EQ(child->exitCode(), 0) << child->readAllStandardError().toStdString();
+    }
+    EXPECT_EQ(roundsInFile(), 600);
+}
+
+TEST_F(Writers, OnAThreadHoldRoundsBackWhileToldAndThenWriteThemInOrder)
+{
+    records::RecordWriter writer(file);
+    writer.holdWrites(true);
+    for (int n = 0; n < 3; ++n) {
+        writer.write(sampleRound(n));
+    }
+    writer.waitUntilWritten();
+    EXPECT_FALSE(QFileInfo::exists(file));
+    writer.holdWrites(false);
+    writer.waitUntilWritten();
+    records::RecordStore store(file);
+    ASSERT_FALSE(store.open(records::RecordStore::Opening::ExistingOnly));
+    std::vector<records::RoundRecord> rounds;
+    ASSERT_FALSE(store.forEachRound([&](const auto& round) { rounds.push_back(round); }));
+    EXPECT_EQ(rounds, (std::vector{sampleRound(0), sampleRound(1), sampleRound(2)}));
+}
+
+} // namespace
+} // namespace pabrel::testing

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "record_files.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <gtest/gtest.h>
+
+namespace pabrel::testing {
+
+records::RoundRecord sampleRound(int n)
+{
+    records::RoundRecord round;
+    round.startedAt =
+        QDateTime(QDate(2026, 3, 1), QTime(9, 0), Qt::UTC).addMSecs(qint64{n} * 47'123);
+    round.level = 1 + n % 8;
+    round.shown = QStringLiteral("0123456789").left(round.level + 1);
+    const QString outcomes[] = {records::CorrectOutcome, records::WrongOutcome,
+                                records::GaveUpOutcome};
+    round.outcome = outcomes[n % 3];
+    round.typed =
+        round.outcome == records::CorrectOutcome ? round.shown : round.shown.left(n % 3) + "x";
+    round.displayMs = round.level <= 2 ? 600 : 300;
+    if (n % 5 != 0) {
+        round.paintedMs = round.displayMs + 0.25 * (n % 7);
+    }
+    if (n % 5 != 1) {
+        round.answerMs = 800 + n % 1000;
+    }
+    return round;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+QString querySql(const QString& file, const QString& statement)
+{
+    const QString name = QStringLiteral("test-query");
+    QString result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(file);
+        db.open();
+        QSqlQuery query(db);
+        if (query.exec(statement) && query.next()) {
+            result = query.value(0).toString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+void openForWriting(records::RecordStore& store)
+{
+    const auto failure = store.open(records::RecordStore::Opening::CreateIfMissing);
+    ASSERT_FALSE(failure) << failure->message().toStdString() << failure->detail.toStdString();
+}
+
+} // namespace pabrel::testing

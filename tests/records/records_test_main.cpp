@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+// Qt SQL loads its driver through the application object.
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,138 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "record_files.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pabrel::testing {
+namespace {
+
+using records::RecordStore;
+using records::RoundRecord;
+
+class Store : public ::testing::Test
+{
+protected:
+    std::vector<RoundRecord> readBack()
+    {
+        RecordStore store(file);
+        EXPECT_FALSE(store.open(RecordStore::Opening::ExistingOnly));
+        std::vector<RoundRecord> rounds;
+        EXPECT_FALSE(store.forEachRound([&](const RoundRecord& r) { rounds.push_back(r); }));
+        return rounds;
+    }
+
+    QTemporaryDir home;
+    QString folder = home.filePath(QStringLiteral("data/pabrel"));
+    QString file = folder + QStringLiteral("/records.sqlite3");
+};
+
+TEST_F(Store, KeepsEveryRoundAsWrittenInAPrivateFolder)
+{
+    std::vector<RoundRecord> written;
+    for (int n = 0; n < 12; ++n) {
+        written.push_back(sampleRound(n));
+    }
+    // What was typed can be anything a keyboard or an input method gives.
+    const QString answers[] = {QStringLiteral("7,\"x\""), QStringLiteral("日本😀"),
+                               QStringLiteral("\b\r\n\t"), QString()};
+    for (std::size_t i = 0; i < std::size(answers); ++i) {
+        written[i].typed = answers[i];
+    }
+    {
+        RecordStore store(file);
+        openForWriting(store);
+        // Later rounds come first in time: the file is read back oldest first.
+        std::reverse(written.begin(), written.end());
+        for (const RoundRecord& round : written) {
+            ASSERT_FALSE(store.add(round));
+        }
+        std::reverse(written.begin(), written.end());
+    }
+    EXPECT_EQ(readBack(), written);
+    EXPECT_EQ(QFileInfo(folder).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
+                                                            QFile::ExeOwner | QFile::ReadUser |
+                                                            QFile::WriteUser | QFile::ExeUser);
+    EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
+    EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("wal"));
+    EXPECT_EQ(querySql(file, QStringLiteral("SELECT started_at FROM rounds WHERE id = 1")),
+              QStringLiteral("2026-03-01T09:08:38.353Z"));
+}
+
+TEST_F(Store, AnEmptyFileBecomesARecordsFileAndKeepsItsRowsWhenOpenedAgain)
+{
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile empty(file);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    for (int opening = 0; opening < 3; ++opening) {
+        RecordStore store(file);
+        openForWriting(store);
+        ASSERT_FALSE(store.add(sampleRound(opening)));
+    }
+    EXPECT_EQ(readBack().size(), 3u);
+}
+
+TEST_F(Store, OverviewSumsUpTheHistory)
+{
+    RecordStore store(file);
+    openForWriting(store);
+    // level, outcome, day: the best of 3 March is level 5, of 4 March level 2.
+    const struct
+    {
+        int level;
+        QString outcome;
+        int day;
+    } rounds[] = {{1, records::CorrectOutcome, 3}, {2, records::CorrectOutcome, 3},
+                  {3, records::WrongOutcome, 3},   {2, records::CorrectOutcome, 3},
+                  {3, records::CorrectOutcome, 3}, {4, records::CorrectOutcome, 3},
+                  {5, records::GaveUpOutcome, 3},  {2, records::WrongOutcome, 4}};
+    for (const auto& [level, outcome, day] : rounds) {
+        RoundRecord round = sampleRound(level);
+        round.level = level;
+        round.shown = QString(level + 1, QLatin1Char('7'));
+        round.outcome = outcome;
+        // Midday in UTC is the same day in any time zone the tests run in.
+        round.startedAt = QDateTime(QDate(2026, 3, day), QTime(12, level), Qt::UTC);
+        ASSERT_FALSE(store.add(round));
+    }
+    records::RecordsOverview overview;
+    ASSERT_FALSE(store.loadOverview(overview));
+    EXPECT_EQ(overview.rounds, 8);
+    EXPECT_EQ(overview.correct, 5);
+    EXPECT_EQ(overview.bestLevel, 5);
+    EXPECT_EQ(overview.longestRecalled, 5);
+    ASSERT_EQ(overview.levels.size(), 5u);
+    EXPECT_EQ(overview.levels[1].level, 2);
+    EXPECT_EQ(overview.levels[1].rounds, 3);
+    EXPECT_EQ(overview.levels[1].correct, 2);
+    ASSERT_EQ(overview.days.size(), 2u);
+    EXPECT_EQ(overview.days[0].day, QDate(2026, 3, 3));
+    EXPECT_EQ(overview.days[0].bestLevel, 5);
+    EXPECT_EQ(overview.days[1].bestLevel, 2);
+    ASSERT_EQ(overview.levelOverTime.size(), 8u);
+    EXPECT_EQ(overview.levelOverTime[6].level, 5);
+    EXPECT_EQ(overview.levelOverTime[6].msecsSinceEpoch,
+              QDateTime(QDate(2026, 3, 3), QTime(12, 5), Qt::UTC).toMSecsSinceEpoch());
+
+    // Thinned to runs of two rounds, each drawn from its lowest to its highest level.
+    ASSERT_FALSE(store.loadOverview(overview, 8));
+    std::vector<int> levels;
+    for (const auto& point : overview.levelOverTime) {
+        levels.push_back(point.level);
+    }
+    EXPECT_EQ(levels, (std::vector<int>{1, 2, 2, 3, 3, 4, 2, 5}));
+
+    ASSERT_FALSE(store.eraseAll());
+    ASSERT_FALSE(store.loadOverview(overview));
+    EXPECT_EQ(overview.rounds, 0);
+    EXPECT_TRUE(overview.levelOverTime.empty());
+    EXPECT_TRUE(QFileInfo::exists(file));
+}
+
+} // namespace
+} // namespace pabrel::testing

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "record_keeping.h"
+
+#include "form1.h"
+#include "records_window.h"
+#include "round_recorder.h"
+
+#include <QAction>
+#include <QMessageBox>
+
+namespace pabrel::ui {
+
+RecordKeeping::RecordKeeping(Form1& form, const QString& file)
+    : form_(form), file_(file), writer_(file)
+{
+    connect(form.roundRecorder(), &RoundRecorder::roundFinished, &writer_,
+            &records::RecordWriter::write);
+    // The disk is left alone while the digits show.
+    connect(form.roundRecorder(), &RoundRecorder::flashing, &writer_,
+            &records::RecordWriter::holdWrites);
+    // A round judged just before the window closes is still a result.
+    connect(&form, &Form1::unloaded, form.roundRecorder(), &RoundRecorder::flush);
+    connect(&writer_, &records::RecordWriter::failed, this, &RecordKeeping::reportFailure);
+    connect(&writer_, &records::RecordWriter::written, this, [this] {
+        if (window_ && window_->isVisible()) {
+            window_->reload();
+        }
+    });
+
+    auto* show = new QAction(QStringLiteral("記録を見る…"), &form);
+    show->setObjectName(QStringLiteral("showRecords"));
+    connect(show, &QAction::triggered, this, &RecordKeeping::showRecords);
+    form.addAction(show);
+}
+
+RecordKeeping::~RecordKeeping()
+{
+    delete window_;
+}
+
+void RecordKeeping::showRecords()
+{
+    if (!window_) {
+        window_ = new RecordsWindow(file_);
+        window_->setAttribute(Qt::WA_DeleteOnClose);
+        window_->setWindowIcon(form_.windowIcon());
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+// Told without a modal loop: play goes on, only without records.
+void RecordKeeping::reportFailure(const records::RecordError& error)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("記録 - Pabrel"),
+                                error.message(), QMessageBox::Ok, &form_);
+    box->setObjectName(QStringLiteral("recordsFailure"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+} // namespace pabrel::ui

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "record_writer.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace pabrel::ui {
+
+class Form1;
+class RecordsWindow;
+
+// Keeps the player's records while the game is played: each finished round goes to the
+// records file, a failure is told to the player once, and the game window's context menu
+// opens the records window.
+class RecordKeeping : public QObject
+{
+    Q_OBJECT
+
+public:
+    RecordKeeping(Form1& form, const QString& file);
+    ~RecordKeeping() override;
+
+    records::RecordWriter& writer() { return writer_; }
+    // Opens the records window, or brings it forward.
+    void showRecords();
+    RecordsWindow* recordsWindow() const { return window_; }
+
+private:
+    void reportFailure(const records::RecordError& error);
+
+    Form1& form_;
+    QString file_;
+    records::RecordWriter writer_;
+    QPointer<RecordsWindow> window_;
+};
+
+} // namespace pabrel::ui
