@@ -8,6 +8,7 @@
 #include "display_guard.h"
 #include "event_timer_factory.h"
 #include "form1.h"
+#include "listening_mode.h"
 #include "record_keeping.h"
 #include "records_location.h"
 #include "records_options.h"
@@ -47,6 +48,11 @@ int main(int argc, char** argv)
     pabrel::app::CommandLine commandLine;
     const pabrel::app::RecordsOptions records;
     records.addTo(commandLine.parser());
+    const QCommandLineOption listen(
+        QStringLiteral("listen"),
+        QStringLiteral("Play in the listening mode (聞いて覚える): the digits are spoken, one a "
+                       "second, instead of shown; remembered for the next start."));
+    commandLine.parser().addOption(listen);
     const QStringList arguments = argumentsOf(argc, argv);
     pabrel::app::LaunchRequest request = commandLine.parse(arguments);
     if (request.action == pabrel::app::LaunchRequest::Action::Play) {
@@ -81,5 +87,10 @@ int main(int argc, char** argv)
         keeping.emplace(form, recordsFile);
     }
     form.show();
+    if (commandLine.parser().isSet(listen)) {
+        form.listeningMode()->setOn(true);
+    } else {
+        form.listeningMode()->restore();
+    }
     return QApplication::exec();
 }

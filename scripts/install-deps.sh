@@ -22,9 +22,13 @@ packages=(
     libcanberra-dev
     # a native window on Wayland desktops
     qt6-wayland
+    # the listening mode speaks through speech-dispatcher; its test speaks with espeak-ng
+    libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     # a display server for the window tests and screenshots, and the tools that read the
     # window's class from it
     xvfb xauth xdotool x11-utils
+    # the screen-reader check, tools/orca/play_round.sh (not run by the test suite)
+    orca at-spi2-core dbus openbox
     # validators for the desktop entry and metainfo, the Debian package tools and checker,
     # and the licence checker
     desktop-file-utils appstream dpkg-dev file lintian reuse

@@ -18,11 +18,14 @@ class QLineEdit;
 
 namespace pabrel::ui {
 
+class Announcer;
 class ColorButton;
 class FlashWatch;
 class ImageHolder;
+class ListeningMode;
 class PictureBox;
 class RoundRecorder;
+class TabSelection;
 class WindowTimer;
 
 // The game's only window. It owns every control and the game for the whole run, hands the
@@ -39,6 +42,8 @@ public:
 
     // How long each question's digits were on screen, as painted.
     FlashWatch* flashWatch() const { return flash_; }
+    // Whether questions are read aloud instead of shown.
+    ListeningMode* listeningMode() const { return listening_; }
     // Each finished round, as it should be recorded.
     RoundRecorder* roundRecorder() const { return recorder_; }
 
@@ -74,6 +79,8 @@ private:
     void beep() override;
     void showMessage(const std::string& text) override;
     void close() override;
+    void speakDigits(const std::vector<int>& digits) override;
+    void stopSpeaking() override;
 
     std::array<QLineEdit*, DigitBoxCount> Text1{};
     QLabel* Label1 = nullptr;
@@ -90,6 +97,9 @@ private:
     QPixmap background_;
     Bell& bell_;
     FlashWatch* flash_ = nullptr;
+    TabSelection* tabSelection_;
+    Announcer* announcer_ = nullptr;
+    ListeningMode* listening_ = nullptr;
     RoundRecorder* recorder_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;

@@ -91,6 +91,21 @@ void FakeView::close()
     record("close");
 }
 
+void FakeView::speakDigits(const std::vector<int>& digits)
+{
+    speaking.clear();
+    for (const int digit : digits) {
+        speaking += std::to_string(digit);
+    }
+    record("speak " + speaking);
+}
+
+void FakeView::stopSpeaking()
+{
+    speaking.clear();
+    record("stop speaking");
+}
+
 void FakeView::advance(long milliseconds)
 {
     const long until = now_ + milliseconds;
