@@ -1,17 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "built_in_pictures.h"
 #include "clock_random_source.h"
+#include "command_line.h"
 #include "deferred_pictures.h"
 #include "desktop_bell.h"
 #include "display_guard.h"
 #include "event_timer_factory.h"
 #include "form1.h"
+#include "listening_mode.h"
 #include "record_keeping.h"
 #include "records_location.h"
 #include "records_options.h"
 #include "records_window.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -21,19 +25,19 @@
 #include <optional>
 
 namespace {
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
 std::unique_ptr<QApplication> connectToDisplay(int& argc, char** argv)
 {
     const pabrel::app::DisplayGuard guard(argv[0]);
     return std::make_unique<QApplication>(argc, argv);
-}
-
-QStringList argumentList(int argc, char** argv)
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
-    return arguments;
 }
 
 // Only a broken build or installation lacks a picture: say which, on the terminal and to
@@ -50,41 +54,42 @@ void reportMissingPicture(const QString& what)
 
 int main(int argc, char** argv)
 {
-    // Read before any application object exists: the export runs without a display.
     QCoreApplication::setApplicationName(QStringLiteral("pabrel"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Pabrel, a memory game."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    QCoreApplication::setApplicationVersion(QStringLiteral(PABREL_VERSION));
+    // Lets the desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PABREL_APP_ID));
+
+    // Read before any application object exists: help, the version, a mistake and the
+    // export all run without a display.
+    pabrel::app::CommandLine commandLine;
     const pabrel::app::RecordsOptions records;
-    records.addTo(parser);
-    if (!parser.parse(argumentList(argc, argv)) || !records.conflict(parser).isEmpty()) {
-        const QString error =
-            parser.errorText().isEmpty() ? records.conflict(parser) : parser.errorText();
-        std::fprintf(stderr, "pabrel: %s\n", qUtf8Printable(error));
-        return 2;
+    records.addTo(commandLine.parser());
+    const QCommandLineOption listen(
+        QStringLiteral("listen"),
+        QStringLiteral("Play in the listening mode (聞いて覚える): the digits are spoken, one a "
+                       "second, instead of shown; remembered for the next start."));
+    commandLine.parser().addOption(listen);
+    const QStringList arguments = argumentsOf(argc, argv);
+    pabrel::app::LaunchRequest request = commandLine.parse(arguments);
+    if (request.action == pabrel::app::LaunchRequest::Action::Play) {
+        if (const QString conflict = records.conflict(commandLine.parser()); !conflict.isEmpty()) {
+            request = {pabrel::app::LaunchRequest::Action::Refuse, conflict};
+        }
     }
-    if (parser.isSet(help)) {
-        std::fputs(qUtf8Printable(parser.helpText()), stdout);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::printf("pabrel %s\n", PABREL_VERSION);
-        return 0;
+    if (const auto status = commandLine.answer(request, arguments.first())) {
+        return *status;
     }
     const QString recordsFile = pabrel::records::defaultRecordsFile();
-    if (records.exportRequested(parser)) {
+    if (records.exportRequested(commandLine.parser())) {
         const QCoreApplication application(argc, argv);
-        return records.exportCsv(parser, recordsFile);
+        return records.exportCsv(commandLine.parser(), recordsFile);
     }
 
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
-    // Lets the desktop match the window to the menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(PABREL_APP_ID));
     pabrel::ui::FormPictures pictures;
     pabrel::ui::LaterPictures icon;
     try {
-        if (records.recordsWindowOnly(parser)) {
+        if (records.recordsWindowOnly(commandLine.parser())) {
             icon = pabrel::ui::laterPictures();
         } else {
             pictures = pabrel::ui::firstFramePictures();
@@ -93,7 +98,7 @@ int main(int argc, char** argv)
         reportMissingPicture(QString::fromStdString(error.what()));
         return EXIT_FAILURE;
     }
-    if (records.recordsWindowOnly(parser)) {
+    if (records.recordsWindowOnly(commandLine.parser())) {
         pabrel::ui::RecordsWindow window(recordsFile);
         window.setWindowIcon(QIcon(icon.icon));
         window.show();
@@ -112,9 +117,14 @@ int main(int argc, char** argv)
                          QCoreApplication::exit(EXIT_FAILURE);
                      });
     std::optional<pabrel::ui::RecordKeeping> keeping;
-    if (!records.recordsOff(parser)) {
+    if (!records.recordsOff(commandLine.parser())) {
         keeping.emplace(form, recordsFile);
     }
     form.show();
+    if (commandLine.parser().isSet(listen)) {
+        form.listeningMode()->setOn(true);
+    } else {
+        form.listeningMode()->restore();
+    }
     return QApplication::exec();
 }

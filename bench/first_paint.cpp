@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 
@@ -44,7 +45,8 @@ private:
     {
         std::printf("%.2f %.2f %.2f", static_cast<double>(monotonicNs() - launchedNs_) / 1e6,
                     static_cast<double>(clockNs(CLOCK_PROCESS_CPUTIME_ID)) / 1e6,
-                    peakResidentMiB());
+                    // Where the system gives no figure the table shows nan.
+                    peakResidentMiB().value_or(std::nan("")));
         std::fflush(stdout);
         QCoreApplication::exit(0);
     }

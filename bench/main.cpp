@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures what the player feels of the game's timing and what it costs the machine:
 // how long the digits really stay on screen, on an idle machine and on a busy one, how
 // soon the window first appears beside an empty window, and how much memory the game
@@ -22,8 +25,11 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 using pabrel::bench::RoundPlayer;
 using pabrel::bench::Summary;
@@ -258,23 +264,27 @@ void soak(int rounds)
     form.show();
     RoundPlayer player(form, 7);
     player.shortenCountdownAndPause(FastPaceMs);
-    const double before = pabrel::bench::residentMiB();
-    double afterWarmUp = 0;
+    using pabrel::bench::formatMiB;
+    const std::optional<double> before = pabrel::bench::residentMiB();
+    std::optional<double> afterWarmUp;
     player.play(RoundPlayer::Plan::RandomAnswers, rounds, [&](int round) {
         if (round == 10) {
             afterWarmUp = pabrel::bench::residentMiB();
         }
         if (round % 100 == 0) {
-            std::printf("round %4d: RSS %.2f MiB\n", round, pabrel::bench::residentMiB());
+            std::printf("round %4d: RSS %s\n", round,
+                        formatMiB(pabrel::bench::residentMiB()).c_str());
             std::fflush(stdout);
         }
     });
-    const double after = pabrel::bench::residentMiB();
-    std::printf("\nSoak, %d rounds with random answers: RSS %.2f MiB before the first round, "
-                "%.2f MiB after round 10, %.2f MiB at the end (growth after warm-up %+.2f MiB); "
-                "peak %.2f MiB.\n",
-                rounds, before, afterWarmUp, after, after - afterWarmUp,
-                pabrel::bench::peakResidentMiB());
+    const std::optional<double> after = pabrel::bench::residentMiB();
+    std::printf("\nSoak, %d rounds with random answers: RSS %s before the first round, %s after "
+                "round 10, %s at the end; peak %s.\n",
+                rounds, formatMiB(before).c_str(), formatMiB(afterWarmUp).c_str(),
+                formatMiB(after).c_str(), formatMiB(pabrel::bench::peakResidentMiB()).c_str());
+    if (after && afterWarmUp) {
+        std::printf("Growth after warm-up: %+.2f MiB.\n", *after - *afterWarmUp);
+    }
 }
 
 struct Section
@@ -325,6 +335,7 @@ int main(int argc, char** argv)
             section.run(options);
         }
     }
-    std::printf("\nPeak RSS of this process: %.1f MiB.\n", pabrel::bench::peakResidentMiB());
+    std::printf("\nPeak RSS of this process: %s.\n",
+                pabrel::bench::formatMiB(pabrel::bench::peakResidentMiB()).c_str());
     return 0;
 }

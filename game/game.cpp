@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "game.h"
 
 #include "numbers.h"
 #include "timer_periods.h"
+
+#include <vector>
 
 namespace pabrel {
 
@@ -49,6 +54,7 @@ void Game::cmdStart_Click()
         view_.setTimerEnabled(Timer::tmrCount, true);
         view_.showLevelPicture(state_.level);
     } else {
+        stopReading();
         state_.isCorrect = false;
         reportJudgement(RoundOutcome::GaveUp);
         Judge();
@@ -68,10 +74,11 @@ void Game::tmrCount_Timer()
         for (int i = 0; i <= state_.level; ++i) {
             state_.question[i] = digitFromRandom(random_.next());
         }
-        for (int i = 0; i <= state_.level; ++i) {
-            view_.setDigitBox(i, numberText(state_.question[i]));
+        if (state_.listening) {
+            speakQuestion();
+        } else {
+            showQuestion();
         }
-        view_.setTimerEnabled(Timer::tmrQuestion, true);
         masked_ = false;
         if (observer_ != nullptr) {
             observer_->questionShown();
@@ -79,15 +86,63 @@ void Game::tmrCount_Timer()
     }
 }
 
+void Game::showQuestion()
+{
+    for (int i = 0; i <= state_.level; ++i) {
+        view_.setDigitBox(i, numberText(state_.question[i]));
+    }
+    view_.setTimerEnabled(Timer::tmrQuestion, true);
+}
+
+// The boxes stay masked while the digits are read; reading takes seconds, so the count
+// stops here rather than at the end of the question.
+void Game::speakQuestion()
+{
+    view_.setTimerEnabled(Timer::tmrCount, false);
+    std::vector<int> digits;
+    for (int i = 0; i <= state_.level; ++i) {
+        digits.push_back(state_.question[i]);
+    }
+    state_.speaking = true;
+    view_.speakDigits(digits);
+}
+
 void Game::tmrQuestion_Timer()
 {
     view_.setTimerEnabled(Timer::tmrCount, false);
     view_.setTimerEnabled(Timer::tmrQuestion, false);
+    startAnswer();
+}
+
+// A question that cannot be read aloud is shown instead, so the round goes on.
+void Game::speech_Done(SpeechOutcome outcome)
+{
+    if (!state_.speaking) {
+        return;
+    }
+    state_.speaking = false;
+    if (outcome == SpeechOutcome::Spoken) {
+        startAnswer();
+    } else {
+        showQuestion();
+    }
+}
+
+void Game::startAnswer()
+{
     applyMask();
     view_.setKeyboardCapture(true);
     masked_ = true;
     if (observer_ != nullptr) {
         observer_->questionMasked();
+    }
+}
+
+void Game::stopReading()
+{
+    if (state_.speaking) {
+        state_.speaking = false;
+        view_.stopSpeaking();
     }
 }
 
@@ -136,6 +191,7 @@ void Game::tmrSeikai_Timer()
 
 void Game::cmdEnd_Click()
 {
+    stopReading();
     view_.showMessage(FarewellText);
     view_.close();
 }

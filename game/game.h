@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "game_state.h"
@@ -18,6 +21,9 @@ public:
     Game(GameView& view, RandomSource& random);
 
     const GameState& state() const { return state_; }
+    // Reading the digits aloud instead of flashing them is the player's choice; it applies
+    // from the next question.
+    void setListening(bool on) { state_.listening = on; }
     // Optional; told of every round from then on.
     void setRoundObserver(RoundObserver* observer) { observer_ = observer; }
 
@@ -25,6 +31,7 @@ public:
     void cmdStart_Click();
     void tmrCount_Timer();
     void tmrQuestion_Timer();
+    void speech_Done(SpeechOutcome outcome);
     void Form_KeyPress(KeyCode KeyAscii);
     void tmrSeikai_Timer();
     void cmdEnd_Click();
@@ -33,6 +40,10 @@ private:
     void ShowLevel();
     void Judge();
     void applyMask();
+    void showQuestion();
+    void speakQuestion();
+    void startAnswer();
+    void stopReading();
     void reportJudgement(RoundOutcome outcome);
 
     GameView& view_;

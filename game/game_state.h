@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "checked.h"
@@ -21,6 +24,10 @@ struct GameState
     CheckedArray<DigitBoxCount> question;
     CheckedArray<DigitBoxCount> answer;
     bool isCorrect = false;
+    // Questions are read aloud instead of shown, from the next question on.
+    bool listening = false;
+    // The digits of the question are being read aloud; the answer is not yet due.
+    bool speaking = false;
 };
 
 } // namespace pabrel

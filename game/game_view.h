@@ -1,8 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace pabrel {
+
+enum class SpeechOutcome
+{
+    Spoken,
+    Failed,
+};
 
 enum class Timer
 {
@@ -39,6 +49,11 @@ public:
     virtual void showMessage(const std::string& text) = 0;
     // Unloads the window and ends the program.
     virtual void close() = 0;
+    // Reads the digits (each 0 to 9) aloud, one a second, and raises Game::speech_Done
+    // once the last one has been spoken or speech has failed.
+    virtual void speakDigits(const std::vector<int>& digits) = 0;
+    // Stops reading at once; no speech_Done follows for the digits being read.
+    virtual void stopSpeaking() = 0;
 };
 
 } // namespace pabrel

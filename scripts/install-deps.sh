@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pabrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs, on Debian 12, every package that building, testing and running Pabrel needs.
 # Safe to run again: it only calls apt-get when something is missing.
 set -euo pipefail
 
 packages=(
-    # toolchain
-    g++ cmake ninja-build pkgconf libgtest-dev
+    # toolchain: GCC, and Clang as CI's second compiler; the formatting check
+    g++ clang cmake ninja-build pkgconf libgtest-dev clang-format
     # the window toolkit and what its CMake package expects
     qt6-base-dev libgl-dev
     # the accessibility tests stand in for a screen reader through Qt's platform layer
@@ -15,12 +18,20 @@ packages=(
     libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
     # a Japanese Gothic face for every text of the game
     fonts-ipafont-gothic
-    # the desktop bell sound
+    # the desktop bell sound (optional: without it the bell is the toolkit's beep)
     libcanberra-dev
-    # a display server for the window tests and screenshots
-    xvfb xauth
-    # validators for the desktop entry and metainfo, and the Debian package tools
-    desktop-file-utils appstream dpkg-dev file
+    # a native window on Wayland desktops
+    qt6-wayland
+    # the listening mode speaks through speech-dispatcher; its test speaks with espeak-ng
+    libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+    # a display server for the window tests and screenshots, and the tools that read the
+    # window's class from it
+    xvfb xauth xdotool x11-utils
+    # the screen-reader check, tools/orca/play_round.sh (not run by the test suite)
+    orca at-spi2-core dbus openbox
+    # validators for the desktop entry and metainfo, the Debian package tools and checker,
+    # and the licence checker
+    desktop-file-utils appstream dpkg-dev file lintian reuse
 )
 
 missing=()

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pabrel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Pabrel, installing whatever is missing first, and starts the game.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --target pabrel
-exec build/app/pabrel
+cmake --preset release
+cmake --build --preset release --target pabrel
+exec build/app/pabrel "$@"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "built_in_pictures.h"
 
 #include "card_texts.h"
@@ -6,15 +9,6 @@
 #include <QString>
 
 #include <stdexcept>
-
-// The pictures are compiled into the static ui library. Nothing else refers to their
-// resource object, so without this explicit registration the linker would leave it out of
-// the program and every picture would silently be missing. Qt's macro must be used outside
-// any namespace.
-static void registerPictureResources()
-{
-    Q_INIT_RESOURCE(pictures);
-}
 
 namespace pabrel::ui {
 namespace {

@@ -1,11 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "desktop_bell.h"
 
 #include <QApplication>
 
+#ifdef PABREL_HAVE_CANBERRA
 #include <canberra.h>
+#endif
 
 namespace pabrel::ui {
 
+#ifdef PABREL_HAVE_CANBERRA
 namespace {
 // One sound context for the whole program, made on the first bell and never destroyed:
 // destroying it unloads libcanberra's sound driver while the driver's player thread may
@@ -26,9 +32,13 @@ ca_context* soundContext()
     return context;
 }
 } // namespace
+#endif
 
-DesktopBell::DesktopBell(QObject* parent) : QObject(parent), context_(soundContext())
+DesktopBell::DesktopBell(QObject* parent) : QObject(parent)
 {
+#ifdef PABREL_HAVE_CANBERRA
+    context_ = soundContext();
+#endif
 }
 
 void DesktopBell::ring()
@@ -43,10 +53,14 @@ void DesktopBell::ring()
 
 bool DesktopBell::playEventSound()
 {
+#ifdef PABREL_HAVE_CANBERRA
     // The sound theme falls back from "bell-window-system" to the plain "bell".
     return context_ != nullptr &&
            ca_context_play(context_, 0, CA_PROP_EVENT_ID, "bell-window-system",
                            CA_PROP_EVENT_DESCRIPTION, "Answer judged", nullptr) == CA_SUCCESS;
+#else
+    return false;
+#endif
 }
 
 } // namespace pabrel::ui

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "bell.h"
@@ -10,7 +13,8 @@ namespace pabrel::ui {
 
 // The beep that follows every result. Current desktops often mute the toolkit's beep, and
 // under Wayland it makes no sound at all, so the bell rings the desktop's own "bell" event
-// sound where a sound server or device takes it, and falls back to the toolkit's beep.
+// sound where a sound server or device takes it, and falls back to the toolkit's beep. Built
+// without libcanberra, it is always the toolkit's beep.
 class DesktopBell : public QObject, public Bell
 {
     Q_OBJECT

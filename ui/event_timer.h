@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "window_timer.h"
@@ -15,7 +18,9 @@ namespace pabrel::ui {
 // The ticks come from a kernel timer (timerfd) watched by the event loop: it wakes the loop
 // at the nanosecond it was set for and repeats without drift. Qt's own timers round every
 // wait up to a whole millisecond, which would leave the 300 ms flash about a millisecond
-// long on average and several at worst; they remain selectable, to measure against.
+// long on average and several at worst; they remain selectable, to measure against. Where
+// there is no kernel timer (on systems other than Linux, or when it cannot be set), the
+// timer runs on Qt's precise timer instead.
 class EventTimer : public WindowTimer
 {
     Q_OBJECT
@@ -42,7 +47,9 @@ public:
 private:
     void start();
     void stop();
-    void armKernelTimer(int milliseconds);
+    // False, after falling back to Qt's precise timer, when the kernel timer cannot be set.
+    bool armKernelTimer(int milliseconds);
+    void closeKernelTimer();
     void kernelTimerExpired();
 
     int interval_;

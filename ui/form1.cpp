@@ -1,5 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "form1.h"
 
+#include "accessible_interfaces.h"
+#include "announcer.h"
 #include "bell.h"
 #include "color_button.h"
 #include "device_pixels.h"
@@ -7,9 +12,12 @@
 #include "game_font.h"
 #include "image_holder.h"
 #include "key_code.h"
+#include "listening_mode.h"
 #include "picture_box.h"
 #include "realtime_boost.h"
 #include "round_recorder.h"
+#include "status_label.h"
+#include "tab_selection.h"
 #include "timer_factory.h"
 #include "timer_periods.h"
 #include "twip_rect.h"
@@ -90,8 +98,10 @@ bool movesFocus(const QKeyEvent& key)
 } // namespace
 
 Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* parent)
-    : QWidget(parent), bell_(services.bell), game_(*this, services.random)
+    : QWidget(parent), bell_(services.bell), tabSelection_(new TabSelection(this)),
+      game_(*this, services.random)
 {
+    installAccessibleInterfaces();
     setWindowTitle(ProgramTitle);
     resize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     createControls(services.timers);
@@ -109,7 +119,7 @@ void Form1::createControls(TimerFactory& timers)
 {
     Text1[0] = createDigitBox(0);
     cmdStart = new ColorButton(QStringLiteral("スタート"), cmdStartFace, this);
-    Label1 = new QLabel(this);
+    Label1 = new StatusLabel(this);
     Picture1 = new PictureBox(this);
     for (int i = 1; i <= 6; ++i) {
         slot(Text1, i) = createDigitBox(i);
@@ -130,6 +140,9 @@ void Form1::createControls(TimerFactory& timers)
     tmrSeikai = timers.createTimer(Timer::tmrSeikai, ResultPauseMs, this);
     flash_ = new FlashWatch(Text1[0]);
     boost_ = new realtime::RealtimeBoost(this);
+    announcer_ = new Announcer(Label1);
+    listening_ = new ListeningMode(this);
+    addAction(listening_->action());
     recorder_ = new RoundRecorder(flash_, this);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
@@ -162,6 +175,7 @@ QLineEdit* Form1::createDigitBox(int index)
     box->setFont(gameFont(DigitPointSize));
     box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->setFrame(true);
+    tabSelection_->watch(box);
     return box;
 }
 
@@ -181,7 +195,7 @@ void Form1::placeControls()
 }
 
 // Screen readers announce each control by these names; the picture box also tells what
-// its card says, and the label tells its text, as its description.
+// its card says, as its description.
 void Form1::nameControls()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
@@ -238,6 +252,16 @@ void Form1::connectEvents()
     connect(tmrSeikai, &WindowTimer::timeout, this,
             [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
     connect(flash_, &FlashWatch::maskPainted, boost_, &realtime::RealtimeBoost::end);
+    connect(listening_, &ListeningMode::switched, this,
+            [this](bool on) { game_.setListening(on); });
+    connect(listening_, &ListeningMode::readingDone, this, [this](bool spoken) {
+        gate_.deliver([this, spoken] {
+            if (!spoken) {
+                listening_->reportFailure();
+            }
+            game_.speech_Done(spoken ? SpeechOutcome::Spoken : SpeechOutcome::Failed);
+        });
+    });
 
     // Keys go to the focused control, and only the controls that take the focus can have
     // it; watching them sees every character typed in the window exactly once.
@@ -261,6 +285,7 @@ void Form1::closeEvent(QCloseEvent* event)
         each->setEnabled(false);
     }
     boost_->end();
+    listening_->stop();
     gate_.shut();
     event->accept();
     emit unloaded();
@@ -328,17 +353,7 @@ ImageHolder* Form1::imgLevel(int level) const
 void Form1::setStatusText(const std::string& text)
 {
     Label1->setText(QString::fromStdString(text));
-    // Screen readers hear the label through its description (it never has the focus, and
-    // its name says what it is), once the event is over: the count's "0" that "GO"
-    // replaces within the same tick is never on show, so it is not read out either.
-    QMetaObject::invokeMethod(
-        Label1,
-        [label = Label1] {
-            if (label->accessibleDescription() != label->text()) {
-                label->setAccessibleDescription(label->text());
-            }
-        },
-        Qt::QueuedConnection);
+    announcer_->statusChanged();
 }
 
 void Form1::setDigitBox(int index, const std::string& text)
@@ -364,6 +379,7 @@ void Form1::showHeldPicture(ImageHolder* holder)
     shownHolder_ = holder;
     Picture1->setPicture(holder->picture());
     Picture1->setAccessibleDescription(holder->accessibleDescription());
+    announcer_->announce(Picture1->accessibleDescription());
 }
 
 void Form1::setTimerEnabled(Timer which, bool enabled)
@@ -422,6 +438,16 @@ void Form1::showMessage(const std::string& text)
 void Form1::close()
 {
     QWidget::close();
+}
+
+void Form1::speakDigits(const std::vector<int>& digits)
+{
+    listening_->read(digits);
+}
+
+void Form1::stopSpeaking()
+{
+    listening_->stop();
 }
 
 } // namespace pabrel::ui

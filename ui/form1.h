@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "event_gate.h"
@@ -19,11 +22,14 @@ class RealtimeBoost;
 
 namespace pabrel::ui {
 
+class Announcer;
 class ColorButton;
 class FlashWatch;
 class ImageHolder;
+class ListeningMode;
 class PictureBox;
 class RoundRecorder;
+class TabSelection;
 class WindowTimer;
 
 // The game's only window. It owns every control and the game for the whole run, hands the
@@ -46,6 +52,8 @@ public:
     FlashWatch* flashWatch() const { return flash_; }
     // Raises the window's thread to real-time priority while the digits show.
     realtime::RealtimeBoost* realtimeBoost() const { return boost_; }
+    // Whether questions are read aloud instead of shown.
+    ListeningMode* listeningMode() const { return listening_; }
     // Each finished round, as it should be recorded.
     RoundRecorder* roundRecorder() const { return recorder_; }
 
@@ -84,6 +92,8 @@ private:
     void beep() override;
     void showMessage(const std::string& text) override;
     void close() override;
+    void speakDigits(const std::vector<int>& digits) override;
+    void stopSpeaking() override;
 
     std::array<QLineEdit*, DigitBoxCount> Text1{};
     QLabel* Label1 = nullptr;
@@ -103,6 +113,9 @@ private:
     Bell& bell_;
     FlashWatch* flash_ = nullptr;
     realtime::RealtimeBoost* boost_ = nullptr;
+    TabSelection* tabSelection_;
+    Announcer* announcer_ = nullptr;
+    ListeningMode* listening_ = nullptr;
     RoundRecorder* recorder_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fake_view.h"
 
 #include <algorithm>
@@ -86,6 +89,21 @@ void FakeView::close()
     closed = true;
     std::fill(timers_.begin(), timers_.end(), VirtualTimer{});
     record("close");
+}
+
+void FakeView::speakDigits(const std::vector<int>& digits)
+{
+    speaking.clear();
+    for (const int digit : digits) {
+        speaking += std::to_string(digit);
+    }
+    record("speak " + speaking);
+}
+
+void FakeView::stopSpeaking()
+{
+    speaking.clear();
+    record("stop speaking");
 }
 
 void FakeView::advance(long milliseconds)

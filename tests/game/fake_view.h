@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "game.h"
@@ -34,6 +37,8 @@ public:
     void beep() override;
     void showMessage(const std::string& text) override;
     void close() override;
+    void speakDigits(const std::vector<int>& digits) override;
+    void stopSpeaking() override;
 
     // Moves the clock on, firing every tick that falls due on the way.
     void advance(long milliseconds);
@@ -56,6 +61,8 @@ public:
     bool capture = false;
     int beeps = 0;
     bool closed = false;
+    // What is being read aloud, as digits ("" when nothing is).
+    std::string speaking;
 
 private:
     struct VirtualTimer

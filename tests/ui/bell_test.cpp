@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The result beep: the desktop's bell event sound where a sound device takes it, and the
 // toolkit's beep where none does. Each case runs in its own process, with ALSA configured
 // for it by the test's environment.

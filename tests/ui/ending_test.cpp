@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the program ends: through the farewell box, through the window's frame, and, with
 // no display at all, before it begins.
 
@@ -57,7 +60,8 @@ private slots:
     void theFarewellBoxHoldsTimerTicksAndOkEndsTheProgram();
     void theFarewellBoxTurnsAwayClicksAndKeys();
     void closingByTheFrameEndsWithoutAFarewell();
-    void withoutADisplayTheProgramSaysHowToRunAndFails();
+    void withoutADisplayTheProgramSaysWhatItTriedAndFails_data();
+    void withoutADisplayTheProgramSaysWhatItTriedAndFails();
 };
 
 void EndingTest::theFarewellBoxHoldsTimerTicksAndOkEndsTheProgram()
@@ -142,23 +146,63 @@ void EndingTest::closingByTheFrameEndsWithoutAFarewell()
     QCOMPARE(probe.label()->text(), QStringLiteral("3"));
 }
 
-void EndingTest::withoutADisplayTheProgramSaysHowToRunAndFails()
+void EndingTest::withoutADisplayTheProgramSaysWhatItTriedAndFails_data()
 {
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<QString>("unsaid");
+
+    QTest::newRow("no display at all")
+        << QStringList{}
+        << QStringList{"DISPLAY is not set", "WAYLAND_DISPLAY is not set", "plugin xcb",
+                       "Qt: ", "xvfb-run"}
+        << "qt6-wayland";
+    QTest::newRow("X server gone")
+        << QStringList{"DISPLAY=:97"}
+        << QStringList{"DISPLAY=:97", "could not connect to display :97", "XAUTHORITY"}
+        << "WAYLAND_DISPLAY=";
+    QTest::newRow("compositor gone")
+        << QStringList{"WAYLAND_DISPLAY=pabrel-none", "QT_QPA_PLATFORM=wayland"}
+        << QStringList{"WAYLAND_DISPLAY=pabrel-none", "plugin wayland (QT_QPA_PLATFORM=wayland)",
+                       "compositor"}
+        << "xvfb-run";
+    QTest::newRow("Wayland asked of the X11 plugin")
+        << QStringList{"WAYLAND_DISPLAY=pabrel-none", "QT_QPA_PLATFORM=xcb"}
+        << QStringList{"plugin xcb", "a native window on this Wayland desktop"} << "xvfb-run";
+    QTest::newRow("no such plugin")
+        << QStringList{"QT_QPA_PLATFORM=nowhere"}
+        << QStringList{"plugin nowhere", "Available platform plugins are:", "not installed"}
+        << "Reinstalling";
+}
+
+void EndingTest::withoutADisplayTheProgramSaysWhatItTriedAndFails()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, said);
+    QFETCH(QString, unsaid);
+
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QLatin1String(variable));
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const char* variable :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
+        variables.remove(QLatin1String(variable));
     }
-    program.setProcessEnvironment(environment);
+    for (const QString& setting : environment) {
+        variables.insert(setting.section(QLatin1Char('='), 0, 0),
+                         setting.section(QLatin1Char('='), 1));
+    }
+    program.setProcessEnvironment(variables);
     program.start(QStringLiteral(PABREL_EXECUTABLE), {});
     QVERIFY(program.waitForFinished(30000));
 
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QVERIFY(program.exitCode() != 0);
-    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
-    QCOMPARE(said.count(QLatin1Char('\n')), 1);
-    QVERIFY2(said.contains(QLatin1String("display")), qPrintable(said));
-    QVERIFY2(said.contains(QLatin1String("xvfb-run")), qPrintable(said));
+    QCOMPARE(program.exitCode(), 1);
+    const QString report = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(report.contains(QLatin1String("cannot open its window")), qPrintable(report));
+    for (const QString& text : said) {
+        QVERIFY2(report.contains(text), qPrintable(text + QLatin1String(" in:\n") + report));
+    }
+    QVERIFY2(!report.contains(unsaid), qPrintable(report));
     QVERIFY(program.readAllStandardOutput().isEmpty());
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keys and input-method text, with keyboard capture off (they reach only the focused
 // control) and on (each character reaches the game first, then goes on to the control).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as the player first sees it: where every control stands, what it says, in
 // which face and colours, and how the focus walks. Runs once at the normal scale and once
 // with QT_SCALE_FACTOR=2, where the layout must grow and the pictures must not.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which card Picture1 shows through whole rounds: the card of a
 // level from the start of its round until the next start, whatever happens in between.
 

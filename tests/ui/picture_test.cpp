@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's own pictures in the window, compared pixel by pixel with the files under
 // assets/: the rules card at start-up, the background from the client area's top-left
 // corner, the icon, and the cards in their holders. Runs once at the normal scale and once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole round through the window's real timers, end to end, played as a person would: read the
 // digits while they flash, type them back, see the result and then the new level.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's timers keep their rhythm whatever the game asks of them in between: a tick
 // that is due comes when it is due.
 
@@ -5,6 +8,7 @@
 #include "event_timer_factory.h"
 #include "test_timers.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 
@@ -22,6 +26,7 @@ private slots:
     void aRunningTimerKeepsItsPeriodWhenEnabledOrGivenANewInterval();
     void everyClockTicksAgainAndAgainUntilStopped_data();
     void everyClockTicksAgainAndAgainUntilStopped();
+    void aKernelTimerThatCannotBeSetSaysSoAndFallsBack();
     void steppedTimersKeepTheSameRhythm();
 };
 
@@ -33,7 +38,9 @@ void TimerTest::theProgramsTimersTickFromTheKernel()
         qobject_cast<EventTimer*>(factory.createTimer(pabrel::Timer::tmrQuestion, 600, &window));
     QVERIFY(timer != nullptr);
     QCOMPARE(timer->parent(), &window);
+#ifdef __linux__
     QCOMPARE(timer->clock(), EventTimer::Clock::Kernel);
+#endif
     QCOMPARE(timer->interval(), 600);
     QVERIFY(!timer->isActive());
 }
@@ -84,6 +91,29 @@ void TimerTest::everyClockTicksAgainAndAgainUntilStopped()
     QVERIFY(!timer.isActive());
     QTest::qWait(100);
     QCOMPARE(ticks, 3);
+}
+
+void TimerTest::aKernelTimerThatCannotBeSetSaysSoAndFallsBack()
+{
+    EventTimer timer(20, nullptr);
+    if (timer.clock() != EventTimer::Clock::Kernel) {
+        QSKIP("no kernel timer on this system");
+    }
+    // The kernel refuses a negative period.
+    timer.setIntervalForNextStart(-1);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^pabrel: cannot set the kernel timer "
+                                                           "to -1 ms: .+; using Qt's precise")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("negative interval")));
+    timer.setEnabled(true);
+    QCOMPARE(timer.clock(), EventTimer::Clock::QtPrecise);
+
+    timer.setEnabled(false);
+    timer.setIntervalForNextStart(20);
+    int ticks = 0;
+    connect(&timer, &EventTimer::timeout, this, [&] { ++ticks; });
+    timer.setEnabled(true);
+    QTRY_VERIFY(ticks >= 2);
 }
 
 // The window tests' own timers follow the same rules as the program's, on a clock that

@@ -48,52 +48,33 @@ constexpr unsigned Played =
 // Focused, the start button's face is tinted by the style's focus mark.
 constexpr unsigned Unfocused = Always & ~in(State::StartFocused) & ~in(State::StartPressed);
 
-enum class Colour
+// A colour the window should show: a role of the platform's palette, or one of the game's
+// own where the role is NoRole.
+struct Shade
 {
-    LabelGround,
-    LabelText,
-    StartFace,
-    EndFace,
-    ButtonFace,
-    ButtonText,
-    Base,
-    Text,
-    Light,
-    Midlight,
-    Dark,
-    Shadow,
+    QPalette::ColorRole role;
+    QRgb own;
 };
 
-QColor colourOf(Colour colour)
+namespace Colour {
+constexpr Shade LabelGround{QPalette::NoRole, 0x000000};
+constexpr Shade LabelText{QPalette::NoRole, 0xC0FFC0};
+constexpr Shade StartFace{QPalette::NoRole, 0xFFC0C0};
+constexpr Shade EndFace{QPalette::NoRole, 0xFFC080};
+constexpr Shade ButtonFace{QPalette::Button, 0};
+constexpr Shade ButtonText{QPalette::ButtonText, 0};
+constexpr Shade Base{QPalette::Base, 0};
+constexpr Shade Text{QPalette::Text, 0};
+constexpr Shade Light{QPalette::Light, 0};
+constexpr Shade Midlight{QPalette::Midlight, 0};
+constexpr Shade Dark{QPalette::Dark, 0};
+constexpr Shade Shadow{QPalette::Shadow, 0};
+} // namespace Colour
+
+QColor colourOf(Shade shade)
 {
-    const QPalette palette = QApplication::palette();
-    switch (colour) {
-    case Colour::LabelGround:
-        return {0, 0, 0};
-    case Colour::LabelText:
-        return {192, 255, 192};
-    case Colour::StartFace:
-        return {255, 192, 192};
-    case Colour::EndFace:
-        return {255, 192, 128};
-    case Colour::ButtonFace:
-        return palette.color(QPalette::Button);
-    case Colour::ButtonText:
-        return palette.color(QPalette::ButtonText);
-    case Colour::Base:
-        return palette.color(QPalette::Base);
-    case Colour::Text:
-        return palette.color(QPalette::Text);
-    case Colour::Light:
-        return palette.color(QPalette::Light);
-    case Colour::Midlight:
-        return palette.color(QPalette::Midlight);
-    case Colour::Dark:
-        return palette.color(QPalette::Dark);
-    case Colour::Shadow:
-        return palette.color(QPalette::Shadow);
-    }
-    Q_UNREACHABLE();
+    return shade.role == QPalette::NoRole ? QColor(shade.own)
+                                          : QApplication::palette().color(shade.role);
 }
 
 // Parts of a control. A bevel or sunken border is drawn as two lines of device pixels on
@@ -176,13 +157,13 @@ struct Region
     const char* control;
     Part part;
     Rule rule;
-    Colour first;
-    Colour second;
+    Shade first;
+    Shade second;
     int least;
 };
 
-// What the design says each region shows. The picture box's interior beside and below its
-// card, and the background, are read apart, against the committed pictures.
+// What each region shows, and in which states. The picture box's interior beside and below
+// its card, and the background against its committed picture, are read apart.
 const Region Regions[] = {
     {Always, "Label1", Part::Whole, Rule::Mix, Colour::LabelGround, Colour::LabelText, 0},
     {Always, "Label1", Part::Whole, Rule::Shows, Colour::LabelGround, Colour::LabelText, 300},
@@ -278,13 +259,13 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void eachRegionShowsWhatTheDesignSays_data();
-    void eachRegionShowsWhatTheDesignSays();
+    void eachRegionShowsWhatItShould_data();
+    void eachRegionShowsWhatItShould();
     void aPressedCaptionSinksOnePixel();
     void theFocusMarkLiesFourPixelsInsideTheButton();
 };
 
-void WindowTest::eachRegionShowsWhatTheDesignSays_data()
+void WindowTest::eachRegionShowsWhatItShould_data()
 {
     QTest::addColumn<State>("state");
     QTest::newRow("start-up") << State::StartUp;
@@ -296,7 +277,7 @@ void WindowTest::eachRegionShowsWhatTheDesignSays_data()
     QTest::newRow("start pressed") << State::StartPressed;
 }
 
-void WindowTest::eachRegionShowsWhatTheDesignSays()
+void WindowTest::eachRegionShowsWhatItShould()
 {
     QFETCH(State, state);
     FormProbe probe(pabrel::ui::builtInPictures());

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the game's eleven pictures and writes them, in the formats the game carries them
 // in, into the folder given on the command line (the source tree's assets/), with the
 // icon's enlargements for the desktop under icons/.

@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "command_line.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace pabrel::app {
+
+namespace {
+// Qt reads these from the same command line when it sets up the window system.
+const QStringList qtOptionsWithValue{
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),      QStringLiteral("display"),
+    QStringLiteral("geometry"),        QStringLiteral("session"),
+};
+const QStringList qtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount")};
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+} // namespace
+
+CommandLine::CommandLine()
+    : help_({QStringLiteral("h"), QStringLiteral("help")},
+            QStringLiteral("Show this help and exit.")),
+      version_({QStringLiteral("v"), QStringLiteral("version")},
+               QStringLiteral("Show the version and exit."))
+{
+    parser_.setApplicationDescription(
+        QStringLiteral("Pabrel (記憶ゲーム), a memory game: a row of digits flashes for a moment;\n"
+                       "type it back from memory. Started without options, it opens the game's\n"
+                       "window."));
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser_.addOption(help_);
+    parser_.addOption(version_);
+    for (const QString& name : qtOptionsWithValue) {
+        QCommandLineOption option(name, QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser_.addOption(option);
+    }
+    for (const QString& name : qtFlags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser_.addOption(option);
+    }
+}
+
+LaunchRequest CommandLine::parse(const QStringList& arguments)
+{
+    if (!parser_.parse(arguments)) {
+        return {LaunchRequest::Action::Refuse, parser_.errorText()};
+    }
+    if (parser_.isSet(help_)) {
+        return {LaunchRequest::Action::ShowHelp, {}};
+    }
+    if (parser_.isSet(version_)) {
+        return {LaunchRequest::Action::ShowVersion, {}};
+    }
+    if (!parser_.positionalArguments().isEmpty()) {
+        return {
+            LaunchRequest::Action::Refuse,
+            QStringLiteral("unexpected argument '%1'").arg(parser_.positionalArguments().first())};
+    }
+    return {};
+}
+
+QString CommandLine::helpText(const QString& program) const
+{
+    // Without an application object the parser cannot know the program's name.
+    QString text = parser_.helpText();
+    text.replace(QStringLiteral("<executable_name>"), program);
+    return text;
+}
+
+QString CommandLine::versionText()
+{
+    return QCoreApplication::applicationName() + QLatin1Char(' ') +
+           QCoreApplication::applicationVersion() + QLatin1Char('\n');
+}
+
+std::optional<int> CommandLine::answer(const LaunchRequest& request, const QString& program) const
+{
+    const QString name = QFileInfo(program).fileName();
+    switch (request.action) {
+    case LaunchRequest::Action::Play:
+        return std::nullopt;
+    case LaunchRequest::Action::ShowHelp:
+        print(stdout, helpText(name));
+        return EXIT_SUCCESS;
+    case LaunchRequest::Action::ShowVersion:
+        print(stdout, versionText());
+        return EXIT_SUCCESS;
+    case LaunchRequest::Action::Refuse:
+        print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
+                          .arg(name, request.error));
+        return 2;
+    }
+    return 2;
+}
+
+} // namespace pabrel::app

@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "listening_mode.h"
+
+#include "digit_reader.h"
+#include "speech_dispatcher_client.h"
+
+#include <QAction>
+#include <QMessageBox>
+#include <QSettings>
+#include <QWidget>
+
+namespace pabrel::ui {
+
+namespace {
+const QString SettingKey = QStringLiteral("listening");
+
+// ~/.config/pabrel/pabrel.conf
+QSettings playerChoices()
+{
+    return QSettings(QStringLiteral("pabrel"), QStringLiteral("pabrel"));
+}
+const QString CannotStart =
+    QStringLiteral("音声で読み上げられないため、「聞いて覚える」をオンにできませんでした。\n"
+                   "speech-dispatcher が入っていて、声が出せるか確かめてください。");
+const QString StoppedWorking =
+    QStringLiteral("音声の読み上げが止まったため、「聞いて覚える」をオフにしました。\n"
+                   "この問題の数字は画面に出します。");
+} // namespace
+
+ListeningMode::ListeningMode(QWidget* window)
+    : QObject(window), window_(window),
+      makeSpeech_([] { return std::make_unique<SpeechDispatcherClient>(); }),
+      action_(new QAction(QStringLiteral("聞いて覚える"), this))
+{
+    action_->setCheckable(true);
+    connect(action_, &QAction::triggered, this, [this](bool checked) { setOn(checked); });
+}
+
+// The reader speaks through the client, so it goes first.
+ListeningMode::~ListeningMode()
+{
+    delete reader_;
+}
+
+bool ListeningMode::setOn(bool on)
+{
+    if (on && !connectSpeech()) {
+        on = false;
+    }
+    if (on != on_) {
+        on_ = on;
+        emit switched(on_);
+    }
+    action_->setChecked(on_);
+    remember();
+    return on_;
+}
+
+void ListeningMode::restore()
+{
+    if (playerChoices().value(SettingKey, false).toBool()) {
+        setOn(true);
+    }
+}
+
+bool ListeningMode::connectSpeech()
+{
+    if (speech_ == nullptr) {
+        std::unique_ptr<SpeechClient> speech = makeSpeech_();
+        if (!speech->open()) {
+            showProblem(CannotStart + QStringLiteral("\n(") + speech->failure() + QLatin1Char(')'));
+            return false;
+        }
+        speech_ = std::move(speech);
+        reader_ = new DigitReader(*speech_, this);
+        // Reported from the event loop, never from within the game's own event.
+        connect(
+            reader_, &DigitReader::finished, this,
+            [this](bool spoken) {
+                if (!spoken) {
+                    setOn(false);
+                }
+                emit readingDone(spoken);
+            },
+            Qt::QueuedConnection);
+    }
+    return true;
+}
+
+void ListeningMode::read(const std::vector<int>& digits)
+{
+    if (reader_ == nullptr) {
+        QMetaObject::invokeMethod(
+            this, [this] { emit readingDone(false); }, Qt::QueuedConnection);
+        return;
+    }
+    reader_->read(digits);
+}
+
+void ListeningMode::stop()
+{
+    if (reader_ != nullptr) {
+        reader_->stop();
+    }
+}
+
+void ListeningMode::reportFailure()
+{
+    showProblem(StoppedWorking);
+}
+
+void ListeningMode::showProblem(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, window_->windowTitle(), text, QMessageBox::Ok, window_);
+    box.exec();
+}
+
+void ListeningMode::remember()
+{
+    playerChoices().setValue(SettingKey, on_);
+}
+
+} // namespace pabrel::ui

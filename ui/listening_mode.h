@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QWidget;
+
+namespace pabrel::ui {
+
+class DigitReader;
+class SpeechClient;
+
+// The player's choice to hear each question instead of seeing it (聞いて覚える). It is
+// remembered between runs and offered as a checkable action; switching it on connects to
+// the speech service, and when speech cannot be had the mode says so and stays off.
+class ListeningMode : public QObject
+{
+    Q_OBJECT
+
+public:
+    using SpeechFactory = std::function<std::unique_ptr<SpeechClient>()>;
+
+    // Messages are shown over the window. Speech goes through speech-dispatcher unless
+    // another service is given before the mode is first switched on.
+    explicit ListeningMode(QWidget* window);
+    ~ListeningMode() override;
+
+    void setSpeechFactory(SpeechFactory makeSpeech) { makeSpeech_ = std::move(makeSpeech); }
+
+    QAction* action() const { return action_; }
+    bool isOn() const { return on_; }
+    // Switches the mode on or off and remembers the choice; returns whether it is on.
+    bool setOn(bool on);
+    // Switches the mode on if it was on when the program last ran.
+    void restore();
+
+    void read(const std::vector<int>& digits);
+    void stop();
+    // Tells the player that speech has stopped working; the mode is then off.
+    void reportFailure();
+
+signals:
+    void switched(bool on);
+    // The digits given to read() have all been said, or speech failed on the way (the
+    // mode has then gone off).
+    void readingDone(bool spoken);
+
+private:
+    bool connectSpeech();
+    void showProblem(const QString& text);
+    void remember();
+
+    QWidget* window_;
+    SpeechFactory makeSpeech_;
+    QAction* action_;
+    std::unique_ptr<SpeechClient> speech_;
+    DigitReader* reader_ = nullptr;
+    bool on_ = false;
+};
+
+} // namespace pabrel::ui
