@@ -17,7 +17,6 @@ namespace {
 // so loads each) before the built-in BMP reader gets its turn.
 QPixmap decode(const QString& fileName, const char* format)
 {
-    registerPictureResources();
     const QString path = QStringLiteral(":/pictures/") + fileName;
     QImageReader reader(path, format);
     reader.setAutoDetectImageFormat(false);
