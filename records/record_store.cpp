@@ -161,15 +161,19 @@ std::optional<RecordError> RecordStore::openConnection(Opening opening)
 }
 
 // The first read of the file: anything that is not an SQLite database fails here, before
-// anything is written to it.
+// anything is written to it. The version and the tables are read in one statement, so that
+// a window making the file at the same moment is seen before or after, never half way.
 std::optional<RecordError> RecordStore::checkSchema(int& version, bool readEveryPage)
 {
     QSqlQuery query(database());
-    if (auto failure = run(query, QStringLiteral("PRAGMA user_version"))) {
+    if (auto failure =
+            run(query, QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version),"
+                                      " (SELECT count(*) FROM sqlite_schema)"))) {
         return failure;
     }
     query.next();
     version = query.value(0).toInt();
+    const int tables = query.value(1).toInt();
     if (version > SchemaVersion) {
         return error(RecordError::Kind::Newer,
                      QStringLiteral("schema version %1, this program knows up to %2")
@@ -178,11 +182,7 @@ std::optional<RecordError> RecordStore::checkSchema(int& version, bool readEvery
     }
     if (version == 0) {
         // A database without a version but with tables belongs to some other program.
-        if (auto failure = run(query, QStringLiteral("SELECT count(*) FROM sqlite_schema"))) {
-            return failure;
-        }
-        query.next();
-        if (query.value(0).toInt() != 0) {
+        if (tables != 0) {
             return error(RecordError::Kind::NotRecords, QStringLiteral("another database"));
         }
         return std::nullopt;
