@@ -5,10 +5,12 @@
 
 #include <QAtomicInteger>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 
 #include <array>
@@ -16,6 +18,8 @@
 namespace pabrel::records {
 
 namespace {
+constexpr int LockedRetryPauseMs = 10;
+
 // Each step brings the schema from its index to the next version; a later version only
 // adds steps, so that a file of any earlier version keeps every row.
 const std::array<QStringList, RecordStore::SchemaVersion> Migrations{{
@@ -103,6 +107,11 @@ RecordStore::RecordStore(QString file, int busyTimeoutMs)
 
 RecordStore::~RecordStore()
 {
+    closeConnection();
+}
+
+void RecordStore::closeConnection()
+{
     if (QSqlDatabase::contains(connection_)) {
         database().close();
         QSqlDatabase::removeDatabase(connection_);
@@ -114,7 +123,25 @@ QSqlDatabase RecordStore::database() const
     return QSqlDatabase::database(connection_, false);
 }
 
+// Setting a file up takes locks that SQLite refuses at once rather than wait for the busy
+// timeout, as when a new file turns to the write-ahead log while another window reads it:
+// such a refusal is tried again until the busy timeout has passed.
 std::optional<RecordError> RecordStore::open(Opening opening)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        std::optional<RecordError> failure = openOnce(opening);
+        if (!failure || failure->kind != RecordError::Kind::Locked ||
+            waited.elapsed() >= busyTimeoutMs_) {
+            return failure;
+        }
+        closeConnection();
+        QThread::msleep(LockedRetryPauseMs);
+    }
+}
+
+std::optional<RecordError> RecordStore::openOnce(Opening opening)
 {
     if (auto failure = openConnection(opening)) {
         return failure;

@@ -63,7 +63,9 @@ public:
 
 private:
     QSqlDatabase database() const;
+    std::optional<RecordError> openOnce(Opening opening);
     std::optional<RecordError> openConnection(Opening opening);
+    void closeConnection();
     std::optional<RecordError> checkSchema(int& version, bool readEveryPage);
     std::optional<RecordError> migrateFrom(int version);
     std::optional<RecordError> migrateOneStep(int& version);
