@@ -10,7 +10,7 @@ namespace pabrel::records {
 QString defaultRecordsFile()
 {
     QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    // The base directory specification says to ignore a relative path.
+    // A relative XDG_DATA_HOME is not a place the desktop would use: fall back to the default.
     if (dataHome.isEmpty() || QDir::isRelativePath(dataHome)) {
         dataHome = QDir::homePath() + QStringLiteral("/.local/share");
     }
