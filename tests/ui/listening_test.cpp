@@ -39,6 +39,17 @@ struct Window
         });
     }
 
+    // Switches the mode on and counts a round down to its first spoken digit.
+    bool startListeningRound()
+    {
+        if (!probe.showActive() || !mode->setOn(true)) {
+            return false;
+        }
+        QTest::mouseClick(probe.startButton(), Qt::LeftButton);
+        probe.advance(3000);
+        return true;
+    }
+
     bool masked() const
     {
         for (int i = 0; i < 9; ++i) {
@@ -118,11 +129,7 @@ void ListeningTest::theAnswerIsDueOnceTheLastDigitHasBeenSaid()
     FakeSpeech::Script script;
     script.endsByItself = false;
     Window window(script);
-    QVERIFY(window.probe.showActive());
-    QVERIFY(window.mode->setOn(true));
-
-    QTest::mouseClick(window.probe.startButton(), Qt::LeftButton);
-    window.probe.advance(3000);
+    QVERIFY(window.startListeningRound());
     QCOMPARE(script.said.size(), 1);
     QCOMPARE(window.probe.label()->text(), QStringLiteral("GO"));
     // A slow voice holds the next digit back until it has finished.
@@ -152,11 +159,7 @@ void ListeningTest::givingUpWhileReadingStopsTheSpeech()
     FakeSpeech::Script script;
     script.endsByItself = false;
     Window window(script);
-    QVERIFY(window.probe.showActive());
-    QVERIFY(window.mode->setOn(true));
-
-    QTest::mouseClick(window.probe.startButton(), Qt::LeftButton);
-    window.probe.advance(3000);
+    QVERIFY(window.startListeningRound());
     QCOMPARE(script.said.size(), 1);
     QTest::mouseClick(window.probe.startButton(), Qt::LeftButton);
     QCOMPARE(window.probe.label()->text(), QStringLiteral("残念！"));
@@ -191,11 +194,7 @@ void ListeningTest::speechFailingMidRoundFlashesTheQuestionAndSwitchesOff()
     FakeSpeech::Script script;
     script.endsByItself = false;
     Window window(script);
-    QVERIFY(window.probe.showActive());
-    QVERIFY(window.mode->setOn(true));
-
-    QTest::mouseClick(window.probe.startButton(), Qt::LeftButton);
-    window.probe.advance(3000);
+    QVERIFY(window.startListeningRound());
     QCOMPARE(script.said.size(), 1);
     QString message;
     answerNextMessage(message);
