@@ -4,16 +4,11 @@
 #include "realtime_boost.h"
 
 #if defined(Q_OS_LINUX)
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QDBusVariant>
+#include "realtime_kit_link.h"
 
 #include <algorithm>
 #include <atomic>
 #include <csignal>
-#include <optional>
 #include <sched.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -28,9 +23,6 @@ constexpr int RealtimePriority = 1;
 // The most real-time CPU time the thread may use without sleeping; the game's thread
 // sleeps between every two events, and a frame takes a few milliseconds.
 constexpr rlim_t LongestRunUs = 200'000;
-
-const QString Service = QStringLiteral("org.freedesktop.RealtimeKit1");
-const QString ObjectPath = QStringLiteral("/org/freedesktop/RealtimeKit1");
 
 // The raised thread, for the signal handler.
 std::atomic<pid_t> raisedThread{0};
@@ -91,41 +83,6 @@ void limitRealtimeRun(rlim_t longestUs)
     setrlimit(RLIMIT_RTTIME, &limit);
 }
 
-QDBusConnection busAt(const QString& address)
-{
-    if (address.isEmpty()) {
-        return QDBusConnection::systemBus();
-    }
-    return QDBusConnection::connectToBus(address, QStringLiteral("pabrel-realtime"));
-}
-
-QDBusMessage realtimeKitCall(const QString& interface, const QString& method,
-                             const QVariantList& arguments)
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(Service, ObjectPath, interface, method);
-    call.setArguments(arguments);
-    return call;
-}
-
-// Reads one of RealtimeKit's numbers without waiting, and hands it to `then` when it comes;
-// 0 when it cannot be had.
-template <typename Then>
-void readNumber(QDBusConnection bus, QObject* context, const QString& name, Then then)
-{
-    const QDBusMessage get = realtimeKitCall(QStringLiteral("org.freedesktop.DBus.Properties"),
-                                             QStringLiteral("Get"), {Service, name});
-    auto* watcher = new QDBusPendingCallWatcher(
-        bus.asyncCall(get, static_cast<int>(RealtimeBoost::BusTimeout.count())), context);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
-                     [then](QDBusPendingCallWatcher* call) {
-                         call->deleteLater();
-                         const QDBusPendingReply<QDBusVariant> reply = *call;
-                         bool ok = false;
-                         const qlonglong value =
-                             reply.isValid() ? reply.value().variant().toLongLong(&ok) : 0;
-                         then(ok ? value : 0);
-                     });
-}
 } // namespace
 #endif
 
@@ -204,12 +161,14 @@ bool RealtimeBoost::isCallingThreadRealtime()
 #endif
 }
 
-// A way that worked is taken first next time. A way that failed is not tried again for a
-// while, so that a missing or refusing RealtimeKit costs nothing round after round.
+// A way that worked is taken first next time, except that the direct way, taken while the
+// link to RealtimeKit was still coming up, gives way to RealtimeKit once the link is up. A
+// way that failed is not tried again for a while, so that a missing or refusing RealtimeKit
+// costs nothing round after round.
 void RealtimeBoost::raise()
 {
     const auto now = std::chrono::steady_clock::now();
-    if (path_ == Path::Direct && raiseDirectly()) {
+    if (path_ == Path::Direct && kitBus_ != KitBus::Up && raiseDirectly()) {
         raised_ = true;
         return;
     }
@@ -230,46 +189,78 @@ void RealtimeBoost::fallBackToDirect()
         }
         directFailedAt_ = now;
     }
-    path_ = Path::None;
+    // While the link to RealtimeKit is still being made, its answer is yet to come.
+    if (kitBus_ != KitBus::Connecting) {
+        path_ = Path::None;
+    }
 }
 
 // RealtimeKit answers through the bus and its own daemon, both at normal priority, which a
 // busy machine can hold up for a good while: the request is sent without waiting, and the
-// thread is raised whenever the answer comes.
+// thread is raised whenever the answer comes. Until the link to it is up, the thread goes
+// the direct way if it may, and is raised through RealtimeKit as soon as the link comes up
+// if it may not.
 bool RealtimeBoost::askRealtimeKit()
 {
 #if defined(Q_OS_LINUX)
     if (!ways_.realtimeKit) {
         return false;
     }
-    QDBusConnection bus = busAt(ways_.busAddress);
-    if (!bus.isConnected()) {
-        kitFailedAt_ = std::chrono::steady_clock::now();
-        return false;
-    }
-    asking_ = true;
-    if (kitLongestRunUs_ > 0) {
+    switch (kitBus_) {
+    case KitBus::Up:
+        asking_ = true;
         requestRealtime();
         return true;
+    case KitBus::Down:
+        connectToKit();
+        return false;
+    case KitBus::Connecting:
+        return false;
     }
-    readNumber(bus, this, QStringLiteral("RTTimeUSecMax"), [this, bus](qlonglong longestUs) {
-        if (longestUs <= 0) {
-            realtimeKitFailed();
-            return;
-        }
-        readNumber(bus, this, QStringLiteral("MaxRealtimePriority"),
-                   [this, longestUs](qlonglong maxPriority) {
-                       if (maxPriority < RealtimePriority) {
-                           realtimeKitFailed();
-                           return;
-                       }
-                       kitLongestRunUs_ = longestUs;
-                       requestRealtime();
-                   });
-    });
-    return true;
-#else
+#endif
     return false;
+}
+
+void RealtimeBoost::connectToKit()
+{
+#if defined(Q_OS_LINUX)
+    if (kit_ == nullptr) {
+        kit_ = new RealtimeKitLink(ways_.busAddress, ways_.busTimeout, this);
+        connect(kit_, &RealtimeKitLink::connected, this, &RealtimeBoost::kitConnected);
+        connect(kit_, &RealtimeKitLink::unreachable, this, &RealtimeBoost::realtimeKitFailed);
+        connect(kit_, &RealtimeKitLink::answered, this,
+                [this](qint64 thread, RealtimeKitLink::Answer answer) {
+                    asking_ = false;
+                    if (answer == RealtimeKitLink::Answer::Granted) {
+                        kitGranted(thread);
+                        return;
+                    }
+                    // A request that timed out may still be carried out later: the next
+                    // end() lowers the thread once more.
+                    unanswered_ = answer == RealtimeKitLink::Answer::Unanswered;
+                    kitDenied(thread);
+                });
+    }
+    kitBus_ = KitBus::Connecting;
+    kit_->connectToKit();
+#endif
+}
+
+void RealtimeBoost::kitConnected(qint64 longestRunUs, qint64 maxPriority)
+{
+#if defined(Q_OS_LINUX)
+    if (longestRunUs <= 0 || maxPriority < RealtimePriority) {
+        realtimeKitFailed();
+        return;
+    }
+    kitBus_ = KitBus::Up;
+    kitLongestRunUs_ = longestRunUs;
+    if (wanted_ && !raised_ && !asking_) {
+        askRealtimeKit();
+    }
+#else
+    Q_UNUSED(longestRunUs);
+    Q_UNUSED(maxPriority);
 #endif
 }
 
@@ -279,42 +270,43 @@ void RealtimeBoost::requestRealtime()
     limitRealtimeRun(static_cast<rlim_t>(kitLongestRunUs_));
     const pid_t thread = callingThread();
     raisedThread.store(thread);
-    const QDBusMessage request =
-        realtimeKitCall(Service, QStringLiteral("MakeThreadRealtime"),
-                        {QVariant::fromValue(static_cast<quint64>(thread)),
-                         QVariant::fromValue(static_cast<quint32>(RealtimePriority))});
-    QDBusConnection bus = busAt(ways_.busAddress);
-    auto* watcher = new QDBusPendingCallWatcher(
-        bus.asyncCall(request, static_cast<int>(BusTimeout.count())), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, thread](QDBusPendingCallWatcher* call) {
-                call->deleteLater();
-                asking_ = false;
-                if (call->isError()) {
-                    // A request that timed out may still be carried out later: the next
-                    // end() lowers the thread once more.
-                    unanswered_ = call->error().type() == QDBusError::NoReply;
-                    raisedThread.store(0);
-                    lowerToNormal(thread);
-                    realtimeKitFailed();
-                    return;
-                }
-                path_ = Path::RealtimeKit;
-                if (wanted_) {
-                    raised_ = true;
-                } else {
-                    raisedThread.store(0);
-                    lowerToNormal(thread);
-                }
-            });
+    kit_->makeThreadRealtime(thread, RealtimePriority);
 #endif
+}
+
+void RealtimeBoost::kitGranted(qint64 thread)
+{
+    path_ = Path::RealtimeKit;
+    if (wanted_) {
+        raised_ = true;
+        return;
+    }
+#if defined(Q_OS_LINUX)
+    raisedThread.store(0);
+    lowerToNormal(static_cast<pid_t>(thread));
+#else
+    Q_UNUSED(thread);
+#endif
+}
+
+// The link is asked again, and its limits read afresh, no sooner than RetryAfter later.
+void RealtimeBoost::kitDenied(qint64 thread)
+{
+#if defined(Q_OS_LINUX)
+    raisedThread.store(0);
+    lowerToNormal(static_cast<pid_t>(thread));
+#else
+    Q_UNUSED(thread);
+#endif
+    realtimeKitFailed();
 }
 
 void RealtimeBoost::realtimeKitFailed()
 {
     asking_ = false;
+    kitBus_ = KitBus::Down;
     kitFailedAt_ = std::chrono::steady_clock::now();
-    if (wanted_) {
+    if (wanted_ && !raised_) {
         fallBackToDirect();
     }
 }

@@ -14,8 +14,10 @@ namespace pabrel::realtime {
 // Raises the calling thread to a real-time scheduling class for a short, timing-critical
 // stretch, so that a busy machine cannot keep it waiting for a CPU, and drops it back to
 // normal afterwards. It asks RealtimeKit over the system bus, as desktop programs without
-// privileges must, without waiting for the answer; failing that it sets the policy
-// itself, which root, CAP_SYS_NICE or an RLIMIT_RTPRIO allowance permits. Where neither
+// privileges must, without ever waiting for the bus: the connection is made in the
+// background when first needed, and until it is up the thread is raised directly if it
+// may be. Failing RealtimeKit it sets the policy itself, which root, CAP_SYS_NICE or an
+// RLIMIT_RTPRIO allowance permits. Where neither
 // works the thread runs on at normal priority: no failure here is ever reported to the
 // caller. Every call must come from the thread to be raised, which runs an event loop.
 //
@@ -24,6 +26,8 @@ namespace pabrel::realtime {
 // RLIMIT_RTTIME (which RealtimeKit requires) caps how long a real-time thread may compute
 // without sleeping; should the thread ever come near it, it is dropped to normal priority
 // on the spot instead of being killed.
+class RealtimeKitLink;
+
 class RealtimeBoost : public QObject
 {
     Q_OBJECT
@@ -39,17 +43,18 @@ public:
         None,
     };
 
+    // How long connecting to RealtimeKit, or a request to it, may take.
+    static constexpr std::chrono::milliseconds BusTimeout{2000};
+    static constexpr std::chrono::minutes RetryAfter{1};
+
     struct Ways
     {
         bool realtimeKit = true;
         bool direct = true;
         // Where RealtimeKit is asked; empty for the system bus.
         QString busAddress;
+        std::chrono::milliseconds busTimeout = BusTimeout;
     };
-
-    // How long an unanswered request to RealtimeKit stays open.
-    static constexpr std::chrono::milliseconds BusTimeout{2000};
-    static constexpr std::chrono::minutes RetryAfter{1};
 
     explicit RealtimeBoost(QObject* parent = nullptr);
     RealtimeBoost(const Ways& ways, QObject* parent);
@@ -74,7 +79,12 @@ private:
     void raise();
     void fallBackToDirect();
     bool askRealtimeKit();
+    void connectToKit();
+    void kitConnected(qint64 longestRunUs, qint64 maxPriority);
+    void kitUnreachable();
     void requestRealtime();
+    void kitGranted(qint64 thread);
+    void kitDenied(qint64 thread);
     void realtimeKitFailed();
     bool raiseDirectly();
 
@@ -86,8 +96,17 @@ private:
     bool asking_ = false;
     // A RealtimeKit request went unanswered in time, and may yet be carried out.
     bool unanswered_ = false;
-    // RealtimeKit's limit on a real-time thread's run, once asked.
+    enum class KitBus
+    {
+        Down,
+        Connecting,
+        Up,
+    };
+    KitBus kitBus_ = KitBus::Down;
+    // RealtimeKit's limit on a real-time thread's run, read on connecting.
     qlonglong kitLongestRunUs_ = 0;
+    // Made when RealtimeKit is first asked; Linux only.
+    RealtimeKitLink* kit_ = nullptr;
     Path path_ = Path::Untried;
     std::chrono::steady_clock::time_point kitFailedAt_{};
     std::chrono::steady_clock::time_point directFailedAt_{};

@@ -16,6 +16,8 @@ packages=(
     # the records: an SQLite file through Qt SQL, and the records window's chart (Debian's
     # charts package does not pull in the OpenGL module its CMake package needs)
     libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
+    # the real-time boost asks RealtimeKit through libdbus; its test starts a bus of its own
+    libdbus-1-dev dbus-daemon
     # a Japanese Gothic face for every text of the game
     fonts-ipafont-gothic
     # the desktop bell sound (optional: without it the bell is the toolkit's beep)
