@@ -4,14 +4,20 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QList>
+
+#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace pabrel::testing {
 
 // RealtimeKit's service on a test's own bus: its two limits, and MakeThreadRealtime, which
-// it grants (raising the thread for real where the test may), refuses, or takes and never
-// answers. Like RealtimeKit it refuses a process whose RLIMIT_RTTIME exceeds its limit.
+// it grants (raising the thread for real where the test may), refuses, or carries out and
+// never answers. Like RealtimeKit it refuses a process whose RLIMIT_RTTIME exceeds its limit.
 class FakeRealtimeKit : public QDBusVirtualObject
 {
     Q_OBJECT
@@ -21,7 +27,6 @@ public:
     {
         Grant,
         Refuse,
-        // Carries the request out but never answers.
         Never,
     };
     struct Request
@@ -32,17 +37,53 @@ public:
     };
     static constexpr qlonglong LongestRunUs = 50'000;
 
-    FakeRealtimeKit(const QString& busAddress, Reply reply, int maxPriority);
-    ~FakeRealtimeKit() override;
+    FakeRealtimeKit(const QString& busAddress, Reply reply, int maxPriority)
+        : bus_(QDBusConnection::connectToBus(busAddress, Name)), reply_(reply),
+          maxPriority_(maxPriority)
+    {
+        registered_ = bus_.registerVirtualObject(Path, this) && bus_.registerService(Name);
+    }
+    ~FakeRealtimeKit() override
+    {
+        bus_.unregisterObject(Path);
+        QDBusConnection::disconnectFromBus(Name);
+    }
 
     bool isRegistered() const { return registered_; }
     const QList<Request>& requests() const { return requests_; }
 
-    QString introspect(const QString& path) const override;
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
+    QString introspect(const QString&) const override { return {}; }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
+    {
+        const QVariantList arguments = message.arguments();
+        if (message.member() == QLatin1String("Get") && arguments.size() == 2) {
+            const bool longest = arguments[1] == QLatin1String("RTTimeUSecMax");
+            const QVariant value = longest ? QVariant(LongestRunUs) : QVariant(maxPriority_);
+            return connection.send(message.createReply(QVariant::fromValue(QDBusVariant(value))));
+        }
+        if (message.member() != QLatin1String("MakeThreadRealtime") || arguments.size() != 2) {
+            return false;
+        }
+        const Request request{arguments[0].toULongLong(), arguments[1].toUInt()};
+        requests_.append(request);
+        rlimit limit{};
+        getrlimit(RLIMIT_RTTIME, &limit);
+        if (reply_ == Reply::Refuse || limit.rlim_max > static_cast<rlim_t>(LongestRunUs)) {
+            return connection.send(message.createErrorReply(QDBusError::AccessDenied, {}));
+        }
+        if (geteuid() == 0) {
+            sched_param param{};
+            param.sched_priority = static_cast<int>(request.priority);
+            sched_setscheduler(static_cast<pid_t>(request.thread), SCHED_RR | SCHED_RESET_ON_FORK,
+                               &param);
+        }
+        return reply_ == Reply::Never || connection.send(message.createReply());
+    }
 
 private:
-    void makeThreadRealtime(const QDBusMessage& message, const QDBusConnection& connection);
+    static constexpr const char* Name = "org.freedesktop.RealtimeKit1";
+    static constexpr const char* Path = "/org/freedesktop/RealtimeKit1";
 
     QDBusConnection bus_;
     Reply reply_;
