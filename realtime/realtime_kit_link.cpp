@@ -12,6 +12,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <thread>
 
 namespace pabrel::realtime {
@@ -28,7 +29,6 @@ struct Job
     qint64 thread = 0;
     quint32 priority = 0;
 };
-
 } // namespace
 
 // Shared by the link and its thread, which outlives the link while the bus holds it up.
@@ -296,7 +296,11 @@ RealtimeKitLink::RealtimeKitLink(const QString& busAddress, std::chrono::millise
     queue_->link = this;
     const std::string address =
         busAddress.isEmpty() ? systemBusAddress() : busAddress.toStdString();
-    std::thread(serve, queue_, address, timeout).detach();
+    try {
+        std::thread(serve, queue_, address, timeout).detach();
+    } catch (const std::system_error&) {
+        // No thread to be had: RealtimeKit is never asked, and the boost does without it.
+    }
 }
 
 RealtimeKitLink::~RealtimeKitLink()
