@@ -11,23 +11,23 @@
 
 namespace pabrel::realtime {
 
+class RealtimeKitLink;
+
 // Raises the calling thread to a real-time scheduling class for a short, timing-critical
 // stretch, so that a busy machine cannot keep it waiting for a CPU, and drops it back to
 // normal afterwards. It asks RealtimeKit over the system bus, as desktop programs without
-// privileges must, without ever waiting for the bus: the connection is made in the
-// background when first needed, and until it is up the thread is raised directly if it
-// may be. Failing RealtimeKit it sets the policy itself, which root, CAP_SYS_NICE or an
-// RLIMIT_RTPRIO allowance permits. Where neither
-// works the thread runs on at normal priority: no failure here is ever reported to the
-// caller. Every call must come from the thread to be raised, which runs an event loop.
+// privileges must, and never waits for the bus: the connection is made in the background
+// when first needed, and until it is up the thread is raised directly if it may be. Where
+// RealtimeKit fails it sets the policy itself, which root, CAP_SYS_NICE or an RLIMIT_RTPRIO
+// allowance permits. Where neither works the thread runs on at normal priority: no failure
+// here is ever reported to the caller. Every call must come from the thread to be raised,
+// which runs an event loop.
 //
 // The priority asked for is the lowest real-time one: above every normal thread, below the
 // sound server's and the compositor's, which must not wait for ours. The kernel's
 // RLIMIT_RTTIME (which RealtimeKit requires) caps how long a real-time thread may compute
 // without sleeping; should the thread ever come near it, it is dropped to normal priority
 // on the spot instead of being killed.
-class RealtimeKitLink;
-
 class RealtimeBoost : public QObject
 {
     Q_OBJECT
@@ -35,7 +35,7 @@ class RealtimeBoost : public QObject
 public:
     enum class Path
     {
-        // Not asked yet.
+        // Not asked yet, or RealtimeKit's first answer is still to come.
         Untried,
         RealtimeKit,
         Direct,
@@ -81,7 +81,6 @@ private:
     bool askRealtimeKit();
     void connectToKit();
     void kitConnected(qint64 longestRunUs, qint64 maxPriority);
-    void kitUnreachable();
     void requestRealtime();
     void kitGranted(qint64 thread);
     void kitDenied(qint64 thread);
