@@ -3,8 +3,8 @@
 
 // Measures what the player feels of the game's timing and what it costs the machine:
 // how long the digits really stay on screen, on an idle machine and on a busy one, how
-// soon the window first appears beside an empty window, and how much memory the game
-// holds, over a short run and over a long one.
+// soon the program's window first appears beside bare Qt windows, and how much memory the
+// game holds, over a short run and over a long one.
 
 #include "built_in_pictures.h"
 #include "busy_machine.h"

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <vector>
 
