@@ -20,9 +20,9 @@
 #include <optional>
 #include <unistd.h>
 
-namespace {
-using namespace pabrel::bench;
+namespace pabrel::bench {
 
+namespace {
 // Read before the program's own code runs, while it has one thread, and taken out of the
 // environment so that any program it starts in turn runs unprobed.
 std::optional<long long> takeLaunchTime()
@@ -91,3 +91,5 @@ void watchForFirstPaint()
 } // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(watchForFirstPaint)
+
+} // namespace pabrel::bench

@@ -120,6 +120,10 @@ void printTable(const Program* programs, const Runs* runs, int count, int empty)
 
 bool compareStartups(QSize windowSize, int runs)
 {
+    if (runs < 1) {
+        std::printf("Start-up: at least one run of each program is needed.\n");
+        return false;
+    }
     const QTemporaryDir home;
     const auto environment = home.isValid() ? playerEnvironment(home) : std::nullopt;
     if (!environment) {
