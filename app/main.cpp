@@ -4,16 +4,17 @@
 #include "built_in_pictures.h"
 #include "clock_random_source.h"
 #include "command_line.h"
+#include "deferred_bell.h"
 #include "deferred_pictures.h"
-#include "desktop_bell.h"
+#include "desktop_loader.h"
+#include "desktop_services.h"
 #include "display_guard.h"
 #include "event_timer_factory.h"
 #include "form1.h"
 #include "listening_mode.h"
-#include "record_keeping.h"
 #include "records_location.h"
 #include "records_options.h"
-#include "records_window.h"
+#include "speech_client.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -22,7 +23,6 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
-#include <optional>
 
 namespace {
 QStringList argumentsOf(int argc, char** argv)
@@ -49,6 +49,19 @@ void reportMissingPicture(const QString& what)
     QMessageBox::critical(
         nullptr, QStringLiteral("Pabrel"),
         QStringLiteral("ゲームの絵が読み込めないため、起動できません。\n\n%1").arg(what));
+}
+
+// Without the plugin the game still plays, with the toolkit's beep and without records or
+// speech; a broken installation is told on the terminal.
+pabrel::ui::DesktopServices* loadDesktopServices(pabrel::app::DesktopLoader& loader)
+{
+    pabrel::ui::DesktopServices* services = loader.load();
+    if (services == nullptr) {
+        std::fprintf(stderr, "pabrel: records, speech and the sound theme are unavailable: %s\n",
+                     qPrintable(loader.error()));
+        std::fflush(stderr);
+    }
+    return services;
 }
 } // namespace
 
@@ -80,9 +93,13 @@ int main(int argc, char** argv)
         return *status;
     }
     const QString recordsFile = pabrel::records::defaultRecordsFile();
+    pabrel::app::DesktopLoader desktop;
     if (records.exportRequested(commandLine.parser())) {
         const QCoreApplication application(argc, argv);
-        return records.exportCsv(commandLine.parser(), recordsFile);
+        pabrel::ui::DesktopServices* services = loadDesktopServices(desktop);
+        return services != nullptr
+                   ? services->exportCsv(recordsFile, records.exportTarget(commandLine.parser()))
+                   : EXIT_FAILURE;
     }
 
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
@@ -99,13 +116,17 @@ int main(int argc, char** argv)
         return EXIT_FAILURE;
     }
     if (records.recordsWindowOnly(commandLine.parser())) {
-        pabrel::ui::RecordsWindow window(recordsFile);
-        window.setWindowIcon(QIcon(icon.icon));
-        window.show();
+        pabrel::ui::DesktopServices* services = loadDesktopServices(desktop);
+        if (services == nullptr) {
+            return EXIT_FAILURE;
+        }
+        const std::unique_ptr<QWidget> window = services->makeRecordsWindow(recordsFile);
+        window->setWindowIcon(QIcon(icon.icon));
+        window->show();
         return QApplication::exec();
     }
     pabrel::ClockRandomSource random;
-    pabrel::ui::DesktopBell bell;
+    pabrel::ui::DeferredBell bell;
     pabrel::ui::EventTimerFactory timers;
     pabrel::ui::Form1 form(pictures, {random, bell, timers});
     QObject::connect(&form, &pabrel::ui::Form1::unloaded, application.get(),
@@ -116,15 +137,27 @@ int main(int argc, char** argv)
                          reportMissingPicture(what);
                          QCoreApplication::exit(EXIT_FAILURE);
                      });
-    std::optional<pabrel::ui::RecordKeeping> keeping;
-    if (!records.recordsOff(commandLine.parser())) {
-        keeping.emplace(form, recordsFile);
-    }
+    std::unique_ptr<QObject> keeping;
+    // What the first frame does not need comes once it is out, long before a round can.
+    QObject::connect(later, &pabrel::ui::DeferredPictures::taken, &form, [&] {
+        pabrel::ui::ListeningMode* listening = form.listeningMode();
+        if (pabrel::ui::DesktopServices* services = loadDesktopServices(desktop)) {
+            bell.handOver(services->makeBell());
+            listening->setSpeechFactory([services] { return services->makeSpeech(); });
+            listening->setNoSpeechReason(
+                QStringLiteral("this build of Pabrel has no speech-dispatcher support"));
+            if (!records.recordsOff(commandLine.parser())) {
+                keeping = services->keepRecords(form, recordsFile);
+            }
+        } else {
+            listening->setNoSpeechReason(desktop.error());
+        }
+        if (commandLine.parser().isSet(listen)) {
+            listening->setOn(true);
+        } else {
+            listening->restore();
+        }
+    });
     form.show();
-    if (commandLine.parser().isSet(listen)) {
-        form.listeningMode()->setOn(true);
-    } else {
-        form.listeningMode()->restore();
-    }
     return QApplication::exec();
 }

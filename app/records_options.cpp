@@ -3,26 +3,9 @@
 
 #include "records_options.h"
 
-#include "csv_export.h"
-#include "record_store.h"
-
 #include <QCommandLineParser>
-#include <QFile>
-#include <QSaveFile>
-
-#include <cstdio>
 
 namespace pabrel::app {
-
-namespace {
-const QString StandardOutput = QStringLiteral("-");
-
-int fail(const QString& message)
-{
-    std::fprintf(stderr, "pabrel: %s\n", qUtf8Printable(message));
-    return 1;
-}
-} // namespace
 
 void RecordsOptions::addTo(QCommandLineParser& parser) const
 {
@@ -53,35 +36,9 @@ bool RecordsOptions::recordsOff(const QCommandLineParser& parser) const
     return parser.isSet(noRecords_);
 }
 
-int RecordsOptions::exportCsv(const QCommandLineParser& parser, const QString& recordsFile) const
+QString RecordsOptions::exportTarget(const QCommandLineParser& parser) const
 {
-    records::RecordStore store(recordsFile);
-    if (const auto failure = store.open(records::RecordStore::Opening::ExistingOnly)) {
-        return fail(failure->message());
-    }
-    const QString target = parser.value(exportCsv_);
-    if (target == StandardOutput) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly)) {
-            return fail(out.errorString());
-        }
-        const auto failure = records::writeCsv(store, out);
-        out.flush();
-        if (failure) {
-            return fail(failure->message());
-        }
-        return out.error() == QFileDevice::NoError ? 0 : fail(out.errorString());
-    }
-    // The file appears whole or not at all.
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
-        return fail(QStringLiteral("%1: %2").arg(target, out.errorString()));
-    }
-    if (const auto failure = records::writeCsv(store, out)) {
-        out.cancelWriting();
-        return fail(failure->message());
-    }
-    return out.commit() ? 0 : fail(QStringLiteral("%1: %2").arg(target, out.errorString()));
+    return parser.value(exportCsv_);
 }
 
 } // namespace pabrel::app

@@ -23,10 +23,8 @@ public:
     bool recordsWindowOnly(const QCommandLineParser& parser) const;
     bool recordsOff(const QCommandLineParser& parser) const;
 
-    // Writes every recorded round of `recordsFile` as CSV to the file named on the command
-    // line, "-" meaning standard output. Needs a QCoreApplication but no display. Returns
-    // the exit status; on failure a message has gone to standard error.
-    int exportCsv(const QCommandLineParser& parser, const QString& recordsFile) const;
+    // Where the export goes: a file name, or "-" for standard output.
+    QString exportTarget(const QCommandLineParser& parser) const;
 
 private:
     QCommandLineOption recordsWindow_{QStringLiteral("records"),

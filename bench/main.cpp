@@ -3,27 +3,25 @@
 
 // Measures what the player feels of the game's timing and what it costs the machine:
 // how long the digits really stay on screen, on an idle machine and on a busy one, how
-// soon the window first appears beside an empty window, and how much memory the game
-// holds, over a short run and over a long one.
+// soon the program's window first appears beside bare Qt windows, and how much memory the
+// game holds, over a short run and over a long one.
 
 #include "built_in_pictures.h"
 #include "busy_machine.h"
 #include "clock_random_source.h"
-#include "deferred_pictures.h"
 #include "desktop_bell.h"
 #include "event_timer_factory.h"
-#include "first_paint.h"
 #include "form1.h"
 #include "process_memory.h"
 #include "realtime_boost.h"
 #include "round_player.h"
+#include "startup_comparison.h"
 #include "statistics.h"
 #include "timer_periods.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
-#include <QProcess>
 
 #include <algorithm>
 #include <chrono>
@@ -143,15 +141,16 @@ void playRows(const char* timers, EventTimer::Clock clock, bool boost, int flash
              pabrel::bench::summariseMagnitudes(errorsAt(player.flashes(), 3)));
 }
 
-void measureFlashes(const Options& options)
+bool measureFlashes(const Options& options)
 {
     printFlashHeader(options.flashes);
     playRows("kernel", EventTimer::Clock::Kernel, true, options.flashes);
     playRows("Qt precise", EventTimer::Clock::QtPrecise, true, options.flashes);
     playRows("Qt coarse", EventTimer::Clock::QtCoarse, true, options.flashes);
+    return true;
 }
 
-void measureFlashesOnBusyMachine(const Options& options)
+bool measureFlashesOnBusyMachine(const Options& options)
 {
     const pabrel::bench::BusyMachine load;
     std::printf("\nBusy machine: %d threads spinning at normal priority, one per core.\n\n",
@@ -159,102 +158,18 @@ void measureFlashesOnBusyMachine(const Options& options)
     printFlashHeader(options.flashes);
     playRows("kernel", EventTimer::Clock::Kernel, false, options.flashes);
     playRows("kernel", EventTimer::Clock::Kernel, true, options.flashes);
+    return true;
 }
 
-struct StartupFigures
+QSize gameWindowSize()
 {
-    double wallMs;
-    double cpuMs;
-    double peakMiB;
-};
-
-std::optional<StartupFigures> launchToFirstPaint(const QString& program, QStringList arguments)
-{
-    QProcess child;
-    // Both programs take the moment of launch last.
-    arguments.append(QString::number(pabrel::bench::monotonicNs()));
-    child.start(program, arguments);
-    child.waitForFinished();
-    const QStringList figures = QString::fromLatin1(child.readAllStandardOutput()).split(' ');
-    if (figures.size() != 3) {
-        std::printf("start-up of %s failed: %s\n", qPrintable(program),
-                    child.readAllStandardError().constData());
-        return std::nullopt;
-    }
-    return StartupFigures{figures[0].toDouble(), figures[1].toDouble(), figures[2].toDouble()};
+    const GameWindow window(pabrel::ui::FormPictures{});
+    return window.form.size();
 }
 
-// The game and the baselines are launched in turn, so that whatever else the machine does
-// falls on all alike. Text costs the first frame the loading of the font configuration,
-// which an empty window never needs; the second baseline shows how much.
-void measureStartup(const Options& options)
+bool measureStartup(const Options& options)
 {
-    QSize size;
-    {
-        const GameWindow window(pabrel::ui::FormPictures{});
-        size = window.form.size();
-    }
-    const QString width = QString::number(size.width());
-    const QString height = QString::number(size.height());
-    const QString bare = QStringLiteral(PABREL_BARE_WINDOW);
-    const struct
-    {
-        const char* name;
-        QString program;
-        QStringList arguments;
-    } programs[] = {
-        {"Pabrel",
-         QCoreApplication::applicationFilePath(),
-         {QStringLiteral("--first-paint-since")}},
-        {"empty Qt window", bare, {width, height, QString()}},
-        {"Qt window with one line of text", bare, {width, height, QStringLiteral("Level 1")}},
-    };
-    constexpr int Count = std::size(programs);
-    std::vector<double> wall[Count];
-    std::vector<double> cpu[Count];
-    std::vector<double> peak[Count];
-    for (int run = 0; run < options.startupRuns; ++run) {
-        for (int i = 0; i < Count; ++i) {
-            const auto figures = launchToFirstPaint(programs[i].program, programs[i].arguments);
-            if (!figures) {
-                return;
-            }
-            wall[i].push_back(figures->wallMs);
-            cpu[i].push_back(figures->cpuMs);
-            peak[i].push_back(figures->peakMiB);
-        }
-    }
-    std::printf("\nStart-up, from launching the process to its window's first painted frame, "
-                "%d runs of each, interleaved (medians; max in brackets):\n\n",
-                options.startupRuns);
-    std::printf("| | wall time ms | CPU time ms | peak RSS MiB | CPU time ratio | RSS above |\n"
-                "|---|---|---|---|---|---|\n");
-    const auto median = [](const std::vector<double>& values) {
-        return pabrel::bench::summariseMagnitudes(values).median;
-    };
-    for (int i = 0; i < Count; ++i) {
-        const Summary w = pabrel::bench::summariseMagnitudes(wall[i]);
-        const Summary c = pabrel::bench::summariseMagnitudes(cpu[i]);
-        const Summary p = pabrel::bench::summariseMagnitudes(peak[i]);
-        std::printf("| %s | %.1f (%.1f) | %.1f (%.1f) | %.2f (%.2f) |", programs[i].name, w.median,
-                    w.max, c.median, c.max, p.median, p.max);
-        if (i > 0) {
-            std::printf(" Pabrel %.2f times | Pabrel %+.2f MiB |", median(cpu[0]) / c.median,
-                        median(peak[0]) - p.median);
-        } else {
-            std::printf(" | |");
-        }
-        std::printf("\n");
-    }
-}
-
-// Run in a child process: opens the window as the program does and reports its first
-// frame.
-int reportFirstPaint(qint64 launchedNs)
-{
-    GameWindow window(pabrel::ui::firstFramePictures());
-    new pabrel::ui::DeferredPictures(window.form, pabrel::ui::laterPictures);
-    return pabrel::bench::reportFirstPaint(window.form, launchedNs);
+    return pabrel::bench::compareStartups(gameWindowSize(), options.startupRuns);
 }
 
 void soak(int rounds)
@@ -290,7 +205,7 @@ void soak(int rounds)
 struct Section
 {
     const char* name;
-    std::function<void(const Options&)> run;
+    std::function<bool(const Options&)> run;
 };
 
 // Run in this order by default; --only picks some.
@@ -316,13 +231,9 @@ int main(int argc, char** argv)
                                   "names");
     const QCommandLineOption soakRounds("soak", "Play <rounds> random rounds and report RSS.",
                                         "rounds");
-    const QCommandLineOption firstPaint("first-paint-since", "Internal: start-up probe.", "ns");
-    parser.addOptions({flashes, runs, only, soakRounds, firstPaint});
+    parser.addOptions({flashes, runs, only, soakRounds});
     parser.process(application);
 
-    if (parser.isSet(firstPaint)) {
-        return reportFirstPaint(parser.value(firstPaint).toLongLong());
-    }
     std::printf("Platform: %s\n\n", qPrintable(QGuiApplication::platformName()));
     if (parser.isSet(soakRounds)) {
         soak(parser.value(soakRounds).toInt());
@@ -330,12 +241,13 @@ int main(int argc, char** argv)
     }
     const Options options{parser.value(flashes).toInt(), parser.value(runs).toInt()};
     const QStringList wanted = parser.value(only).split(',', Qt::SkipEmptyParts);
+    bool measured = true;
     for (const Section& section : Sections) {
         if (wanted.isEmpty() || wanted.contains(QLatin1String(section.name))) {
-            section.run(options);
+            measured = section.run(options) && measured;
         }
     }
     std::printf("\nPeak RSS of this process: %s.\n",
                 pabrel::bench::formatMiB(pabrel::bench::peakResidentMiB()).c_str());
-    return 0;
+    return measured ? 0 : 1;
 }

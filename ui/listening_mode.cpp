@@ -4,7 +4,7 @@
 #include "listening_mode.h"
 
 #include "digit_reader.h"
-#include "speech_dispatcher_client.h"
+#include "speech_client.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -30,9 +30,7 @@ const QString StoppedWorking =
 } // namespace
 
 ListeningMode::ListeningMode(QWidget* window)
-    : QObject(window), window_(window),
-      makeSpeech_([] { return std::make_unique<SpeechDispatcherClient>(); }),
-      action_(new QAction(QStringLiteral("聞いて覚える"), this))
+    : QObject(window), window_(window), action_(new QAction(QStringLiteral("聞いて覚える"), this))
 {
     action_->setCheckable(true);
     connect(action_, &QAction::triggered, this, [this](bool checked) { setOn(checked); });
@@ -68,9 +66,10 @@ void ListeningMode::restore()
 bool ListeningMode::connectSpeech()
 {
     if (speech_ == nullptr) {
-        std::unique_ptr<SpeechClient> speech = makeSpeech_();
-        if (!speech->open()) {
-            showProblem(CannotStart + QStringLiteral("\n(") + speech->failure() + QLatin1Char(')'));
+        std::unique_ptr<SpeechClient> speech = makeSpeech_ ? makeSpeech_() : nullptr;
+        if (speech == nullptr || !speech->open()) {
+            const QString why = speech != nullptr ? speech->failure() : noSpeechReason_;
+            showProblem(CannotStart + QStringLiteral("\n(") + why + QLatin1Char(')'));
             return false;
         }
         speech_ = std::move(speech);

@@ -27,12 +27,14 @@ class ListeningMode : public QObject
 public:
     using SpeechFactory = std::function<std::unique_ptr<SpeechClient>()>;
 
-    // Messages are shown over the window. Speech goes through speech-dispatcher unless
-    // another service is given before the mode is first switched on.
+    // Messages are shown over the window. Until a speech service is given, the mode
+    // cannot be switched on.
     explicit ListeningMode(QWidget* window);
     ~ListeningMode() override;
 
     void setSpeechFactory(SpeechFactory makeSpeech) { makeSpeech_ = std::move(makeSpeech); }
+    // Why there is no speech service, told to a player who asks for the mode without one.
+    void setNoSpeechReason(const QString& why) { noSpeechReason_ = why; }
 
     QAction* action() const { return action_; }
     bool isOn() const { return on_; }
@@ -59,6 +61,7 @@ private:
 
     QWidget* window_;
     SpeechFactory makeSpeech_;
+    QString noSpeechReason_;
     QAction* action_;
     std::unique_ptr<SpeechClient> speech_;
     DigitReader* reader_ = nullptr;

@@ -21,6 +21,7 @@ private slots:
     void init();
     void exportsEveryRoundWithoutADisplay();
     void failsClearlyWithAnExitStatus();
+    void playsOnWithoutItsPlugin();
     void listsItsOptions();
 
 private:
@@ -30,7 +31,8 @@ private:
         QByteArray out;
         QString err;
     };
-    Run run(const QStringList& arguments, const QProcessEnvironment& environment) const;
+    Run run(const QStringList& arguments, const QProcessEnvironment& environment,
+            const QString& program = QStringLiteral(PABREL_EXECUTABLE)) const;
     QProcessEnvironment headless(bool withDataHome = true) const;
 
     std::unique_ptr<QTemporaryDir> home_;
@@ -44,12 +46,13 @@ void CommandLineTest::init()
 }
 
 CommandLineTest::Run CommandLineTest::run(const QStringList& arguments,
-                                          const QProcessEnvironment& environment) const
+                                          const QProcessEnvironment& environment,
+                                          const QString& program) const
 {
     QProcess pabrel;
     pabrel.setProcessEnvironment(environment);
     pabrel.setWorkingDirectory(home_->path());
-    pabrel.start(QStringLiteral(PABREL_EXECUTABLE), arguments);
+    pabrel.start(program, arguments);
     pabrel.waitForFinished(30'000);
     return {pabrel.exitStatus() == QProcess::NormalExit ? pabrel.exitCode() : -1,
             pabrel.readAllStandardOutput(), QString::fromUtf8(pabrel.readAllStandardError())};
@@ -145,6 +148,31 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
             QCOMPARE(file.readAll(), c.recordsFile);
         }
     }
+}
+
+// A copy of the program with no plugin beside it or where it would be installed: the
+// records cannot be read, and says so, but the game window still comes up and plays on.
+void CommandLineTest::playsOnWithoutItsPlugin()
+{
+    const QString alone = home_->filePath(QStringLiteral("alone/pabrel"));
+    QVERIFY(QDir().mkpath(QFileInfo(alone).absolutePath()));
+    QVERIFY(QFile::copy(QStringLiteral(PABREL_EXECUTABLE), alone));
+    const Run exported =
+        run({QStringLiteral("--export-csv"), QStringLiteral("-")}, headless(), alone);
+    QCOMPARE(exported.status, 1);
+    QVERIFY2(exported.err.contains(QStringLiteral("pabrel-desktop.so")), qPrintable(exported.err));
+
+    QProcessEnvironment offscreen = headless();
+    offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess game;
+    game.setProcessEnvironment(offscreen);
+    game.start(alone, {});
+    QVERIFY(game.waitForStarted());
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += game.readAllStandardError()).contains("unavailable"), 20'000);
+    QVERIFY(!game.waitForFinished(200));
+    game.terminate();
+    QVERIFY(game.waitForFinished());
 }
 
 void CommandLineTest::listsItsOptions()

@@ -6,6 +6,7 @@
 
 #include "form_probe.h"
 #include "listening_mode.h"
+#include "speech_dispatcher_client.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,6 +31,7 @@ void SpokenRoundTest::theDigitsAreReallySaidAndThenAnswered()
     FormProbe probe;
     QVERIFY(probe.showActive());
     pabrel::ui::ListeningMode* mode = probe.form().listeningMode();
+    mode->setSpeechFactory([] { return std::make_unique<pabrel::ui::SpeechDispatcherClient>(); });
     QVERIFY(mode->setOn(true));
     QSignalSpy done(mode, &pabrel::ui::ListeningMode::readingDone);
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
