@@ -80,14 +80,14 @@ private slots:
 void PictureTest::theProgramCarriesTheCommittedFiles()
 {
     const auto pictures = builtInPictures();
-    QCOMPARE(pictures.background.toImage().convertToFormat(QImage::Format_RGB32),
+    QCOMPARE(pictures.background.convertToFormat(QImage::Format_RGB32),
              committedPicture(QStringLiteral("background.bmp")));
     QCOMPARE(pictures.icon.toImage().convertToFormat(QImage::Format_RGB32),
              committedPicture(QStringLiteral("pabrel.ico")));
-    QCOMPARE(pictures.rules.toImage().convertToFormat(QImage::Format_RGB32),
+    QCOMPARE(pictures.rules.convertToFormat(QImage::Format_RGB32),
              committedPicture(QStringLiteral("rules.bmp")));
     for (int level = 1; level <= 8; ++level) {
-        QCOMPARE(pictures.levels[level - 1].toImage().convertToFormat(QImage::Format_RGB32),
+        QCOMPARE(pictures.levels[level - 1].convertToFormat(QImage::Format_RGB32),
                  committedPicture(QStringLiteral("level%1.bmp").arg(level)));
     }
 }
