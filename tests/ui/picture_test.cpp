@@ -69,6 +69,7 @@ class PictureTest : public QObject
 
 private slots:
     void theProgramCarriesTheCommittedFiles();
+    void picturesStayInTheirFilesSixteenColours();
     void startUpShowsTheRulesCardInPicture1();
     void backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond();
     void theWindowIconIsTheIcon();
@@ -89,6 +90,19 @@ void PictureTest::theProgramCarriesTheCommittedFiles()
     for (int level = 1; level <= 8; ++level) {
         QCOMPARE(pictures.levels[level - 1].convertToFormat(QImage::Format_RGB32),
                  committedPicture(QStringLiteral("level%1.bmp").arg(level)));
+    }
+}
+
+// One byte a pixel through the file's own colour table, a quarter of the memory of 32-bit
+// pixels, and never converted on the way to the screen.
+void PictureTest::picturesStayInTheirFilesSixteenColours()
+{
+    const auto pictures = builtInPictures();
+    QList<QImage> held{pictures.background, pictures.rules};
+    held.append(QList<QImage>(pictures.levels.begin(), pictures.levels.end()));
+    for (const QImage& picture : held) {
+        QCOMPARE(picture.format(), QImage::Format_Indexed8);
+        QCOMPARE(picture.colorCount(), 16);
     }
 }
 
