@@ -14,9 +14,9 @@
 namespace pabrel::ui {
 
 // The pictures that the window carries, each shown pixel for pixel. A null picture leaves
-// its place plain: the window's button-face colour, an empty picture box. The game's own
-// pictures stay in the 16-colour indexed form of their files, a quarter of the memory of
-// 32-bit pixels, and are painted straight from it.
+// its place plain: the window's button-face colour, an empty picture box. The background
+// and the cards may stay in the 16-colour indexed form of their files, a quarter of the
+// memory of 32-bit pixels: they are painted straight from it.
 struct FormPictures
 {
     QImage background;
