@@ -6,6 +6,7 @@
 #include "card_texts.h"
 
 #include <QImageReader>
+#include <QPixmap>
 #include <QString>
 
 #include <stdexcept>
@@ -14,8 +15,9 @@ namespace pabrel::ui {
 namespace {
 
 // The format is named and never guessed: guessing asks every image plugin installed (and
-// so loads each) before the built-in BMP reader gets its turn.
-QPixmap decode(const QString& fileName, const char* format)
+// so loads each) before the built-in BMP reader gets its turn. The image keeps the form
+// the reader gives, for the 4-bit files one byte a pixel through their colour table.
+QImage decode(const QString& fileName, const char* format)
 {
     const QString path = QStringLiteral(":/pictures/") + fileName;
     QImageReader reader(path, format);
@@ -25,7 +27,7 @@ QPixmap decode(const QString& fileName, const char* format)
         throw std::runtime_error("the built-in picture " + path.toStdString() +
                                  " cannot be decoded (" + reader.errorString().toStdString() + ")");
     }
-    return QPixmap::fromImage(image);
+    return image;
 }
 
 QString cardText(std::span<const std::string_view> lines)
@@ -50,7 +52,7 @@ FormPictures firstFramePictures()
 LaterPictures laterPictures()
 {
     LaterPictures pictures;
-    pictures.icon = decode(QStringLiteral("pabrel.ico"), "ico");
+    pictures.icon = QPixmap::fromImage(decode(QStringLiteral("pabrel.ico"), "ico"));
     for (int level = MinLevel; level <= MaxLevel; ++level) {
         pictures.levels[static_cast<std::size_t>(level - 1)] =
             decode(QStringLiteral("level%1.bmp").arg(level), "bmp");

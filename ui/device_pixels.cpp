@@ -9,17 +9,19 @@
 
 namespace pabrel::ui {
 
-void drawAtPixelSize(QPainter& painter, QPoint topLeft, const QPixmap& picture)
+// The picture is given the place it covers rather than the display's ratio: setting the
+// ratio on a shared image copies all its pixels, on every paint. The painter draws only
+// what lies in the region being repainted.
+void drawAtPixelSize(QPainter& painter, QPoint topLeft, const QImage& picture)
 {
     if (picture.isNull()) {
         return;
     }
-    QPixmap unscaled = picture;
-    unscaled.setDevicePixelRatio(painter.device()->devicePixelRatioF());
-    painter.drawPixmap(topLeft, unscaled);
+    const QSizeF pixelSize = QSizeF(picture.size()) / painter.device()->devicePixelRatioF();
+    painter.drawImage(QRectF(topLeft, pixelSize), picture);
 }
 
-QSize sizeAtPixelSize(const QPixmap& picture, qreal devicePixelRatio)
+QSize sizeAtPixelSize(const QImage& picture, qreal devicePixelRatio)
 {
     return {static_cast<int>(std::ceil(picture.width() / devicePixelRatio)),
             static_cast<int>(std::ceil(picture.height() / devicePixelRatio))};

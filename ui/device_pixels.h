@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QPoint>
 #include <QSize>
 
@@ -16,9 +16,9 @@ namespace pabrel::ui {
 // around them grows.
 
 // Draws `picture` with its top-left pixel at `topLeft`, one picture pixel per device pixel.
-void drawAtPixelSize(QPainter& painter, QPoint topLeft, const QPixmap& picture);
+void drawAtPixelSize(QPainter& painter, QPoint topLeft, const QImage& picture);
 
 // The size, in device-independent pixels, that `picture` covers when drawn that way.
-QSize sizeAtPixelSize(const QPixmap& picture, qreal devicePixelRatio);
+QSize sizeAtPixelSize(const QImage& picture, qreal devicePixelRatio);
 
 } // namespace pabrel::ui

@@ -109,7 +109,7 @@ private:
     WindowTimer* tmrQuestion = nullptr;
     WindowTimer* tmrSeikai = nullptr;
 
-    QPixmap background_;
+    QImage background_;
     Bell& bell_;
     FlashWatch* flash_ = nullptr;
     realtime::RealtimeBoost* boost_ = nullptr;

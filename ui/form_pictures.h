@@ -5,6 +5,7 @@
 
 #include "game_state.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -13,14 +14,16 @@
 namespace pabrel::ui {
 
 // The pictures that the window carries, each shown pixel for pixel. A null picture leaves
-// its place plain: the window's button-face colour, an empty picture box.
+// its place plain: the window's button-face colour, an empty picture box. The background
+// and the cards may stay in the 16-colour indexed form of their files, a quarter of the
+// memory of 32-bit pixels: they are painted straight from it.
 struct FormPictures
 {
-    QPixmap background;
+    QImage background;
     QPixmap icon;
-    QPixmap rules;
+    QImage rules;
     // The pictures of levels 1 to 8, in that order.
-    std::array<QPixmap, MaxLevel> levels;
+    std::array<QImage, MaxLevel> levels;
     // What the rules card and the level cards say, for those who cannot see them.
     QString rulesText;
     std::array<QString, MaxLevel> levelTexts;
@@ -30,7 +33,7 @@ struct FormPictures
 struct LaterPictures
 {
     QPixmap icon;
-    std::array<QPixmap, MaxLevel> levels;
+    std::array<QImage, MaxLevel> levels;
 };
 
 } // namespace pabrel::ui

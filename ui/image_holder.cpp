@@ -14,7 +14,7 @@ ImageHolder::ImageHolder(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void ImageHolder::setPicture(const QPixmap& picture)
+void ImageHolder::setPicture(const QImage& picture)
 {
     picture_ = picture;
     if (!picture_.isNull()) {

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace pabrel::ui {
@@ -19,14 +19,14 @@ class ImageHolder : public QWidget
 public:
     explicit ImageHolder(QWidget* parent);
 
-    void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QImage picture_;
 };
 
 } // namespace pabrel::ui

@@ -16,7 +16,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureBox::setPicture(const QPixmap& picture)
+void PictureBox::setPicture(const QImage& picture)
 {
     picture_ = picture;
     update();

@@ -49,8 +49,8 @@ void DeferredPicturesTest::theRestArrivesAfterTheFirstFrame()
     QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
     QVERIFY(!form.windowIcon().isNull());
     for (int level = 1; level <= 8; ++level) {
-        const QPixmap card = probe.holder(QStringLiteral("ImgLevel(%1)").arg(level))->picture();
-        QCOMPARE(card.toImage().convertToFormat(QImage::Format_RGB32),
+        const QImage card = probe.holder(QStringLiteral("ImgLevel(%1)").arg(level))->picture();
+        QCOMPARE(card.convertToFormat(QImage::Format_RGB32),
                  committedPicture(QStringLiteral("level%1.bmp").arg(level)));
     }
 }

@@ -79,7 +79,7 @@ int pixelsOf(const QImage& image, QColor colour)
 
 // A picture of one colour with a differently coloured pixel in each corner, so that its
 // placement and its clipping can be read from a screenshot.
-QPixmap markedPicture(QSize size, QColor ground)
+QImage markedPicture(QSize size, QColor ground)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(ground);
@@ -87,7 +87,7 @@ QPixmap markedPicture(QSize size, QColor ground)
     image.setPixelColor(size.width() - 1, 0, Qt::green);
     image.setPixelColor(0, size.height() - 1, Qt::blue);
     image.setPixelColor(size.width() - 1, size.height() - 1, Qt::magenta);
-    return QPixmap::fromImage(image);
+    return image;
 }
 
 } // namespace

@@ -69,6 +69,7 @@ class PictureTest : public QObject
 
 private slots:
     void theProgramCarriesTheCommittedFiles();
+    void picturesStayInTheirFilesSixteenColours();
     void startUpShowsTheRulesCardInPicture1();
     void backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond();
     void theWindowIconIsTheIcon();
@@ -80,15 +81,28 @@ private slots:
 void PictureTest::theProgramCarriesTheCommittedFiles()
 {
     const auto pictures = builtInPictures();
-    QCOMPARE(pictures.background.toImage().convertToFormat(QImage::Format_RGB32),
+    QCOMPARE(pictures.background.convertToFormat(QImage::Format_RGB32),
              committedPicture(QStringLiteral("background.bmp")));
     QCOMPARE(pictures.icon.toImage().convertToFormat(QImage::Format_RGB32),
              committedPicture(QStringLiteral("pabrel.ico")));
-    QCOMPARE(pictures.rules.toImage().convertToFormat(QImage::Format_RGB32),
+    QCOMPARE(pictures.rules.convertToFormat(QImage::Format_RGB32),
              committedPicture(QStringLiteral("rules.bmp")));
     for (int level = 1; level <= 8; ++level) {
-        QCOMPARE(pictures.levels[level - 1].toImage().convertToFormat(QImage::Format_RGB32),
+        QCOMPARE(pictures.levels[level - 1].convertToFormat(QImage::Format_RGB32),
                  committedPicture(QStringLiteral("level%1.bmp").arg(level)));
+    }
+}
+
+// One byte a pixel through the file's own colour table, a quarter of the memory of 32-bit
+// pixels, and never converted on the way to the screen.
+void PictureTest::picturesStayInTheirFilesSixteenColours()
+{
+    const auto pictures = builtInPictures();
+    QList<QImage> held{pictures.background, pictures.rules};
+    held.append(QList<QImage>(pictures.levels.begin(), pictures.levels.end()));
+    for (const QImage& picture : held) {
+        QCOMPARE(picture.format(), QImage::Format_Indexed8);
+        QCOMPARE(picture.colorCount(), 16);
     }
 }
 
