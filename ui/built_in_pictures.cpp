@@ -40,7 +40,10 @@ QString cardText(std::span<const std::string_view> lines)
 FormPictures firstFramePictures()
 {
     FormPictures pictures;
-    pictures.background = decode(QStringLiteral("background.bmp"), "bmp");
+    // The background is repainted under the digit boxes in the middle of every flash:
+    // fetched through its colour table, those repaints made some flashes milliseconds long.
+    pictures.background =
+        decode(QStringLiteral("background.bmp"), "bmp").convertToFormat(QImage::Format_RGB32);
     pictures.rules = decode(QStringLiteral("rules.bmp"), "bmp");
     pictures.rulesText = cardText(card_texts::rules);
     for (std::size_t i = 0; i < pictures.levelTexts.size(); ++i) {

@@ -93,12 +93,13 @@ void PictureTest::theProgramCarriesTheCommittedFiles()
     }
 }
 
-// One byte a pixel through the file's own colour table, a quarter of the memory of 32-bit
-// pixels, and never converted on the way to the screen.
+// The cards: one byte a pixel through the file's own colour table, a quarter of the memory
+// of 32-bit pixels, and never converted on the way to the screen.
 void PictureTest::picturesStayInTheirFilesSixteenColours()
 {
     const auto pictures = builtInPictures();
-    QList<QImage> held{pictures.background, pictures.rules};
+    QCOMPARE(pictures.background.format(), QImage::Format_RGB32);
+    QList<QImage> held{pictures.rules};
     held.append(QList<QImage>(pictures.levels.begin(), pictures.levels.end()));
     for (const QImage& picture : held) {
         QCOMPARE(picture.format(), QImage::Format_Indexed8);
