@@ -86,6 +86,17 @@ void limitRealtimeRun(rlim_t longestUs)
 } // namespace
 #endif
 
+namespace {
+// A thread that RealtimeKit raised, or may yet raise, goes back to normal.
+void lowerKitThread([[maybe_unused]] qint64 thread)
+{
+#if defined(Q_OS_LINUX)
+    raisedThread.store(0);
+    lowerToNormal(static_cast<pid_t>(thread));
+#endif
+}
+} // namespace
+
 RealtimeBoost::RealtimeBoost(QObject* parent) : RealtimeBoost(Ways{}, parent)
 {
 }
@@ -281,23 +292,13 @@ void RealtimeBoost::kitGranted(qint64 thread)
         raised_ = true;
         return;
     }
-#if defined(Q_OS_LINUX)
-    raisedThread.store(0);
-    lowerToNormal(static_cast<pid_t>(thread));
-#else
-    Q_UNUSED(thread);
-#endif
+    lowerKitThread(thread);
 }
 
 // The link is asked again, and its limits read afresh, no sooner than RetryAfter later.
 void RealtimeBoost::kitDenied(qint64 thread)
 {
-#if defined(Q_OS_LINUX)
-    raisedThread.store(0);
-    lowerToNormal(static_cast<pid_t>(thread));
-#else
-    Q_UNUSED(thread);
-#endif
+    lowerKitThread(thread);
     realtimeKitFailed();
 }
 
