@@ -10,8 +10,22 @@
 
 // What the built-in cards say, line by line as they are lettered. The picture generator
 // letters these lines, and the window gives them to screen readers, so that a player who
-// cannot see the card hears what it says.
+// cannot see the card hears what it says. Japanese is the source; the English cards say the
+// same things in their own words, with as many lines as the Japanese card.
 namespace pabrel::card_texts {
+
+enum class Language
+{
+    Japanese,
+    English,
+};
+
+// One language's cards: the rules card, and the cards of levels 1 to 8 in that order.
+struct CardSet
+{
+    std::span<const std::string_view> rules;
+    std::array<std::span<const std::string_view>, 8> levels;
+};
 
 inline constexpr std::string_view rules[] = {
     "ルール説明",
@@ -36,6 +50,54 @@ inline constexpr std::string_view level8[] = {"今のあなたなら", "ハエ�
 // The lines of the card of levels 1 to 8, in that order.
 inline constexpr std::array<std::span<const std::string_view>, 8> levels = {
     level1, level2, level3, level4, level5, level6, level7, level8};
+
+namespace en {
+
+inline constexpr std::string_view rules[] = {
+    "How to play",
+    "Memorise the digits that flash up,",
+    "then type them in. Each level is harder.",
+    "Get it right and you go up a level;",
+    "get it wrong and you go down one.",
+    "Every level has a comment of its own.",
+};
+
+inline constexpr std::string_view level1[] = {"Get this wrong and you're still",
+                                              "bleary-eyed from the alarm clock."};
+inline constexpr std::string_view level2[] = {"Get this wrong and you're brushing",
+                                              "your teeth with one eye on the TV."};
+inline constexpr std::string_view level3[] = {"Now it's time to", "get serious!"};
+inline constexpr std::string_view level4[] = {"You've only just begun!"};
+inline constexpr std::string_view level5[] = {"Not bad at all!"};
+inline constexpr std::string_view level6[] = {"If you can do this,", "you're flying!!"};
+inline constexpr std::string_view level7[] = {
+    "With eyes that quick,", "you could swat a fly mid-air", "with a rice paddle!!"};
+inline constexpr std::string_view level8[] = {"Right now, you could",
+                                              "catch flies with chopsticks!"};
+
+inline constexpr std::array<std::span<const std::string_view>, 8> levels = {
+    level1, level2, level3, level4, level5, level6, level7, level8};
+
+} // namespace en
+
+// An English card has as many lines as its Japanese one, so that both read as the same card.
+static_assert([] {
+    for (std::size_t level = 0; level < levels.size(); ++level) {
+        if (en::levels[level].size() != levels[level].size()) {
+            return false;
+        }
+    }
+    return std::size(en::rules) == std::size(rules);
+}());
+
+// The cards in the given language.
+constexpr CardSet cardsIn(Language language)
+{
+    if (language == Language::English) {
+        return {en::rules, en::levels};
+    }
+    return {rules, levels};
+}
 
 // A card's lines as one text, a line break between lines (UTF-8).
 inline std::string joined(std::span<const std::string_view> lines)
