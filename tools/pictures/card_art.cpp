@@ -29,22 +29,40 @@ std::vector<RasterisedLine> rasterise(const LetteringBlock& block, const QFont& 
     return lines;
 }
 
-int tallest(const std::vector<RasterisedLine>& lines)
+// The rows that each line of a block takes, and how far below the first of them its ink
+// starts.
+struct Stack
 {
-    int height = 0;
-    for (const RasterisedLine& line : lines) {
-        height = std::max(height, line.height());
+    std::vector<int> heights;
+    std::vector<int> inkOffsets;
+};
+
+Stack stackOf(const LetteringBlock& block, const std::vector<RasterisedLine>& lines)
+{
+    Stack stack;
+    if (block.stacking == LineStacking::InkBoxes) {
+        for (const RasterisedLine& line : lines) {
+            stack.heights.push_back(line.height());
+            stack.inkOffsets.push_back(0);
+        }
+        return stack;
     }
-    return height;
+    int above = 0;
+    int below = 0;
+    for (const RasterisedLine& line : lines) {
+        above = std::max(above, line.baseline());
+        below = std::max(below, line.height() - line.baseline());
+    }
+    for (const RasterisedLine& line : lines) {
+        stack.heights.push_back(above + below);
+        stack.inkOffsets.push_back(above - line.baseline());
+    }
+    return stack;
 }
 
-int shortest(const std::vector<RasterisedLine>& lines)
+int boxWidth(const LetteringBlock& block)
 {
-    int height = lines.front().height();
-    for (const RasterisedLine& line : lines) {
-        height = std::min(height, line.height());
-    }
-    return height;
+    return block.right - block.left + 1;
 }
 
 int widest(const std::vector<RasterisedLine>& lines)
@@ -74,22 +92,21 @@ void stamp(IndexedImage& card, const RasterisedLine& line, int left, int top, Pa
 }
 
 // Spreads the rows that the lines leave free evenly over the gaps between them.
-int topOfLine(const LetteringBlock& block, const std::vector<RasterisedLine>& lines,
-              std::size_t index)
+int topOfLine(const LetteringBlock& block, const std::vector<int>& heights, std::size_t index)
 {
     int used = 0;
-    for (const RasterisedLine& line : lines) {
-        used += line.height();
+    for (const int height : heights) {
+        used += height;
     }
     const int free = block.bottom - block.top + 1 - used;
     int above = 0;
     for (std::size_t i = 0; i < index; ++i) {
-        above += lines[i].height();
+        above += heights[i];
     }
-    if (lines.size() == 1) {
+    if (heights.size() == 1) {
         return block.top + free / 2;
     }
-    const auto gaps = static_cast<int>(lines.size() - 1);
+    const auto gaps = static_cast<int>(heights.size() - 1);
     return block.top + above + free * static_cast<int>(index) / gaps;
 }
 
@@ -98,7 +115,7 @@ int leftOfLine(const LetteringBlock& block, const RasterisedLine& line)
     if (block.alignment == LineAlignment::Left) {
         return block.left;
     }
-    return block.left + (block.right - block.left + 1 - line.width()) / 2;
+    return block.left + (boxWidth(block) - line.width()) / 2;
 }
 
 } // namespace
@@ -121,13 +138,20 @@ void CardArt::drawBlock(IndexedImage& card, const LetteringBlock& block) const
 {
     const QFont font = fontFor(block);
     const std::vector<RasterisedLine> lines = rasterise(block, font);
+    const Stack stack = stackOf(block, lines);
+    int previousBottom = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int left = leftOfLine(block, lines[i]);
-        const int top = topOfLine(block, lines, i);
+        const int top = topOfLine(block, stack.heights, i) + stack.inkOffsets[i];
         if (left < 0 || top < 0 || left + lines[i].width() > CardSeenWidth ||
             top + lines[i].height() > CardSeenHeight) {
             throw designError(block, "a line reaches beyond the part of the card on view");
         }
+        // The eye, and the tests, tell lines apart by the empty rows between them.
+        if (i > 0 && top <= previousBottom + 1) {
+            throw designError(block, "two lines touch: the block needs more rows");
+        }
+        previousBottom = top + lines[i].height() - 1;
         stamp(card, lines[i], left, top, block.lines[i].colour);
         std::printf("  %3d px, spacing %5.2f: columns %3d to %3d, rows %3d to %3d  %s\n",
                     font.pixelSize(), font.letterSpacing(), left, left + lines[i].width() - 1, top,
@@ -141,11 +165,13 @@ QFont CardArt::fontFor(const LetteringBlock& block) const
     for (int size = LargestPixelSize; size >= SmallestPixelSize; --size) {
         font.setPixelSize(size);
         const std::vector<RasterisedLine> lines = rasterise(block, font);
-        if (tallest(lines) > block.maxLineHeight) {
+        const Stack stack = stackOf(block, lines);
+        const bool tooWide = !block.fillWidth && widest(lines) > boxWidth(block);
+        if (std::ranges::max(stack.heights) > block.maxLineHeight || tooWide) {
             continue;
         }
-        if (shortest(lines) < block.minLineHeight) {
-            throw designError(block, "no size keeps every line within its height");
+        if (std::ranges::min(stack.heights) < block.minLineHeight) {
+            throw designError(block, "no size keeps every line within its box and height");
         }
         if (block.fillWidth) {
             fitWidth(font, block);
@@ -159,7 +185,7 @@ QFont CardArt::fontFor(const LetteringBlock& block) const
 // preferring the spacing nearest the face's own.
 void CardArt::fitWidth(QFont& font, const LetteringBlock& block) const
 {
-    const int target = block.right - block.left + 1;
+    const int target = boxWidth(block);
     double bestSpacing = 0;
     int bestMiss = -1;
     for (double spacing = NarrowestSpacing; spacing <= WidestSpacing; spacing += SpacingStep) {

@@ -11,7 +11,8 @@
 namespace pabrel::art {
 
 // Draws a card: its ground, then each block's lines in the largest size whose lines all
-// stay within the block's line height, without smoothing.
+// stay within the block's line height (and, unless spaced to fill it, its width), without
+// smoothing.
 class CardArt
 {
 public:

@@ -47,12 +47,14 @@ RasterisedLine::RasterisedLine(const QString& text, const QFont& font)
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(margin, margin + metrics.ascent(), text);
+    const int baselineRow = margin + metrics.ascent();
+    painter.drawText(margin, baselineRow, text);
     painter.end();
     ink_ = inkBox(image_);
     if (ink_.isEmpty()) {
         throw std::runtime_error("a line of lettering left no ink: " + text.toStdString());
     }
+    baseline_ = baselineRow - ink_.top();
 }
 
 bool RasterisedLine::inkAt(int x, int y) const

@@ -19,12 +19,15 @@ public:
 
     int width() const { return ink_.width(); }
     int height() const { return ink_.height(); }
+    // The baseline's row from the top of the ink box: how many rows of ink lie above it.
+    int baseline() const { return baseline_; }
     // x and y from the top-left corner of the ink box.
     bool inkAt(int x, int y) const;
 
 private:
     QImage image_;
     QRect ink_;
+    int baseline_ = 0;
 };
 
 } // namespace pabrel::art
