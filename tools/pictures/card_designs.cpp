@@ -3,8 +3,9 @@
 
 #include "card_designs.h"
 
-#include "card_texts.h"
-
+#include <initializer_list>
+#include <span>
+#include <stdexcept>
 #include <string>
 
 namespace pabrel::art {
@@ -55,9 +56,7 @@ CardDesign levelCard(int level, LetteringBlock block)
     return {"level" + std::to_string(level) + ".bmp", Cyan, {std::move(block)}};
 }
 
-} // namespace
-
-std::vector<CardDesign> cardDesigns()
+std::vector<CardDesign> japaneseCards()
 {
     constexpr auto Left = LineAlignment::Left;
     constexpr auto Centred = LineAlignment::Centred;
@@ -123,6 +122,94 @@ std::vector<CardDesign> cardDesigns()
                       34,
                       {line(card_texts::level8[0], Blue), line(card_texts::level8[1], Red)}}),
     };
+}
+
+// Where a block of English lines goes, and the heights its lines may take. The English cards
+// follow the layout of the Japanese ones, with Latin lines on evenly spaced baselines in their
+// natural spacing, each block in the largest size that fits it.
+struct EnglishLayout
+{
+    int left;
+    int top;
+    int right;
+    int bottom;
+    LineAlignment alignment;
+    int minLineHeight;
+    int maxLineHeight;
+};
+
+LetteringBlock englishBlock(const EnglishLayout& layout, std::span<const std::string_view> texts,
+                            std::initializer_list<PaletteIndex> colours)
+{
+    if (texts.size() != colours.size()) {
+        throw std::logic_error("an English block needs one colour for each of its lines");
+    }
+    std::vector<LetteringLine> lines;
+    const PaletteIndex* colour = colours.begin();
+    for (const std::string_view text : texts) {
+        lines.push_back(line(text, *colour++));
+    }
+    return {layout.left,
+            layout.top,
+            layout.right,
+            layout.bottom,
+            false,
+            layout.alignment,
+            layout.minLineHeight,
+            layout.maxLineHeight,
+            std::move(lines),
+            LineStacking::Baselines};
+}
+
+CardDesign englishRulesCard(std::span<const std::string_view> texts)
+{
+    constexpr auto Left = LineAlignment::Left;
+    return {"en/rules.bmp",
+            Yellow,
+            {
+                englishBlock({5, 1, 200, 27, Left, 24, 27}, texts.subspan(0, 1), {Black}),
+                englishBlock({5, 56, CardSeenWidth - 1, 112, Left, 24, 26}, texts.subspan(1, 2),
+                             {Black, Black}),
+                englishBlock({14, 132, CardSeenWidth - 1, 218, Left, 24, 26}, texts.subspan(3, 3),
+                             {Black, Black, Black}),
+            }};
+}
+
+CardDesign englishLevelCard(const card_texts::CardSet& texts, int level,
+                            const EnglishLayout& layout,
+                            std::initializer_list<PaletteIndex> colours)
+{
+    return {"en/level" + std::to_string(level) + ".bmp",
+            Cyan,
+            {englishBlock(layout, texts.levels[static_cast<std::size_t>(level - 1)], colours)}};
+}
+
+std::vector<CardDesign> englishCards()
+{
+    const card_texts::CardSet texts = card_texts::cardsIn(card_texts::Language::English);
+    constexpr auto Left = LineAlignment::Left;
+    constexpr auto Centred = LineAlignment::Centred;
+    return {
+        englishRulesCard(texts.rules),
+        englishLevelCard(texts, 1, {11, 67, 600, 132, Left, 26, 33}, {Black, Black}),
+        englishLevelCard(texts, 2, {11, 67, 580, 135, Left, 28, 36}, {Black, Black}),
+        englishLevelCard(texts, 3, {100, 85, 433, 143, Centred, 24, 30}, {Black, Black}),
+        englishLevelCard(texts, 4, {40, 94, 478, 130, Centred, 30, 37}, {Black}),
+        englishLevelCard(texts, 5, {60, 85, 467, 121, Centred, 26, 30}, {Red}),
+        englishLevelCard(texts, 6, {40, 64, 532, 159, Centred, 38, 48}, {Red, Red}),
+        englishLevelCard(texts, 7, {30, 62, 516, 172, Centred, 28, 36}, {Blue, Blue, Blue}),
+        englishLevelCard(texts, 8, {30, 68, 555, 157, Centred, 30, 38}, {Blue, Red}),
+    };
+}
+
+} // namespace
+
+std::vector<CardDesign> cardDesigns(card_texts::Language language)
+{
+    if (language == card_texts::Language::English) {
+        return englishCards();
+    }
+    return japaneseCards();
 }
 
 } // namespace pabrel::art

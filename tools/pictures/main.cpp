@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pabrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Draws the game's eleven pictures and writes them, in the formats the game carries them
-// in, into the folder given on the command line (the source tree's assets/), with the
-// icon's enlargements for the desktop under icons/.
+// Draws the game's pictures and writes them, in the formats the game carries them in, into
+// the folder given on the command line (the source tree's assets/): the background, the
+// icon, with its enlargements for the desktop under icons/, and the nine cards in Japanese
+// and, under en/, in English.
 
 #include "background_art.h"
 #include "bitmap_encoding.h"
@@ -62,8 +63,13 @@ void drawAll(const std::filesystem::path& folder)
     writeFile(folder / "pabrel.ico", encodeIco(icon));
     writeDesktopIcons(icon, folder / "icons");
     const CardArt cards(letteringFace());
-    for (const CardDesign& design : cardDesigns()) {
-        writeFile(folder / design.fileName, encodeBmp(cards.draw(design)));
+    using pabrel::card_texts::Language;
+    for (const Language language : {Language::Japanese, Language::English}) {
+        for (const CardDesign& design : cardDesigns(language)) {
+            const std::filesystem::path path = folder / design.fileName;
+            std::filesystem::create_directories(path.parent_path());
+            writeFile(path, encodeBmp(cards.draw(design)));
+        }
     }
 }
 
