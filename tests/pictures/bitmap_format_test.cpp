@@ -61,17 +61,19 @@ TEST_P(CommittedBitmap, IsAFourBitBottomUpBmpWithTheStandardPalette)
 
 std::vector<BitmapFile> committedBitmaps()
 {
-    std::vector<BitmapFile> files = {{"background.bmp", 782, 576}, {"rules.bmp", 618, 255}};
-    for (int level = 1; level <= 8; ++level) {
-        files.push_back({"level" + std::to_string(level) + ".bmp", 618, 255});
+    std::vector<BitmapFile> files = {{"background.bmp", 782, 576}};
+    for (const CardLanguage& language : CardLanguages) {
+        const std::string folder(language.folder);
+        files.push_back({folder + "rules.bmp", 618, 255});
+        for (int level = 1; level <= 8; ++level) {
+            files.push_back({folder + "level" + std::to_string(level) + ".bmp", 618, 255});
+        }
     }
     return files;
 }
 
 INSTANTIATE_TEST_SUITE_P(Assets, CommittedBitmap, ::testing::ValuesIn(committedBitmaps()),
-                         [](const auto& info) {
-                             return info.param.name.substr(0, info.param.name.find('.'));
-                         });
+                         [](const auto& info) { return testNameOf(info.param.name); });
 
 } // namespace
 } // namespace pabrel::testing

@@ -78,6 +78,23 @@ std::vector<ExpectedCard> expectedCards()
         {"level6.bmp", Cyan, {{106, 66, 466, 157, lines(2, Red, 43, 44)}}},
         {"level7.bmp", Cyan, {{79, 64, 467, 170, lines(3, Blue, 32, 33)}}},
         {"level8.bmp", Cyan, {{104, 70, 481, 155, {{Blue, 33, 34}, {Red, 33, 34}}}}},
+        // The English lines stand on evenly spaced baselines, so a line without descenders
+        // is shorter than the others.
+        {"en/rules.bmp",
+         Yellow,
+         {
+             {5, 1, 154, 26, lines(1, Black, 26, 26)},
+             {5, 56, AnyRight, 112, lines(2, Black, 24, 26)},
+             {14, 132, AnyRight, 218, lines(3, Black, 24, 26)},
+         }},
+        {"en/level1.bmp", Cyan, {{11, 67, 535, 132, lines(2, Black, 29, 31)}}},
+        {"en/level2.bmp", Cyan, {{11, 67, 576, 135, lines(2, Black, 31, 33)}}},
+        {"en/level3.bmp", Cyan, {{154, 85, 379, 143, lines(2, Black, 24, 29)}}},
+        {"en/level4.bmp", Cyan, {{51, 94, 467, 129, lines(1, Black, 36, 36)}}},
+        {"en/level5.bmp", Cyan, {{136, 88, 391, 117, lines(1, Red, 30, 30)}}},
+        {"en/level6.bmp", Cyan, {{85, 64, 487, 159, lines(2, Red, 46, 47)}}},
+        {"en/level7.bmp", Cyan, {{32, 62, 513, 172, lines(3, Blue, 33, 35)}}},
+        {"en/level8.bmp", Cyan, {{45, 68, 539, 157, {{Blue, 36, 38}, {Red, 36, 38}}}}},
     };
 }
 
@@ -158,9 +175,8 @@ TEST_P(Card, NoLetteringLiesWherePicture1CannotShowIt)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Assets, Card, ::testing::ValuesIn(expectedCards()), [](const auto& info) {
-    return info.param.file.substr(0, info.param.file.find('.'));
-});
+INSTANTIATE_TEST_SUITE_P(Assets, Card, ::testing::ValuesIn(expectedCards()),
+                         [](const auto& info) { return testNameOf(info.param.file); });
 
 int tallestLine(const std::string& file, std::uint8_t ground)
 {
@@ -171,22 +187,31 @@ int tallestLine(const std::string& file, std::uint8_t ground)
     return tallest;
 }
 
-TEST(Cards, LevelSixHasTheLargestLettering)
+class CardsOfALanguage : public ::testing::TestWithParam<CardLanguage>
 {
-    const int levelSix = tallestLine("level6.bmp", Cyan);
-    EXPECT_GT(levelSix, tallestLine("rules.bmp", Yellow));
+protected:
+    std::string file(const std::string& name) const
+    {
+        return std::string(GetParam().folder) + name;
+    }
+};
+
+TEST_P(CardsOfALanguage, LevelSixHasTheLargestLettering)
+{
+    const int levelSix = tallestLine(file("level6.bmp"), Cyan);
+    EXPECT_GT(levelSix, tallestLine(file("rules.bmp"), Yellow));
     for (int level = 1; level <= 8; ++level) {
         if (level != 6) {
-            EXPECT_GT(levelSix, tallestLine("level" + std::to_string(level) + ".bmp", Cyan))
+            EXPECT_GT(levelSix, tallestLine(file("level" + std::to_string(level) + ".bmp"), Cyan))
                 << "level " << level;
         }
     }
 }
 
-TEST(Cards, TheRulesCardIndentsItsSecondBlock)
+TEST_P(CardsOfALanguage, TheRulesCardIndentsItsSecondBlock)
 {
     const std::vector<InkLine> found =
-        findInkLines(StoredBitmap::load(assetPath("rules.bmp")), Yellow);
+        findInkLines(StoredBitmap::load(assetPath(file("rules.bmp"))), Yellow);
     ASSERT_EQ(found.size(), 6U);
     for (std::size_t line = 0; line < 3; ++line) {
         EXPECT_LE(found[line].left, 7) << "line " << line << " starts close to the left edge";
@@ -196,6 +221,9 @@ TEST(Cards, TheRulesCardIndentsItsSecondBlock)
         EXPECT_LE(found[line].left, found[1].left + 14) << "line " << line << " is indented";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Assets, CardsOfALanguage, ::testing::ValuesIn(CardLanguages),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace pabrel::testing

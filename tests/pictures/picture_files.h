@@ -5,9 +5,12 @@
 
 #include "bitmap_info.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
+#include <string>
 #include <string_view>
 
 namespace pabrel::testing {
@@ -16,6 +19,31 @@ namespace pabrel::testing {
 inline std::filesystem::path assetPath(std::string_view fileName)
 {
     return std::filesystem::path(PABREL_ASSETS_DIR) / fileName;
+}
+
+// Where each language's cards are: the Japanese ones in assets/, the English ones in en/.
+struct CardLanguage
+{
+    std::string_view name;
+    std::string_view folder;
+};
+
+inline void PrintTo(const CardLanguage& language, std::ostream* out)
+{
+    *out << language.name;
+}
+
+inline constexpr std::array<CardLanguage, 2> CardLanguages = {{
+    {"Japanese", ""},
+    {"English", "en/"},
+}};
+
+// A picture's file name as a test's name: en/level1.bmp is en_level1.
+inline std::string testNameOf(std::string_view fileName)
+{
+    std::string name(fileName.substr(0, fileName.find('.')));
+    std::replace(name.begin(), name.end(), '/', '_');
+    return name;
 }
 
 inline constexpr std::uint8_t Black = 0;
