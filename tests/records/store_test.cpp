@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pabrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "overview_reader.h"
 #include "record_files.h"
 
 #include <QFileInfo>
@@ -17,15 +18,6 @@ using records::RoundRecord;
 class Store : public ::testing::Test
 {
 protected:
-    std::vector<RoundRecord> readBack()
-    {
-        RecordStore store(file);
-        EXPECT_FALSE(store.open(RecordStore::Opening::ExistingOnly));
-        std::vector<RoundRecord> rounds;
-        EXPECT_FALSE(store.forEachRound([&](const RoundRecord& r) { rounds.push_back(r); }));
-        return rounds;
-    }
-
     QTemporaryDir home;
     QString folder = home.filePath(QStringLiteral("data/pabrel"));
     QString file = folder + QStringLiteral("/records.sqlite3");
@@ -53,7 +45,9 @@ TEST_F(Store, KeepsEveryRoundAsWrittenInAPrivateFolder)
         }
         std::reverse(written.begin(), written.end());
     }
-    EXPECT_EQ(readBack(), written);
+    std::vector<QStringList> rows;
+    std::transform(written.begin(), written.end(), std::back_inserter(rows), asRow);
+    EXPECT_EQ(rowsOf(file), rows);
     EXPECT_EQ(QFileInfo(folder).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
                                                             QFile::ExeOwner | QFile::ReadUser |
                                                             QFile::WriteUser | QFile::ExeUser);
@@ -74,7 +68,7 @@ TEST_F(Store, AnEmptyFileBecomesARecordsFileAndKeepsItsRowsWhenOpenedAgain)
         openForWriting(store);
         ASSERT_FALSE(store.add(sampleRound(opening)));
     }
-    EXPECT_EQ(readBack().size(), 3u);
+    EXPECT_EQ(rowsOf(file).size(), 3u);
 }
 
 TEST_F(Store, OverviewSumsUpTheHistory)
@@ -101,7 +95,7 @@ TEST_F(Store, OverviewSumsUpTheHistory)
         ASSERT_FALSE(store.add(round));
     }
     records::RecordsOverview overview;
-    ASSERT_FALSE(store.loadOverview(overview));
+    ASSERT_FALSE(records::OverviewReader(store).read(overview));
     EXPECT_EQ(overview.rounds, 8);
     EXPECT_EQ(overview.correct, 5);
     EXPECT_EQ(overview.bestLevel, 5);
@@ -120,7 +114,7 @@ TEST_F(Store, OverviewSumsUpTheHistory)
               QDateTime(QDate(2026, 3, 3), QTime(12, 5), Qt::UTC).toMSecsSinceEpoch());
 
     // Thinned to runs of two rounds, each drawn from its lowest to its highest level.
-    ASSERT_FALSE(store.loadOverview(overview, 8));
+    ASSERT_FALSE(records::OverviewReader(store).read(overview, 8));
     std::vector<int> levels;
     for (const auto& point : overview.levelOverTime) {
         levels.push_back(point.level);
@@ -128,7 +122,7 @@ TEST_F(Store, OverviewSumsUpTheHistory)
     EXPECT_EQ(levels, (std::vector<int>{1, 2, 2, 3, 3, 4, 2, 5}));
 
     ASSERT_FALSE(store.eraseAll());
-    ASSERT_FALSE(store.loadOverview(overview));
+    ASSERT_FALSE(records::OverviewReader(store).read(overview));
     EXPECT_EQ(overview.rounds, 0);
     EXPECT_TRUE(overview.levelOverTime.empty());
     EXPECT_TRUE(QFileInfo::exists(file));
