@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "boost.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -28,7 +30,7 @@ class RealtimeKitLink;
 // RLIMIT_RTTIME (which RealtimeKit requires) caps how long a real-time thread may compute
 // without sleeping; should the thread ever come near it, it is dropped to normal priority
 // on the spot instead of being killed.
-class RealtimeBoost : public QObject
+class RealtimeBoost : public QObject, public Boost
 {
     Q_OBJECT
 
@@ -63,8 +65,8 @@ public:
     // Raises the calling thread, at once or when RealtimeKit answers; it drops back by
     // itself after `atMost` should end() not come first. Calling again while raised only
     // moves that limit.
-    void begin(std::chrono::milliseconds atMost);
-    void end();
+    void begin(std::chrono::milliseconds atMost) override;
+    void end() override;
 
     // Switched off, begin() does nothing.
     void setEnabled(bool enabled);
