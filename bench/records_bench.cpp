@@ -10,6 +10,8 @@
 #include "desktop_bell.h"
 #include "event_timer_factory.h"
 #include "form1.h"
+#include "overview_reader.h"
+#include "realtime_boost.h"
 #include "record_keeping.h"
 #include "record_store.h"
 #include "records_history.h"
@@ -91,7 +93,7 @@ void printTimes(const char* what, const Times& times)
 std::pair<double, double> openRecordsWindow(const QString& file)
 {
     const Stopwatch clock;
-    pabrel::ui::RecordsWindow window(file);
+    pabrel::desktop::RecordsWindow window(file);
     struct FirstPaint : QObject
     {
         bool painted = false;
@@ -160,7 +162,7 @@ void measureLongHistory(int rounds, const QString& program)
         pabrel::records::RecordStore store(file);
         pabrel::records::RecordsOverview figures;
         store.open(pabrel::records::RecordStore::Opening::ExistingOnly);
-        store.loadOverview(figures);
+        pabrel::records::OverviewReader(store).read(figures);
         overview.add(clock.read());
         inProcess.add(exportInProcess(file, csv));
         if (!program.isEmpty()) {
@@ -198,12 +200,13 @@ void measureFlashes(int flashes)
     QTemporaryDir home;
     for (const bool recording : {false, true}) {
         pabrel::ClockRandomSource random;
-        pabrel::ui::DesktopBell bell;
+        pabrel::desktop::DesktopBell bell;
         pabrel::ui::EventTimerFactory timers;
-        pabrel::ui::Form1 form(pabrel::ui::builtInPictures(), {random, bell, timers});
-        std::unique_ptr<pabrel::ui::RecordKeeping> keeping;
+        pabrel::realtime::RealtimeBoost boost;
+        pabrel::ui::Form1 form(pabrel::ui::builtInPictures(), {random, bell, timers, boost});
+        std::unique_ptr<pabrel::desktop::RecordKeeping> keeping;
         if (recording) {
-            keeping = std::make_unique<pabrel::ui::RecordKeeping>(
+            keeping = std::make_unique<pabrel::desktop::RecordKeeping>(
                 form, home.filePath(QStringLiteral("pabrel/records.sqlite3")));
         }
         form.show();

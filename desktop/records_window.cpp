@@ -4,6 +4,7 @@
 #include "records_window.h"
 
 #include "csv_export.h"
+#include "overview_reader.h"
 #include "record_store.h"
 
 #include <QChart>
@@ -19,13 +20,12 @@
 #include <QMessageBox>
 #include <QPen>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
-namespace pabrel::ui {
+namespace pabrel::desktop {
 
 namespace {
 const QString Title = QStringLiteral("記録 - Pabrel");
@@ -160,7 +160,7 @@ void RecordsWindow::reload()
         return;
     }
     records::RecordsOverview overview;
-    if (const auto failure = store_->loadOverview(overview)) {
+    if (const auto failure = records::OverviewReader(*store_).read(overview)) {
         store_.reset();
         showEmptyState(failure->message());
         return;
@@ -280,25 +280,14 @@ void RecordsWindow::chooseExportFile()
 
 bool RecordsWindow::exportTo(const QString& path)
 {
-    if (!openStore()) {
-        return false;
+    const auto failure = records::exportCsv(file_, path);
+    if (failure) {
+        complain(
+            failure->reading
+                ? failure->reading->message()
+                : QStringLiteral("書き出せませんでした: %1\n\n%2").arg(failure->writing, path));
     }
-    // The file appears whole or not at all.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        complain(QStringLiteral("書き出せませんでした: %1\n\n%2").arg(out.errorString(), path));
-        return false;
-    }
-    if (const auto failure = records::writeCsv(*store_, out)) {
-        out.cancelWriting();
-        complain(failure->message());
-        return false;
-    }
-    if (!out.commit()) {
-        complain(QStringLiteral("書き出せませんでした: %1\n\n%2").arg(out.errorString(), path));
-        return false;
-    }
-    return true;
+    return !failure;
 }
 
 void RecordsWindow::askToEraseAll()
@@ -328,4 +317,4 @@ void RecordsWindow::complain(const QString& text)
     QMessageBox::warning(this, Title, text);
 }
 
-} // namespace pabrel::ui
+} // namespace pabrel::desktop

@@ -19,7 +19,7 @@ namespace pabrel::records {
 class RecordStore;
 }
 
-namespace pabrel::ui {
+namespace pabrel::desktop {
 
 // 記録: the player's progress read from the records file: the level over time, totals,
 // each level's share of correct answers, and buttons to export or erase it all. It reads
@@ -68,4 +68,4 @@ private:
     QPushButton* eraseButton_ = nullptr;
 };
 
-} // namespace pabrel::ui
+} // namespace pabrel::desktop

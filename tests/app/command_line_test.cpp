@@ -21,7 +21,6 @@ private slots:
     void init();
     void exportsEveryRoundWithoutADisplay();
     void failsClearlyWithAnExitStatus();
-    void playsOnWithoutItsPlugin();
     void listsItsOptions();
 
 private:
@@ -103,7 +102,12 @@ void CommandLineTest::exportsEveryRoundWithoutADisplay()
         run({QStringLiteral("--export-csv"), QStringLiteral("-")}, headless(false));
     QCOMPARE(fromHome.out, expected);
 
-    const Run toFile = run({QStringLiteral("--export-csv"), QStringLiteral("out.csv")}, headless());
+    // A copy of the program taken anywhere keeps all it needs.
+    const QString alone = home_->filePath(QStringLiteral("alone/pabrel"));
+    QVERIFY(QDir().mkpath(QFileInfo(alone).absolutePath()));
+    QVERIFY(QFile::copy(QStringLiteral(PABREL_EXECUTABLE), alone));
+    const Run toFile =
+        run({QStringLiteral("--export-csv"), QStringLiteral("out.csv")}, headless(), alone);
     QCOMPARE(toFile.status, 0);
     QFile written(home_->filePath(QStringLiteral("out.csv")));
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -148,31 +152,6 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
             QCOMPARE(file.readAll(), c.recordsFile);
         }
     }
-}
-
-// A copy of the program with no plugin beside it or where it would be installed: the
-// records cannot be read, and says so, but the game window still comes up and plays on.
-void CommandLineTest::playsOnWithoutItsPlugin()
-{
-    const QString alone = home_->filePath(QStringLiteral("alone/pabrel"));
-    QVERIFY(QDir().mkpath(QFileInfo(alone).absolutePath()));
-    QVERIFY(QFile::copy(QStringLiteral(PABREL_EXECUTABLE), alone));
-    const Run exported =
-        run({QStringLiteral("--export-csv"), QStringLiteral("-")}, headless(), alone);
-    QCOMPARE(exported.status, 1);
-    QVERIFY2(exported.err.contains(QStringLiteral("pabrel-desktop.so")), qPrintable(exported.err));
-
-    QProcessEnvironment offscreen = headless();
-    offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess game;
-    game.setProcessEnvironment(offscreen);
-    game.start(alone, {});
-    QVERIFY(game.waitForStarted());
-    QByteArray said;
-    QTRY_VERIFY_WITH_TIMEOUT((said += game.readAllStandardError()).contains("unavailable"), 20'000);
-    QVERIFY(!game.waitForFinished(200));
-    game.terminate();
-    QVERIFY(game.waitForFinished());
 }
 
 void CommandLineTest::listsItsOptions()

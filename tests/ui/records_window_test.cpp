@@ -16,9 +16,9 @@
 #include <QTest>
 #include <QTimer>
 
+using pabrel::desktop::RecordsWindow;
 using pabrel::records::RecordStore;
 using pabrel::records::RoundRecord;
-using pabrel::ui::RecordsWindow;
 
 class RecordsWindowTest : public QObject
 {
