@@ -29,8 +29,9 @@ void SpanEstimator::add(const RoundRecord& round)
     }
     Tally& tally = days_[day];
     if (right || wrong) {
-        ++tally.answered;
+        tally.answeredAtTop += round.level == MaxLevel;
         tally.rightAtTop += right && round.level == MaxLevel;
+        tally.answeredAtBottom += round.level == MinLevel;
         tally.wrongAtBottom += wrong && round.level == MinLevel;
     }
     const auto reversal = staircases_.follow(startedAtMs, round.level, right);
@@ -67,8 +68,9 @@ SpanEstimate SpanEstimator::week(QDate lastDay) const
 
 SpanEstimator::Tally& SpanEstimator::Tally::operator+=(const Tally& other)
 {
-    answered += other.answered;
+    answeredAtTop += other.answeredAtTop;
     rightAtTop += other.rightAtTop;
+    answeredAtBottom += other.answeredAtBottom;
     wrongAtBottom += other.wrongAtBottom;
     reversals += other.reversals;
     digitSum += other.digitSum;
@@ -81,10 +83,13 @@ SpanEstimate SpanEstimator::estimate(const Tally& tally)
     SpanEstimate span;
     span.reversals = tally.reversals;
     // At the ends of the levels the staircase cannot follow the player any further, and its
-    // reversals would put the span inside the range the game asks about.
-    if (tally.rightAtTop >= MinimumEvidence && 2 * tally.rightAtTop > tally.answered) {
+    // reversals would put the span inside the range the game asks about. Most answers right
+    // at the top level put the player's half-way point above it, however often the
+    // staircase fell back to the level below.
+    if (tally.rightAtTop >= MinimumEvidence && 2 * tally.rightAtTop > tally.answeredAtTop) {
         span.kind = SpanEstimate::Kind::AtLeastCeiling;
-    } else if (tally.wrongAtBottom >= MinimumEvidence && 2 * tally.wrongAtBottom > tally.answered) {
+    } else if (tally.wrongAtBottom >= MinimumEvidence &&
+               2 * tally.wrongAtBottom > tally.answeredAtBottom) {
         span.kind = SpanEstimate::Kind::AtMostFloor;
     } else if (tally.reversals >= MinimumEvidence) {
         const qint64 n = tally.reversals;

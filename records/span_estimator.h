@@ -42,10 +42,12 @@ public:
 private:
     struct Tally
     {
-        // Right and wrong answers; a give-up moves the staircase down like a wrong answer
-        // but is no answer, and says nothing of the span at either end of the levels.
-        int answered = 0;
+        // Right and wrong answers at the top and the bottom level; a give-up moves the
+        // staircase down like a wrong answer but is no answer, and says nothing of the span
+        // at either end of the levels.
+        int answeredAtTop = 0;
         int rightAtTop = 0;
+        int answeredAtBottom = 0;
         int wrongAtBottom = 0;
         // The counted reversals, with the sums of their digits and of those squared.
         int reversals = 0;
