@@ -12,21 +12,16 @@ namespace pabrel::records {
 
 class RecordStore;
 
-// Works out what the records window shows from an open store: totals, each level's rounds,
-// each day's best and the level over time.
+// Reads every round of an open store, oldest first, into a RecordsOverview: one pass over
+// the rounds' times, levels and outcomes.
 class OverviewReader
 {
 public:
     explicit OverviewReader(RecordStore& store) : store_(store) {}
 
-    // `maxPoints` bounds the level-over-time line.
-    std::optional<RecordError> read(RecordsOverview& overview, int maxPoints = 2000);
+    std::optional<RecordError> read(RecordsOverview& overview);
 
 private:
-    std::optional<RecordError> readLevels(RecordsOverview& overview);
-    std::optional<RecordError> readDays(RecordsOverview& overview);
-    std::optional<RecordError> readLevelOverTime(RecordsOverview& overview, int maxPoints);
-
     RecordStore& store_;
 };
 

@@ -24,7 +24,8 @@ struct RecordWriter::Worker
         }
         if (!fail(store->add(round))) {
             QMetaObject::invokeMethod(
-                &owner, [owner = &owner] { emit owner->written(); }, Qt::QueuedConnection);
+                &owner, [owner = &owner, round] { emit owner->written(round); },
+                Qt::QueuedConnection);
         }
     }
 

@@ -16,25 +16,30 @@ SpanEstimator::SpanEstimator(const QTimeZone& zone)
 
 void SpanEstimator::add(const RoundRecord& round)
 {
-    const bool right = round.outcome == CorrectOutcome;
-    const bool wrong = round.outcome == WrongOutcome;
-    if (!round.startedAt.isValid() || round.level < MinLevel || round.level > MaxLevel ||
-        !(right || wrong || round.outcome == GaveUpOutcome)) {
+    if (const auto outcome = outcomeNamed(round.outcome); outcome && round.startedAt.isValid()) {
+        add(round.startedAt.toMSecsSinceEpoch(), round.level, *outcome);
+    }
+}
+
+void SpanEstimator::add(qint64 startedAtMs, int level, RoundOutcome outcome)
+{
+    const bool right = outcome == RoundOutcome::Correct;
+    const bool wrong = outcome == RoundOutcome::Wrong;
+    if (level < MinLevel || level > MaxLevel) {
         return;
     }
-    const qint64 startedAtMs = round.startedAt.toMSecsSinceEpoch();
     const QDate day = localDay(startedAtMs);
     if (!day.isValid()) {
         return;
     }
     Tally& tally = days_[day];
     if (right || wrong) {
-        tally.answeredAtTop += round.level == MaxLevel;
-        tally.rightAtTop += right && round.level == MaxLevel;
-        tally.answeredAtBottom += round.level == MinLevel;
-        tally.wrongAtBottom += wrong && round.level == MinLevel;
+        tally.answeredAtTop += level == MaxLevel;
+        tally.rightAtTop += right && level == MaxLevel;
+        tally.answeredAtBottom += level == MinLevel;
+        tally.wrongAtBottom += wrong && level == MinLevel;
     }
-    const auto reversal = staircases_.follow(startedAtMs, round.level, right);
+    const auto reversal = staircases_.follow(startedAtMs, level, right);
     if (reversal && reversal->settled) {
         ++tally.reversals;
         tally.digitSum += reversal->digits;
@@ -64,6 +69,16 @@ SpanEstimate SpanEstimator::days(QDate first, QDate last) const
 SpanEstimate SpanEstimator::week(QDate lastDay) const
 {
     return days(lastDay.addDays(-6), lastDay);
+}
+
+std::vector<QDate> SpanEstimator::playedDays() const
+{
+    std::vector<QDate> played;
+    played.reserve(days_.size());
+    for (const auto& [day, tally] : days_) {
+        played.push_back(day);
+    }
+    return played;
 }
 
 SpanEstimator::Tally& SpanEstimator::Tally::operator+=(const Tally& other)

@@ -29,6 +29,7 @@ public:
     // Days are counted in `zone`: the player's own unless a test says otherwise.
     explicit SpanEstimator(const QTimeZone& zone = QTimeZone::systemTimeZone());
 
+    void add(qint64 startedAtMs, int level, RoundOutcome outcome);
     // A round with no valid time, level or outcome is passed over.
     void add(const RoundRecord& round);
 
@@ -38,6 +39,8 @@ public:
     // The seven days up to `lastDay`: week(today) is this week's figure, and
     // week(today.addDays(-7)) that of the week before.
     SpanEstimate week(QDate lastDay) const;
+    // Every day with a round, earliest first.
+    std::vector<QDate> playedDays() const;
 
 private:
     struct Tally
