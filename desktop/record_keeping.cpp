@@ -23,11 +23,12 @@ RecordKeeping::RecordKeeping(ui::Form1& form, const QString& file)
     // A round judged just before the window closes is still a result.
     connect(&form, &ui::Form1::unloaded, form.roundRecorder(), &ui::RoundRecorder::flush);
     connect(&writer_, &records::RecordWriter::failed, this, &RecordKeeping::reportFailure);
-    connect(&writer_, &records::RecordWriter::written, this, [this] {
-        if (window_ && window_->isVisible()) {
-            window_->reload();
-        }
-    });
+    connect(&writer_, &records::RecordWriter::written, this,
+            [this](const records::RoundRecord& round) {
+                if (window_) {
+                    window_->roundWritten(round);
+                }
+            });
 
     auto* show = new QAction(QStringLiteral("記録を見る…"), &form);
     show->setObjectName(QStringLiteral("showRecords"));
