@@ -53,6 +53,9 @@ CommandLine::CommandLine()
                  QStringLiteral("Write every recorded round as CSV to <file> (- for standard "
                                 "output) and exit."),
                  QStringLiteral("file")),
+      summary_(QStringLiteral("summary"),
+               QStringLiteral("Print the records in brief (rounds, share correct, best level, "
+                              "digit span now and a week before, each level) and exit.")),
       noRecords_(QStringLiteral("no-records"),
                  QStringLiteral("Play without reading or writing records.")),
       listen_(QStringLiteral("listen"),
@@ -64,7 +67,7 @@ CommandLine::CommandLine()
                        "type it back from memory. Started without options, it opens the game's\n"
                        "window."));
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser_.addOptions({help_, version_, records_, exportCsv_, noRecords_, listen_});
+    parser_.addOptions({help_, version_, records_, exportCsv_, summary_, noRecords_, listen_});
     for (const QString& name : qtOptionsWithValue) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -98,10 +101,10 @@ LaunchRequest CommandLine::parse(const QStringList& arguments)
 LaunchRequest CommandLine::requestFromOptions() const
 {
     const int recordsChoices = int{parser_.isSet(records_)} + int{parser_.isSet(exportCsv_)} +
-                               int{parser_.isSet(noRecords_)};
+                               int{parser_.isSet(summary_)} + int{parser_.isSet(noRecords_)};
     if (recordsChoices > 1) {
-        return refused(
-            QStringLiteral("--records, --export-csv and --no-records cannot be combined"));
+        return refused(QStringLiteral(
+            "--records, --export-csv, --summary and --no-records cannot be combined"));
     }
     LaunchRequest request;
     if (parser_.isSet(records_)) {
@@ -109,6 +112,8 @@ LaunchRequest CommandLine::requestFromOptions() const
     } else if (parser_.isSet(exportCsv_)) {
         request.action = LaunchRequest::Action::ExportCsv;
         request.exportTarget = parser_.value(exportCsv_);
+    } else if (parser_.isSet(summary_)) {
+        request.action = LaunchRequest::Action::PrintSummary;
     }
     request.recordsOff = parser_.isSet(noRecords_);
     request.listening = parser_.isSet(listen_);
@@ -136,6 +141,7 @@ std::optional<int> CommandLine::answer(const LaunchRequest& request, const QStri
     case LaunchRequest::Action::Play:
     case LaunchRequest::Action::ShowRecords:
     case LaunchRequest::Action::ExportCsv:
+    case LaunchRequest::Action::PrintSummary:
         return std::nullopt;
     case LaunchRequest::Action::ShowHelp:
         print(stdout, helpText(name));

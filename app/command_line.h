@@ -22,6 +22,8 @@ struct LaunchRequest
         ShowRecords,
         // The records as CSV to `exportTarget`, with no display.
         ExportCsv,
+        // A summary of the records on standard output, with no display.
+        PrintSummary,
         ShowHelp,
         ShowVersion,
         // The command line cannot be understood; `error` says why.
@@ -66,6 +68,7 @@ private:
     QCommandLineOption version_;
     QCommandLineOption records_;
     QCommandLineOption exportCsv_;
+    QCommandLineOption summary_;
     QCommandLineOption noRecords_;
     QCommandLineOption listen_;
 };

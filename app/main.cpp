@@ -15,6 +15,7 @@
 #include "record_keeping.h"
 #include "records_location.h"
 #include "records_window.h"
+#include "summary.h"
 
 #ifdef PABREL_HAVE_SPEECH_DISPATCHER
 #include "speech_dispatcher_client.h"
@@ -136,8 +137,8 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PABREL_APP_ID));
 
-    // Read before any application object exists: help, the version, a mistake and the
-    // export all run without a display.
+    // Read before any application object exists: help, the version, a mistake, the export
+    // and the summary all run without a display.
     pabrel::app::CommandLine commandLine;
     const QStringList arguments = argumentsOf(argc, argv);
     const LaunchRequest request = commandLine.parse(arguments);
@@ -148,6 +149,10 @@ int main(int argc, char** argv)
     if (request.action == LaunchRequest::Action::ExportCsv) {
         const QCoreApplication application(argc, argv);
         return exportCsv(recordsFile, request.exportTarget);
+    }
+    if (request.action == LaunchRequest::Action::PrintSummary) {
+        const QCoreApplication application(argc, argv);
+        return pabrel::app::printSummary(recordsFile);
     }
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
     if (request.action == LaunchRequest::Action::ShowRecords) {
