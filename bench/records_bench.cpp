@@ -144,7 +144,7 @@ void measureLongHistory(int rounds, const QString& program)
     QTemporaryDir home;
     const QString file = home.filePath(QStringLiteral("pabrel/records.sqlite3"));
     const QString csv = home.filePath(QStringLiteral("records.csv"));
-    if (!pabrel::bench::seedHistory(file, rounds, QDate(2016, 1, 4), 8)) {
+    if (!pabrel::bench::seedHistory(file, rounds, QDate::currentDate(), 8)) {
         return;
     }
     std::printf("History: %d rounds, %.1f MiB on disk.\n\n", rounds,
@@ -254,16 +254,16 @@ int main(int argc, char** argv)
     const QCommandLineOption program("program", "The pabrel program, to time its export.", "path");
     const QCommandLineOption seed("seed-history",
                                   "Only write a made-up history of --rounds rounds, ending "
-                                  "by today, to <file>, and exit.",
+                                  "today, to <file>, and exit.",
                                   "file");
     parser.addOptions({rounds, flashes, program, seed});
     parser.process(application);
 
     const int roundCount = parser.value(rounds).toInt();
     if (parser.isSet(seed)) {
-        // The made-up player averages about 25 rounds a day; the history ends by today.
-        const QDate first = QDate::currentDate().addDays(-roundCount / 22);
-        return pabrel::bench::seedHistory(parser.value(seed), roundCount, first, 8) ? 0 : 1;
+        return pabrel::bench::seedHistory(parser.value(seed), roundCount, QDate::currentDate(), 8)
+                   ? 0
+                   : 1;
     }
     std::printf("Platform: %s\n\n", qPrintable(QGuiApplication::platformName()));
     measureLongHistory(roundCount, parser.value(program));
