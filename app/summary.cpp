@@ -20,20 +20,9 @@ QString share(int part, int whole)
 
 QString spanText(const records::SpanEstimate& span)
 {
-    using Kind = records::SpanEstimate::Kind;
-    switch (span.kind) {
-    case Kind::Digits:
-        return QStringLiteral("%1 digits (±%2)")
-            .arg(span.digits, 0, 'f', 1)
-            .arg(span.standardError, 0, 'f', 1);
-    case Kind::AtLeastCeiling:
-        return QStringLiteral("%1 digits or more").arg(records::SpanEstimate::CeilingDigits);
-    case Kind::AtMostFloor:
-        return QStringLiteral("%1 digits or fewer").arg(records::SpanEstimate::FloorDigits);
-    case Kind::None:
-        break;
-    }
-    return QStringLiteral("not enough rounds yet");
+    return span.said({QStringLiteral("%1 digits (±%2)"), QStringLiteral("%1 digits or more"),
+                      QStringLiteral("%1 digits or fewer"),
+                      QStringLiteral("not enough rounds yet")});
 }
 
 int fail(const QString& message)

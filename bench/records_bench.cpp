@@ -89,8 +89,14 @@ void printTimes(const char* what, const Times& times)
     std::fflush(stdout);
 }
 
-// From making the window to its first painted frame, the file read and the chart drawn.
-std::pair<double, double> openRecordsWindow(const QString& file)
+// The window from its making: to its first painted frame, and to its figures on show.
+struct WindowTimes
+{
+    std::pair<double, double> firstFrame;
+    std::pair<double, double> figures;
+};
+
+WindowTimes openRecordsWindow(const QString& file)
 {
     const Stopwatch clock;
     pabrel::desktop::RecordsWindow window(file);
@@ -104,11 +110,54 @@ std::pair<double, double> openRecordsWindow(const QString& file)
         }
     } watcher;
     window.installEventFilter(&watcher);
+    bool shown = false;
+    QObject::connect(&window, &pabrel::desktop::RecordsWindow::figuresShown,
+                     [&shown] { shown = true; });
     window.show();
+    WindowTimes times;
     while (!watcher.painted) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
-    return clock.read();
+    times.firstFrame = clock.read();
+    while (!shown) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    window.repaint();
+    times.figures = clock.read();
+    return times;
+}
+
+// What a round written while the window shows a long history costs the game's thread: the
+// window taking it, and repainting what changed.
+void measureWindowUpdates(const QString& file)
+{
+    pabrel::desktop::RecordsWindow window(file);
+    bool shown = false;
+    QObject::connect(&window, &pabrel::desktop::RecordsWindow::figuresShown,
+                     [&shown] { shown = true; });
+    window.show();
+    while (!shown) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QCoreApplication::processEvents();
+    Times update;
+    Times repaint;
+    pabrel::records::RoundRecord round;
+    round.level = 5;
+    round.outcome = QStringLiteral("correct");
+    for (int run = 0; run < 50; ++run) {
+        round.startedAt = QDateTime::currentDateTimeUtc();
+        const Stopwatch clock;
+        window.roundWritten(round);
+        update.add(clock.read());
+        // The chart brings its scene up to date from the event loop.
+        const Stopwatch painting;
+        QCoreApplication::processEvents();
+        window.repaint();
+        repaint.add(painting.read());
+    }
+    printTimes("after a written round: the window's update (50 rounds)", update);
+    printTimes("and the work and repaint it leaves to the event loop", repaint);
 }
 
 std::pair<double, double> exportInProcess(const QString& file, const QString& csv)
@@ -124,7 +173,7 @@ std::pair<double, double> exportInProcess(const QString& file, const QString& cs
     return clock.read();
 }
 
-double exportWithTheProgram(const QString& program, const QString& dataHome, const QString& csv)
+double runTheProgram(const QString& program, const QString& dataHome, const QStringList& arguments)
 {
     QProcess pabrel;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -132,9 +181,10 @@ double exportWithTheProgram(const QString& program, const QString& dataHome, con
     pabrel.setProcessEnvironment(environment);
     QElapsedTimer clock;
     clock.start();
-    pabrel.start(program, {QStringLiteral("--export-csv"), csv});
+    pabrel.start(program, arguments);
     if (!pabrel.waitForFinished(60'000) || pabrel.exitCode() != 0) {
-        qFatal("pabrel --export-csv failed: %s", pabrel.readAllStandardError().constData());
+        qFatal("pabrel %s failed: %s", qPrintable(arguments.join(QLatin1Char(' '))),
+               pabrel.readAllStandardError().constData());
     }
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
@@ -152,29 +202,38 @@ void measureLongHistory(int rounds, const QString& program)
     std::printf("| What (%d runs) | first | median | max | median CPU |\n"
                 "|---|---|---|---|---|\n",
                 Runs);
-    Times window;
+    Times firstFrame;
+    Times figures;
     Times overview;
     Times inProcess;
     Times command;
+    Times summary;
     for (int run = 0; run < Runs; ++run) {
-        window.add(openRecordsWindow(file));
+        const WindowTimes window = openRecordsWindow(file);
+        firstFrame.add(window.firstFrame);
+        figures.add(window.figures);
         const Stopwatch clock;
         pabrel::records::RecordStore store(file);
-        pabrel::records::RecordsOverview figures;
+        pabrel::records::RecordsOverview read;
         store.open(pabrel::records::RecordStore::Opening::ExistingOnly);
-        pabrel::records::OverviewReader(store).read(figures);
+        pabrel::records::OverviewReader(store).read(read);
         overview.add(clock.read());
         inProcess.add(exportInProcess(file, csv));
         if (!program.isEmpty()) {
-            const double ms = exportWithTheProgram(program, home.path(), csv);
-            command.wall.push_back(ms);
+            command.wall.push_back(
+                runTheProgram(program, home.path(), {QStringLiteral("--export-csv"), csv}));
+            summary.wall.push_back(
+                runTheProgram(program, home.path(), {QStringLiteral("--summary")}));
         }
     }
-    printTimes("Records window: made, file read, first frame painted", window);
-    printTimes("of which reading the figures", overview);
+    printTimes("Records window: made, first frame painted", firstFrame);
+    printTimes("Records window: made, figures read and painted", figures);
+    printTimes("reading the figures alone, on the calling thread", overview);
+    measureWindowUpdates(file);
     printTimes("CSV export, in the program", inProcess);
     if (!command.wall.empty()) {
         printTimes("`pabrel --export-csv FILE`, whole process", command);
+        printTimes("`pabrel --summary`, whole process", summary);
     }
     std::printf("\nCSV: %.1f MiB.\n\n", static_cast<double>(QFile(csv).size()) / (1 << 20));
 }
@@ -190,26 +249,54 @@ std::vector<double> errorsAt(const std::vector<RoundPlayer::Flash>& flashes, int
     return errors;
 }
 
-void measureFlashes(int flashes)
+enum class Recording
+{
+    Off,
+    On,
+    // Into a long history, with the records window open and taking each round.
+    WithWindow,
+};
+
+const char* nameOf(Recording recording)
+{
+    switch (recording) {
+    case Recording::Off:
+        return "off";
+    case Recording::On:
+        return "on";
+    case Recording::WithWindow:
+        return "on, records window open";
+    }
+    return "";
+}
+
+void measureFlashes(int flashes, int historyRounds)
 {
     std::printf("Flash error in ms with recording off and on (%d flashes a row, kernel timers, "
                 "countdown and pause shortened to %d ms):\n\n",
                 flashes, FastPaceMs);
     std::printf("| recording | level | display | bias | median | p95 | max |\n");
     std::printf("|---|---|---|---|---|---|---|\n");
-    QTemporaryDir home;
-    for (const bool recording : {false, true}) {
+    for (const Recording recording : {Recording::Off, Recording::On, Recording::WithWindow}) {
+        QTemporaryDir home;
+        const QString file = home.filePath(QStringLiteral("pabrel/records.sqlite3"));
+        if (recording == Recording::WithWindow &&
+            !pabrel::bench::seedHistory(file, historyRounds, QDate::currentDate(), 8)) {
+            return;
+        }
         pabrel::ClockRandomSource random;
         pabrel::desktop::DesktopBell bell;
         pabrel::ui::EventTimerFactory timers;
         pabrel::realtime::RealtimeBoost boost;
         pabrel::ui::Form1 form(pabrel::ui::builtInPictures(), {random, bell, timers, boost});
         std::unique_ptr<pabrel::desktop::RecordKeeping> keeping;
-        if (recording) {
-            keeping = std::make_unique<pabrel::desktop::RecordKeeping>(
-                form, home.filePath(QStringLiteral("pabrel/records.sqlite3")));
+        if (recording != Recording::Off) {
+            keeping = std::make_unique<pabrel::desktop::RecordKeeping>(form, file);
         }
         form.show();
+        if (recording == Recording::WithWindow) {
+            keeping->showRecords();
+        }
         RoundPlayer player(form, 1);
         player.shortenCountdownAndPause(FastPaceMs);
         const struct
@@ -222,19 +309,18 @@ void measureFlashes(int flashes)
             player.play(row.plan, flashes);
             const Summary s =
                 pabrel::bench::summariseMagnitudes(errorsAt(player.flashes(), row.level));
-            std::printf("| %s | %d | %d ms | %+.2f | %.2f | %.2f | %.2f |\n",
-                        recording ? "on" : "off", row.level, row.level <= 2 ? 600 : 300,
-                        s.signedMedian, s.median, s.p95, s.max);
+            std::printf("| %s | %d | %d ms | %+.2f | %.2f | %.2f | %.2f |\n", nameOf(recording),
+                        row.level, row.level <= 2 ? 600 : 300, s.signedMedian, s.median, s.p95,
+                        s.max);
             std::fflush(stdout);
         }
         if (keeping) {
             keeping->writer().waitUntilWritten();
-            pabrel::records::RecordStore store(
-                home.filePath(QStringLiteral("pabrel/records.sqlite3")));
+            pabrel::records::RecordStore store(file);
             int written = 0;
             store.open(pabrel::records::RecordStore::Opening::ExistingOnly);
             store.countRounds(written);
-            std::printf("\nRounds recorded in that run: %d.\n", written);
+            std::printf("\nRounds in the file after that run: %d.\n\n", written);
         }
     }
 }
@@ -267,6 +353,6 @@ int main(int argc, char** argv)
     }
     std::printf("Platform: %s\n\n", qPrintable(QGuiApplication::platformName()));
     measureLongHistory(roundCount, parser.value(program));
-    measureFlashes(parser.value(flashes).toInt());
+    measureFlashes(parser.value(flashes).toInt(), roundCount);
     return 0;
 }

@@ -50,36 +50,14 @@ QTableWidgetItem* cell(const QString& text)
 
 QString spanNowText(const records::SpanEstimate& span)
 {
-    using Kind = records::SpanEstimate::Kind;
-    switch (span.kind) {
-    case Kind::Digits:
-        return QStringLiteral("%1 桁 (±%2)")
-            .arg(span.digits, 0, 'f', 1)
-            .arg(span.standardError, 0, 'f', 1);
-    case Kind::AtLeastCeiling:
-        return QStringLiteral("%1 桁以上").arg(records::SpanEstimate::CeilingDigits);
-    case Kind::AtMostFloor:
-        return QStringLiteral("%1 桁以下").arg(records::SpanEstimate::FloorDigits);
-    case Kind::None:
-        break;
-    }
-    return QStringLiteral("まだ回数が足りません");
+    return span.said({QStringLiteral("%1 桁 (±%2)"), QStringLiteral("%1 桁以上"),
+                      QStringLiteral("%1 桁以下"), QStringLiteral("まだ回数が足りません")});
 }
 
 QString spanWeekBeforeText(const records::SpanEstimate& span)
 {
-    using Kind = records::SpanEstimate::Kind;
-    switch (span.kind) {
-    case Kind::Digits:
-        return QStringLiteral("先週 %1 桁").arg(span.digits, 0, 'f', 1);
-    case Kind::AtLeastCeiling:
-        return QStringLiteral("先週 %1 桁以上").arg(records::SpanEstimate::CeilingDigits);
-    case Kind::AtMostFloor:
-        return QStringLiteral("先週 %1 桁以下").arg(records::SpanEstimate::FloorDigits);
-    case Kind::None:
-        break;
-    }
-    return QStringLiteral("先週 -");
+    return span.said({QStringLiteral("先週 %1 桁"), QStringLiteral("先週 %1 桁以上"),
+                      QStringLiteral("先週 %1 桁以下"), QStringLiteral("先週 -")});
 }
 
 // Runs `job` on a thread of the pool and hands its result to `then` on `context`'s thread,
@@ -252,8 +230,17 @@ void RecordsWindow::roundWritten(const records::RoundRecord& round)
         reload();
         return;
     }
+    const int rounds = overview_->rounds;
     overview_->add(round);
-    showFigures();
+    if (overview_->rounds == rounds) {
+        return;
+    }
+    if (rounds == 0) {
+        showFigures();
+    } else {
+        showHeadlineAndTotals();
+        chart_->showLatestRound(*overview_);
+    }
     emit figuresShown();
 }
 
@@ -271,15 +258,20 @@ void RecordsWindow::showFigures()
         showEmptyState(NoRecordsYet);
         return;
     }
+    showHeadlineAndTotals();
+    chart_->show(*overview_);
+    pages_->setCurrentIndex(1);
+    exportButton_->setEnabled(true);
+    eraseButton_->setEnabled(true);
+}
+
+void RecordsWindow::showHeadlineAndTotals()
+{
     const QDate today = QDate::currentDate();
     spanNow_->setText(spanNowText(overview_->span.week(today)));
     spanWeekBefore_->setText(spanWeekBeforeText(overview_->span.week(today.addDays(-7))));
     fillTotals();
     fillLevels();
-    chart_->show(*overview_);
-    pages_->setCurrentIndex(1);
-    exportButton_->setEnabled(true);
-    eraseButton_->setEnabled(true);
 }
 
 void RecordsWindow::fillTotals()
@@ -297,9 +289,15 @@ void RecordsWindow::fillLevels()
     levels_->setRowCount(static_cast<int>(overview_->levels.size()));
     int row = 0;
     for (const auto& level : overview_->levels) {
-        levels_->setItem(row, 0, cell(QString::number(level.level)));
-        levels_->setItem(row, 1, cell(QString::number(level.rounds)));
-        levels_->setItem(row, 2, cell(percent(level.correct, level.rounds)));
+        const QString texts[] = {QString::number(level.level), QString::number(level.rounds),
+                                 percent(level.correct, level.rounds)};
+        for (int column = 0; column < 3; ++column) {
+            if (QTableWidgetItem* item = levels_->item(row, column)) {
+                item->setText(texts[column]);
+            } else {
+                levels_->setItem(row, column, cell(texts[column]));
+            }
+        }
         ++row;
     }
 }

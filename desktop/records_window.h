@@ -60,6 +60,7 @@ private:
     QLayout* createHeadline();
     void showFigures();
     void showEmptyState(const QString& text);
+    void showHeadlineAndTotals();
     void fillTotals();
     void fillLevels();
     void chooseExportFile();

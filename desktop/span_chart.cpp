@@ -20,14 +20,47 @@ namespace {
 constexpr qint64 MsPerDay = 24 * 60 * 60 * 1000;
 // A long history is thinned to about this many points, which a chart of any width draws
 // alike.
-constexpr int MostRoundPoints = 2000;
-// Markers on each day's estimate while they stay apart.
-constexpr std::size_t MostMarkedDays = 60;
+constexpr int MostRoundPoints = 1000;
+// Markers on each point of the line while they stay apart.
+constexpr std::size_t MostMarkedPoints = 60;
 
-qreal noonOf(QDate day)
+// The line has at most this many points, about one for every few pixels of its width.
+constexpr int MostPeriods = 200;
+
+int periodDaysFor(QDate first, QDate last)
 {
-    return static_cast<qreal>(day.startOfDay().toMSecsSinceEpoch() + MsPerDay / 2);
+    return std::max<int>(1, static_cast<int>((first.daysTo(last) + MostPeriods) / MostPeriods));
 }
+
+// Each period's estimate: on the line in its band, or as a mark at the end of the levels
+// that it lies beyond.
+struct DayPoints
+{
+    QList<QPointF> span;
+    QList<QPointF> upper;
+    QList<QPointF> lower;
+    QList<QPointF> beyond;
+
+    void add(qreal noon, const records::SpanEstimate& estimate)
+    {
+        using Kind = records::SpanEstimate::Kind;
+        switch (estimate.kind) {
+        case Kind::Digits:
+            span.append(QPointF(noon, estimate.digits));
+            upper.append(QPointF(noon, estimate.digits + estimate.standardError));
+            lower.append(QPointF(noon, estimate.digits - estimate.standardError));
+            break;
+        case Kind::AtLeastCeiling:
+            beyond.append(QPointF(noon, records::SpanEstimate::CeilingDigits));
+            break;
+        case Kind::AtMostFloor:
+            beyond.append(QPointF(noon, records::SpanEstimate::FloorDigits));
+            break;
+        case Kind::None:
+            break;
+        }
+    }
+};
 
 QValueAxis* digitsAxis()
 {
@@ -51,11 +84,11 @@ SpanChart::SpanChart(QWidget* parent)
     setRenderHint(QPainter::Antialiasing);
     rounds_->setName(QStringLiteral("各回の桁数"));
     // A long history is a dense band: kept light, behind the estimate.
-    rounds_->setPen(QPen(QColor(70, 130, 200, 70), 1));
+    rounds_->setPen(QPen(QColor(70, 130, 200, 45), 1));
     spread_->setName(QStringLiteral("標準誤差"));
     spread_->setPen(Qt::NoPen);
     spread_->setBrush(QColor(230, 120, 30, 60));
-    span_->setName(QStringLiteral("日ごとの記憶スパン"));
+    span_->setName(QStringLiteral("記憶スパン"));
     span_->setPen(QPen(QColor(230, 120, 30), 2));
     beyond_->setName(QStringLiteral("9桁以上・2桁以下の日"));
     beyond_->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
@@ -83,7 +116,7 @@ SpanChart::SpanChart(QWidget* parent)
 void SpanChart::show(const records::RecordsOverview& overview)
 {
     showRounds(overview);
-    showDays(overview);
+    showPeriods(overview);
     const auto& rounds = overview.levelOverTime;
     fitTimeAxis(rounds.empty() ? 0 : rounds.front().msecsSinceEpoch,
                 rounds.empty() ? 0 : rounds.back().msecsSinceEpoch);
@@ -98,39 +131,72 @@ void SpanChart::showRounds(const records::RecordsOverview& overview)
     rounds_->replace(points);
 }
 
-void SpanChart::showDays(const records::RecordsOverview& overview)
+void SpanChart::showPeriods(const records::RecordsOverview& overview)
 {
-    using Kind = records::SpanEstimate::Kind;
-    QList<QPointF> span;
-    QList<QPointF> upper;
-    QList<QPointF> lower;
-    QList<QPointF> beyond;
-    for (const QDate day : overview.span.playedDays()) {
-        const records::SpanEstimate estimate = overview.span.day(day);
-        const qreal noon = noonOf(day);
-        switch (estimate.kind) {
-        case Kind::Digits:
-            span.append(QPointF(noon, estimate.digits));
-            upper.append(QPointF(noon, estimate.digits + estimate.standardError));
-            lower.append(QPointF(noon, estimate.digits - estimate.standardError));
-            break;
-        case Kind::AtLeastCeiling:
-            beyond.append(QPointF(noon, records::SpanEstimate::CeilingDigits));
-            break;
-        case Kind::AtMostFloor:
-            beyond.append(QPointF(noon, records::SpanEstimate::FloorDigits));
-            break;
-        case Kind::None:
-            break;
+    const std::vector<QDate> played = overview.span.playedDays();
+    firstDay_ = played.empty() ? QDate() : played.front();
+    periodDays_ = played.empty() ? 1 : periodDaysFor(firstDay_, played.back());
+    DayPoints points;
+    for (QDate start = firstDay_; !played.empty() && start <= played.back();
+         start = start.addDays(periodDays_)) {
+        points.add(middleOf(start), periodEstimate(overview, start));
+    }
+    span_->replace(points.span);
+    upper_->replace(points.upper);
+    lower_->replace(points.lower);
+    beyond_->replace(points.beyond);
+    span_->setPointsVisible(static_cast<std::size_t>(points.span.size()) <= MostMarkedPoints);
+    chart()->legend()->markers(spread_).first()->setVisible(false);
+    chart()->legend()->markers(beyond_).first()->setVisible(!points.beyond.isEmpty());
+}
+
+void SpanChart::showLatestRound(const records::RecordsOverview& overview)
+{
+    const auto& latest = overview.levelOverTime.back();
+    const QDate day = QDateTime::fromMSecsSinceEpoch(latest.msecsSinceEpoch).date();
+    const QDate start = day.isValid() && firstDay_.isValid() && day >= firstDay_
+                            ? firstDay_.addDays(firstDay_.daysTo(day) / periodDays_ * periodDays_)
+                            : QDate();
+    const qreal middle = start.isValid() ? middleOf(start) : 0;
+    const auto drawnAfter = [middle](const QXYSeries* series) {
+        return series->count() > 0 && series->at(series->count() - 1).x() > middle;
+    };
+    // A round from before the last period drawn, as after the clock was set back, or one
+    // that needs longer periods, is drawn again whole.
+    if (!start.isValid() || periodDaysFor(firstDay_, day) != periodDays_ || drawnAfter(span_) ||
+        drawnAfter(beyond_)) {
+        show(overview);
+        return;
+    }
+    rounds_->append(static_cast<qreal>(latest.msecsSinceEpoch), latest.level + 1);
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{span_, upper_, lower_, beyond_}) {
+        if (series->count() > 0 && series->at(series->count() - 1).x() == middle) {
+            series->remove(series->count() - 1);
         }
     }
-    span_->replace(span);
-    span_->setPointsVisible(static_cast<std::size_t>(span.size()) <= MostMarkedDays);
-    upper_->replace(upper);
-    lower_->replace(lower);
-    beyond_->replace(beyond);
-    chart()->legend()->markers(spread_).first()->setVisible(false);
-    chart()->legend()->markers(beyond_).first()->setVisible(!beyond.isEmpty());
+    DayPoints points;
+    points.add(middle, periodEstimate(overview, start));
+    span_->append(points.span);
+    upper_->append(points.upper);
+    lower_->append(points.lower);
+    beyond_->append(points.beyond);
+    chart()->legend()->markers(beyond_).first()->setVisible(beyond_->count() > 0);
+    if (time_->max().toMSecsSinceEpoch() < latest.msecsSinceEpoch) {
+        fitTimeAxis(overview.levelOverTime.front().msecsSinceEpoch, latest.msecsSinceEpoch);
+    }
+}
+
+records::SpanEstimate SpanChart::periodEstimate(const records::RecordsOverview& overview,
+                                                QDate start) const
+{
+    return periodDays_ == 1 ? overview.span.day(start)
+                            : overview.span.days(start, start.addDays(periodDays_ - 1));
+}
+
+// A period's estimate stands at the middle of its days, a day's at its noon.
+qreal SpanChart::middleOf(QDate start) const
+{
+    return static_cast<qreal>(start.startOfDay().toMSecsSinceEpoch() + periodDays_ * MsPerDay / 2);
 }
 
 // A short history is shown by the hour and never less than an hour of it; a longer one by

@@ -5,6 +5,8 @@
 
 #include "game_state.h"
 
+#include <QString>
+
 namespace pabrel::records {
 
 // How many digits the player recalls right half the time, as far as a run of rounds tells.
@@ -33,6 +35,17 @@ struct SpanEstimate
     double standardError = 0;
     // How many reversals were counted.
     int reversals = 0;
+
+    // How each kind is said: `digits` takes the span (%1) and, if it likes, its standard
+    // error (%2) to one decimal, `atLeast` and `atMost` the number of digits at that end.
+    struct Words
+    {
+        QString digits;
+        QString atLeast;
+        QString atMost;
+        QString none;
+    };
+    QString said(const Words& words) const;
 
     friend bool operator==(const SpanEstimate&, const SpanEstimate&) = default;
 };
