@@ -299,7 +299,8 @@ RealtimeKitLink::RealtimeKitLink(const QString& busAddress, std::chrono::millise
     try {
         std::thread(serve, queue_, address, timeout).detach();
     } catch (const std::system_error&) {
-        // No thread to be had: RealtimeKit is never asked, and the boost does without it.
+        // No thread to be had: RealtimeKit is unreachable, and the boost does without it.
+        queue_->link = nullptr;
     }
 }
 
@@ -313,6 +314,12 @@ RealtimeKitLink::~RealtimeKitLink()
 
 void RealtimeKitLink::connectToKit()
 {
+    // Only this thread sets the link in the queue, and leaves it empty only where no thread
+    // could be had to serve it.
+    if (queue_->link == nullptr) {
+        QMetaObject::invokeMethod(this, &RealtimeKitLink::unreachable, Qt::QueuedConnection);
+        return;
+    }
     post(*queue_, Job{Job::Kind::Connect});
 }
 
