@@ -281,7 +281,7 @@ void RealtimeBoost::requestRealtime()
     limitRealtimeRun(static_cast<rlim_t>(kitLongestRunUs_));
     const pid_t thread = callingThread();
     raisedThread.store(thread);
-    kit_->makeThreadRealtime(thread, RealtimePriority);
+    kit_->makeThreadRealtime(getpid(), thread, RealtimePriority);
 #endif
 }
 

@@ -110,8 +110,8 @@ void RealtimeKitTest::asksRealtimeKitFirst()
     boost.begin(10s);
     QTRY_COMPARE(answered.count(), asked ? 1 : 0);
     QCOMPARE(boost.path(), path);
-    const FakeRealtimeKit::Request lowestForThisThread{static_cast<qulonglong>(syscall(SYS_gettid)),
-                                                       1};
+    const FakeRealtimeKit::Request lowestForThisThread{
+        static_cast<qulonglong>(getpid()), static_cast<qulonglong>(syscall(SYS_gettid)), 1};
     QCOMPARE(kit.requests(),
              asked ? QList{lowestForThisThread} : QList<FakeRealtimeKit::Request>{});
     QCOMPARE(RealtimeBoost::isCallingThreadRealtime(), path != Path::None && mayRaise);
