@@ -54,6 +54,16 @@ public:
 
     bool isRegistered() const { return registered_; }
     const QList<Request>& requests() const { return requests_; }
+    // As RealtimeKit may, carries out again the requests it never answered, long after.
+    void carryOutUnanswered() const
+    {
+        if (reply_ != Reply::Never) {
+            return;
+        }
+        for (const Request& request : requests_) {
+            carryOut(request);
+        }
+    }
 
     QString introspect(const QString&) const override { return {}; }
 
