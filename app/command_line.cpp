@@ -23,6 +23,19 @@ const QStringList qtOptionsWithValue{
 };
 const QStringList qtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount")};
 
+LaunchRequest requestTo(LaunchRequest::Action action, const QString& error = {})
+{
+    LaunchRequest request;
+    request.action = action;
+    request.error = error;
+    return request;
+}
+
+LaunchRequest refused(const QString& why)
+{
+    return requestTo(LaunchRequest::Action::Refuse, why);
+}
+
 void print(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -34,15 +47,27 @@ CommandLine::CommandLine()
     : help_({QStringLiteral("h"), QStringLiteral("help")},
             QStringLiteral("Show this help and exit.")),
       version_({QStringLiteral("v"), QStringLiteral("version")},
-               QStringLiteral("Show the version and exit."))
+               QStringLiteral("Show the version and exit.")),
+      records_(QStringLiteral("records"), QStringLiteral("Open only the records window.")),
+      exportCsv_(QStringLiteral("export-csv"),
+                 QStringLiteral("Write every recorded round as CSV to <file> (- for standard "
+                                "output) and exit."),
+                 QStringLiteral("file")),
+      summary_(QStringLiteral("summary"),
+               QStringLiteral("Print the records in brief (rounds, share correct, best level, "
+                              "digit span now and a week before, each level) and exit.")),
+      noRecords_(QStringLiteral("no-records"),
+                 QStringLiteral("Play without reading or writing records.")),
+      listen_(QStringLiteral("listen"),
+              QStringLiteral("Play in the listening mode (聞いて覚える): the digits are spoken, "
+                             "one a second, instead of shown; remembered for the next start."))
 {
     parser_.setApplicationDescription(
         QStringLiteral("Pabrel (記憶ゲーム), a memory game: a row of digits flashes for a moment;\n"
                        "type it back from memory. Started without options, it opens the game's\n"
                        "window."));
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser_.addOption(help_);
-    parser_.addOption(version_);
+    parser_.addOptions({help_, version_, records_, exportCsv_, summary_, noRecords_, listen_});
     for (const QString& name : qtOptionsWithValue) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -58,20 +83,41 @@ CommandLine::CommandLine()
 LaunchRequest CommandLine::parse(const QStringList& arguments)
 {
     if (!parser_.parse(arguments)) {
-        return {LaunchRequest::Action::Refuse, parser_.errorText()};
+        return refused(parser_.errorText());
     }
     if (parser_.isSet(help_)) {
-        return {LaunchRequest::Action::ShowHelp, {}};
+        return requestTo(LaunchRequest::Action::ShowHelp);
     }
     if (parser_.isSet(version_)) {
-        return {LaunchRequest::Action::ShowVersion, {}};
+        return requestTo(LaunchRequest::Action::ShowVersion);
     }
     if (!parser_.positionalArguments().isEmpty()) {
-        return {
-            LaunchRequest::Action::Refuse,
-            QStringLiteral("unexpected argument '%1'").arg(parser_.positionalArguments().first())};
+        return refused(
+            QStringLiteral("unexpected argument '%1'").arg(parser_.positionalArguments().first()));
     }
-    return {};
+    return requestFromOptions();
+}
+
+LaunchRequest CommandLine::requestFromOptions() const
+{
+    const int recordsChoices = int{parser_.isSet(records_)} + int{parser_.isSet(exportCsv_)} +
+                               int{parser_.isSet(summary_)} + int{parser_.isSet(noRecords_)};
+    if (recordsChoices > 1) {
+        return refused(QStringLiteral(
+            "--records, --export-csv, --summary and --no-records cannot be combined"));
+    }
+    LaunchRequest request;
+    if (parser_.isSet(records_)) {
+        request.action = LaunchRequest::Action::ShowRecords;
+    } else if (parser_.isSet(exportCsv_)) {
+        request.action = LaunchRequest::Action::ExportCsv;
+        request.exportTarget = parser_.value(exportCsv_);
+    } else if (parser_.isSet(summary_)) {
+        request.action = LaunchRequest::Action::PrintSummary;
+    }
+    request.recordsOff = parser_.isSet(noRecords_);
+    request.listening = parser_.isSet(listen_);
+    return request;
 }
 
 QString CommandLine::helpText(const QString& program) const
@@ -93,6 +139,9 @@ std::optional<int> CommandLine::answer(const LaunchRequest& request, const QStri
     const QString name = QFileInfo(program).fileName();
     switch (request.action) {
     case LaunchRequest::Action::Play:
+    case LaunchRequest::Action::ShowRecords:
+    case LaunchRequest::Action::ExportCsv:
+    case LaunchRequest::Action::PrintSummary:
         return std::nullopt;
     case LaunchRequest::Action::ShowHelp:
         print(stdout, helpText(name));

@@ -18,6 +18,12 @@ struct LaunchRequest
     enum class Action
     {
         Play,
+        // Only the records window.
+        ShowRecords,
+        // The records as CSV to `exportTarget`, with no display.
+        ExportCsv,
+        // A summary of the records on standard output, with no display.
+        PrintSummary,
         ShowHelp,
         ShowVersion,
         // The command line cannot be understood; `error` says why.
@@ -26,19 +32,22 @@ struct LaunchRequest
 
     Action action = Action::Play;
     QString error;
+    // A file name, or "-" for standard output.
+    QString exportTarget;
+    // Play without reading or writing records.
+    bool recordsOff = false;
+    // Play in the listening mode, and remember it.
+    bool listening = false;
 };
 
-// The program's options. The command line is read before the program connects to a
-// display, so that asking for help or the version, or a mistyped option, needs none.
-// Qt's own window options (-platform, -style and the like) are accepted and left to Qt.
+// Every option of the program. The command line is read before the program connects to a
+// display, so that asking for help or the version, a mistyped option or the export needs
+// none. Qt's own window options (-platform, -style and the like) are accepted and left to
+// Qt.
 class CommandLine
 {
 public:
     CommandLine();
-
-    // Other groups of options add themselves here before parse(), and read their values
-    // from it afterwards.
-    QCommandLineParser& parser() { return parser_; }
 
     // `arguments` as the program received them, its own name first.
     LaunchRequest parse(const QStringList& arguments);
@@ -48,13 +57,20 @@ public:
     static QString versionText();
 
     // Prints what `request` asks for, or why it is refused, and gives the exit status; empty
-    // when the game is to be played.
+    // when the program is to go on.
     std::optional<int> answer(const LaunchRequest& request, const QString& program) const;
 
 private:
+    LaunchRequest requestFromOptions() const;
+
     QCommandLineParser parser_;
     QCommandLineOption help_;
     QCommandLineOption version_;
+    QCommandLineOption records_;
+    QCommandLineOption exportCsv_;
+    QCommandLineOption summary_;
+    QCommandLineOption noRecords_;
+    QCommandLineOption listen_;
 };
 
 } // namespace pabrel::app

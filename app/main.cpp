@@ -4,17 +4,22 @@
 #include "built_in_pictures.h"
 #include "clock_random_source.h"
 #include "command_line.h"
-#include "deferred_bell.h"
+#include "csv_export.h"
 #include "deferred_pictures.h"
-#include "desktop_loader.h"
-#include "desktop_services.h"
+#include "desktop_bell.h"
 #include "display_guard.h"
 #include "event_timer_factory.h"
 #include "form1.h"
 #include "listening_mode.h"
+#include "realtime_boost.h"
+#include "record_keeping.h"
 #include "records_location.h"
-#include "records_options.h"
-#include "speech_client.h"
+#include "records_window.h"
+#include "summary.h"
+
+#ifdef PABREL_HAVE_SPEECH_DISPATCHER
+#include "speech_dispatcher_client.h"
+#endif
 
 #include <QApplication>
 #include <QMessageBox>
@@ -23,6 +28,8 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+
+using pabrel::app::LaunchRequest;
 
 namespace {
 QStringList argumentsOf(int argc, char** argv)
@@ -51,17 +58,75 @@ void reportMissingPicture(const QString& what)
         QStringLiteral("ゲームの絵が読み込めないため、起動できません。\n\n%1").arg(what));
 }
 
-// Without the plugin the game still plays, with the toolkit's beep and without records or
-// speech; a broken installation is told on the terminal.
-pabrel::ui::DesktopServices* loadDesktopServices(pabrel::app::DesktopLoader& loader)
+int exportCsv(const QString& recordsFile, const QString& target)
 {
-    pabrel::ui::DesktopServices* services = loader.load();
-    if (services == nullptr) {
-        std::fprintf(stderr, "pabrel: records, speech and the sound theme are unavailable: %s\n",
-                     qPrintable(loader.error()));
-        std::fflush(stderr);
+    const auto failure = pabrel::records::exportCsv(recordsFile, target);
+    if (!failure) {
+        return EXIT_SUCCESS;
     }
-    return services;
+    const QString why = failure->reading ? failure->reading->message()
+                                         : QStringLiteral("%1: %2").arg(target, failure->writing);
+    std::fprintf(stderr, "pabrel: %s\n", qUtf8Printable(why));
+    return EXIT_FAILURE;
+}
+
+int showRecords(const QString& recordsFile)
+{
+    pabrel::ui::LaterPictures icon;
+    try {
+        icon = pabrel::ui::laterPictures();
+    } catch (const std::exception& error) {
+        reportMissingPicture(QString::fromStdString(error.what()));
+        return EXIT_FAILURE;
+    }
+    pabrel::desktop::RecordsWindow window(recordsFile);
+    window.setWindowIcon(QIcon(icon.icon));
+    window.show();
+    return QApplication::exec();
+}
+
+int play(const LaunchRequest& request, const QString& recordsFile)
+{
+    pabrel::ui::FormPictures pictures;
+    try {
+        pictures = pabrel::ui::firstFramePictures();
+    } catch (const std::exception& error) {
+        reportMissingPicture(QString::fromStdString(error.what()));
+        return EXIT_FAILURE;
+    }
+    // What the window takes from the program: made before it, they outlive it.
+    pabrel::ClockRandomSource random;
+    pabrel::desktop::DesktopBell bell;
+    pabrel::ui::EventTimerFactory timers;
+    pabrel::realtime::RealtimeBoost boost;
+    pabrel::ui::Form1 form(pictures, {random, bell, timers, boost});
+    QObject::connect(&form, &pabrel::ui::Form1::unloaded, qApp, &QCoreApplication::quit);
+
+    pabrel::ui::ListeningMode* listening = form.listeningMode();
+#ifdef PABREL_HAVE_SPEECH_DISPATCHER
+    listening->setSpeechFactory(
+        [] { return std::make_unique<pabrel::desktop::SpeechDispatcherClient>(); });
+#endif
+    const auto* later = new pabrel::ui::DeferredPictures(form, pabrel::ui::laterPictures);
+    QObject::connect(later, &pabrel::ui::DeferredPictures::failed, qApp, [](const QString& what) {
+        reportMissingPicture(what);
+        QCoreApplication::exit(EXIT_FAILURE);
+    });
+    // What the first frame does not need comes once it is out, long before a round can.
+    QObject::connect(later, &pabrel::ui::DeferredPictures::taken, &form, [&] {
+        if (request.recordsOff) {
+            qCDebug(pabrel::records::recordsLog) << "recording is off: --no-records";
+        } else {
+            new pabrel::desktop::RecordKeeping(form, recordsFile);
+        }
+        if (request.listening) {
+            listening->setOn(true);
+        } else {
+            listening->restore();
+        }
+    });
+    form.show();
+    return QApplication::exec();
 }
 } // namespace
 
@@ -72,92 +137,26 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PABREL_APP_ID));
 
-    // Read before any application object exists: help, the version, a mistake and the
-    // export all run without a display.
+    // Read before any application object exists: help, the version, a mistake, the export
+    // and the summary all run without a display.
     pabrel::app::CommandLine commandLine;
-    const pabrel::app::RecordsOptions records;
-    records.addTo(commandLine.parser());
-    const QCommandLineOption listen(
-        QStringLiteral("listen"),
-        QStringLiteral("Play in the listening mode (聞いて覚える): the digits are spoken, one a "
-                       "second, instead of shown; remembered for the next start."));
-    commandLine.parser().addOption(listen);
     const QStringList arguments = argumentsOf(argc, argv);
-    pabrel::app::LaunchRequest request = commandLine.parse(arguments);
-    if (request.action == pabrel::app::LaunchRequest::Action::Play) {
-        if (const QString conflict = records.conflict(commandLine.parser()); !conflict.isEmpty()) {
-            request = {pabrel::app::LaunchRequest::Action::Refuse, conflict};
-        }
-    }
+    const LaunchRequest request = commandLine.parse(arguments);
     if (const auto status = commandLine.answer(request, arguments.first())) {
         return *status;
     }
     const QString recordsFile = pabrel::records::defaultRecordsFile();
-    pabrel::app::DesktopLoader desktop;
-    if (records.exportRequested(commandLine.parser())) {
+    if (request.action == LaunchRequest::Action::ExportCsv) {
         const QCoreApplication application(argc, argv);
-        pabrel::ui::DesktopServices* services = loadDesktopServices(desktop);
-        return services != nullptr
-                   ? services->exportCsv(recordsFile, records.exportTarget(commandLine.parser()))
-                   : EXIT_FAILURE;
+        return exportCsv(recordsFile, request.exportTarget);
     }
-
+    if (request.action == LaunchRequest::Action::PrintSummary) {
+        const QCoreApplication application(argc, argv);
+        return pabrel::app::printSummary(recordsFile);
+    }
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
-    pabrel::ui::FormPictures pictures;
-    pabrel::ui::LaterPictures icon;
-    try {
-        if (records.recordsWindowOnly(commandLine.parser())) {
-            icon = pabrel::ui::laterPictures();
-        } else {
-            pictures = pabrel::ui::firstFramePictures();
-        }
-    } catch (const std::exception& error) {
-        reportMissingPicture(QString::fromStdString(error.what()));
-        return EXIT_FAILURE;
+    if (request.action == LaunchRequest::Action::ShowRecords) {
+        return showRecords(recordsFile);
     }
-    if (records.recordsWindowOnly(commandLine.parser())) {
-        pabrel::ui::DesktopServices* services = loadDesktopServices(desktop);
-        if (services == nullptr) {
-            return EXIT_FAILURE;
-        }
-        const std::unique_ptr<QWidget> window = services->makeRecordsWindow(recordsFile);
-        window->setWindowIcon(QIcon(icon.icon));
-        window->show();
-        return QApplication::exec();
-    }
-    pabrel::ClockRandomSource random;
-    pabrel::ui::DeferredBell bell;
-    pabrel::ui::EventTimerFactory timers;
-    pabrel::ui::Form1 form(pictures, {random, bell, timers});
-    QObject::connect(&form, &pabrel::ui::Form1::unloaded, application.get(),
-                     &QCoreApplication::quit);
-    const auto* later = new pabrel::ui::DeferredPictures(form, pabrel::ui::laterPictures);
-    QObject::connect(later, &pabrel::ui::DeferredPictures::failed, application.get(),
-                     [](const QString& what) {
-                         reportMissingPicture(what);
-                         QCoreApplication::exit(EXIT_FAILURE);
-                     });
-    std::unique_ptr<QObject> keeping;
-    // What the first frame does not need comes once it is out, long before a round can.
-    QObject::connect(later, &pabrel::ui::DeferredPictures::taken, &form, [&] {
-        pabrel::ui::ListeningMode* listening = form.listeningMode();
-        if (pabrel::ui::DesktopServices* services = loadDesktopServices(desktop)) {
-            bell.handOver(services->makeBell());
-            listening->setSpeechFactory([services] { return services->makeSpeech(); });
-            listening->setNoSpeechReason(
-                QStringLiteral("this build of Pabrel has no speech-dispatcher support"));
-            if (!records.recordsOff(commandLine.parser())) {
-                keeping = services->keepRecords(form, recordsFile);
-            }
-        } else {
-            listening->setNoSpeechReason(desktop.error());
-        }
-        if (commandLine.parser().isSet(listen)) {
-            listening->setOn(true);
-        } else {
-            listening->restore();
-        }
-    });
-    form.show();
-    return QApplication::exec();
+    return play(request, recordsFile);
 }

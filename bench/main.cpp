@@ -41,18 +41,29 @@ constexpr int FastPaceMs = 20;
 // it are paced to stay under that (a game's round takes over five seconds).
 constexpr int RealtimeKitPaceMs = 250;
 
+// Leaves the thread at normal priority, for the rows without the boost.
+struct NoBoost : pabrel::realtime::Boost
+{
+    void begin(std::chrono::milliseconds) override {}
+    void end() override {}
+};
+
 // The window with what the program gives it: digits from the clock-seeded source, the
-// desktop's bell and the kernel's timers.
+// desktop's bell, the kernel's timers and the real-time boost (unless told otherwise).
 struct GameWindow
 {
-    explicit GameWindow(const pabrel::ui::FormPictures& pictures = pabrel::ui::builtInPictures())
-        : form(pictures, {random, bell, timers})
+    explicit GameWindow(bool boosted = true,
+                        const pabrel::ui::FormPictures& pictures = pabrel::ui::builtInPictures())
+        : form(pictures, {random, bell, timers,
+                          boosted ? static_cast<pabrel::realtime::Boost&>(boost) : noBoost})
     {
     }
 
     pabrel::ClockRandomSource random;
-    pabrel::ui::DesktopBell bell;
+    pabrel::desktop::DesktopBell bell;
     pabrel::ui::EventTimerFactory timers;
+    RealtimeBoost boost;
+    NoBoost noBoost;
     Form1 form;
 };
 
@@ -122,16 +133,14 @@ int paceWithBoost()
 // each.
 void playRows(const char* timers, EventTimer::Clock clock, bool boost, int flashes)
 {
-    GameWindow window;
+    GameWindow window(boost);
     Form1& form = window.form;
-    form.realtimeBoost()->setEnabled(boost);
     form.show();
     RoundPlayer player(form, 1);
     player.shortenCountdownAndPause(boost ? paceWithBoost() : FastPaceMs);
     player.setClock(clock);
     const auto boostName = [&] {
-        return boost ? RealtimeBoost::pathName(form.realtimeBoost()->path())
-                     : QStringLiteral("off");
+        return boost ? RealtimeBoost::pathName(window.boost.path()) : QStringLiteral("off");
     };
     player.play(RoundPlayer::Plan::StayAtLevelOne, flashes);
     printRow(timers, boostName(), 1,
@@ -163,7 +172,7 @@ bool measureFlashesOnBusyMachine(const Options& options)
 
 QSize gameWindowSize()
 {
-    const GameWindow window(pabrel::ui::FormPictures{});
+    const GameWindow window(true, pabrel::ui::FormPictures{});
     return window.form.size();
 }
 

@@ -10,6 +10,8 @@
 #include "desktop_bell.h"
 #include "event_timer_factory.h"
 #include "form1.h"
+#include "overview_reader.h"
+#include "realtime_boost.h"
 #include "record_keeping.h"
 #include "record_store.h"
 #include "records_history.h"
@@ -91,7 +93,7 @@ void printTimes(const char* what, const Times& times)
 std::pair<double, double> openRecordsWindow(const QString& file)
 {
     const Stopwatch clock;
-    pabrel::ui::RecordsWindow window(file);
+    pabrel::desktop::RecordsWindow window(file);
     struct FirstPaint : QObject
     {
         bool painted = false;
@@ -142,7 +144,7 @@ void measureLongHistory(int rounds, const QString& program)
     QTemporaryDir home;
     const QString file = home.filePath(QStringLiteral("pabrel/records.sqlite3"));
     const QString csv = home.filePath(QStringLiteral("records.csv"));
-    if (!pabrel::bench::seedHistory(file, rounds, QDate(2016, 1, 4), 8)) {
+    if (!pabrel::bench::seedHistory(file, rounds, QDate::currentDate(), 8)) {
         return;
     }
     std::printf("History: %d rounds, %.1f MiB on disk.\n\n", rounds,
@@ -160,7 +162,7 @@ void measureLongHistory(int rounds, const QString& program)
         pabrel::records::RecordStore store(file);
         pabrel::records::RecordsOverview figures;
         store.open(pabrel::records::RecordStore::Opening::ExistingOnly);
-        store.loadOverview(figures);
+        pabrel::records::OverviewReader(store).read(figures);
         overview.add(clock.read());
         inProcess.add(exportInProcess(file, csv));
         if (!program.isEmpty()) {
@@ -198,12 +200,13 @@ void measureFlashes(int flashes)
     QTemporaryDir home;
     for (const bool recording : {false, true}) {
         pabrel::ClockRandomSource random;
-        pabrel::ui::DesktopBell bell;
+        pabrel::desktop::DesktopBell bell;
         pabrel::ui::EventTimerFactory timers;
-        pabrel::ui::Form1 form(pabrel::ui::builtInPictures(), {random, bell, timers});
-        std::unique_ptr<pabrel::ui::RecordKeeping> keeping;
+        pabrel::realtime::RealtimeBoost boost;
+        pabrel::ui::Form1 form(pabrel::ui::builtInPictures(), {random, bell, timers, boost});
+        std::unique_ptr<pabrel::desktop::RecordKeeping> keeping;
         if (recording) {
-            keeping = std::make_unique<pabrel::ui::RecordKeeping>(
+            keeping = std::make_unique<pabrel::desktop::RecordKeeping>(
                 form, home.filePath(QStringLiteral("pabrel/records.sqlite3")));
         }
         form.show();
@@ -251,16 +254,16 @@ int main(int argc, char** argv)
     const QCommandLineOption program("program", "The pabrel program, to time its export.", "path");
     const QCommandLineOption seed("seed-history",
                                   "Only write a made-up history of --rounds rounds, ending "
-                                  "by today, to <file>, and exit.",
+                                  "today, to <file>, and exit.",
                                   "file");
     parser.addOptions({rounds, flashes, program, seed});
     parser.process(application);
 
     const int roundCount = parser.value(rounds).toInt();
     if (parser.isSet(seed)) {
-        // The made-up player averages about 25 rounds a day; the history ends by today.
-        const QDate first = QDate::currentDate().addDays(-roundCount / 22);
-        return pabrel::bench::seedHistory(parser.value(seed), roundCount, first, 8) ? 0 : 1;
+        return pabrel::bench::seedHistory(parser.value(seed), roundCount, QDate::currentDate(), 8)
+                   ? 0
+                   : 1;
     }
     std::printf("Platform: %s\n\n", qPrintable(QGuiApplication::platformName()));
     measureLongHistory(roundCount, parser.value(program));

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <random>
 
 namespace pabrel::bench {
@@ -65,9 +66,32 @@ pabrel::records::RoundRecord playRound(Player& player, double skill, const QDate
     player.level = right ? std::min(player.level + 1, 8) : std::max(player.level - 1, 1);
     return round;
 }
+// The player's history from `firstDay` on, round by round; returns the last day played.
+QDate playHistory(int rounds, QDate firstDay, unsigned seed,
+                  const std::function<void(const records::RoundRecord&)>& visit)
+{
+    Player player{std::mt19937(seed)};
+    QDate day = firstDay;
+    QDate lastPlayed = firstDay;
+    for (int done = 0; done < rounds; day = day.addDays(1)) {
+        if (player.chance(0.25)) {
+            continue;
+        }
+        lastPlayed = day;
+        // The player sharpens quickly at first, then ever more slowly.
+        const double skill = 2.2 + 1.1 * std::log1p(done / 400.0);
+        QDateTime at(day, QTime(player.between(18, 21), player.between(0, 59)));
+        for (int n = player.between(8, 60); n > 0 && done < rounds; --n, ++done) {
+            const auto round = playRound(player, std::min(skill, 7.5), at);
+            visit(round);
+            at = at.addMSecs(4500 + player.between(0, 4000) + 350 * round.level);
+        }
+    }
+    return lastPlayed;
+}
 } // namespace
 
-bool seedHistory(const QString& file, int rounds, QDate firstDay, unsigned seed)
+bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
 {
     {
         records::RecordStore store(file);
@@ -76,6 +100,11 @@ bool seedHistory(const QString& file, int rounds, QDate firstDay, unsigned seed)
             return false;
         }
     }
+    // Played once to learn how many days it takes, and again from the day that makes it end
+    // on `lastDay`.
+    const QDate start(2000, 1, 1);
+    const QDate firstDay =
+        lastDay.addDays(-start.daysTo(playHistory(rounds, start, seed, [](const auto&) {})));
     const QString connection = QStringLiteral("history");
     bool written = false;
     {
@@ -87,29 +116,17 @@ bool seedHistory(const QString& file, int rounds, QDate firstDay, unsigned seed)
         insert.prepare(QStringLiteral("INSERT INTO rounds (started_at, level, shown, typed,"
                                       " outcome, display_ms, painted_ms, answer_ms)"
                                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-        Player player{std::mt19937(seed)};
-        QDate day = firstDay;
-        for (int done = 0; done < rounds; day = day.addDays(1)) {
-            if (player.chance(0.25)) {
-                continue;
+        playHistory(rounds, firstDay, seed, [&](const records::RoundRecord& round) {
+            for (const QVariant& value :
+                 {QVariant(round.startedAt.toUTC().toString(Qt::ISODateWithMs)),
+                  QVariant(round.level), QVariant(round.shown), QVariant(round.typed),
+                  QVariant(round.outcome), QVariant(round.displayMs),
+                  round.paintedMs ? QVariant(*round.paintedMs) : QVariant(),
+                  round.answerMs ? QVariant(*round.answerMs) : QVariant()}) {
+                insert.addBindValue(value);
             }
-            // The player sharpens quickly at first, then ever more slowly.
-            const double skill = 2.2 + 1.1 * std::log1p(done / 400.0);
-            QDateTime at(day, QTime(player.between(18, 21), player.between(0, 59)));
-            for (int n = player.between(8, 60); n > 0 && done < rounds; --n, ++done) {
-                const auto round = playRound(player, std::min(skill, 7.5), at);
-                for (const QVariant& value :
-                     {QVariant(round.startedAt.toUTC().toString(Qt::ISODateWithMs)),
-                      QVariant(round.level), QVariant(round.shown), QVariant(round.typed),
-                      QVariant(round.outcome), QVariant(round.displayMs),
-                      round.paintedMs ? QVariant(*round.paintedMs) : QVariant(),
-                      round.answerMs ? QVariant(*round.answerMs) : QVariant()}) {
-                    insert.addBindValue(value);
-                }
-                insert.exec();
-                at = at.addMSecs(4500 + player.between(0, 4000) + 350 * round.level);
-            }
-        }
+            insert.exec();
+        });
         written = db.commit();
         if (!written) {
             std::fprintf(stderr, "%s\n", qUtf8Printable(db.lastError().text()));

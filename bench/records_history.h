@@ -9,8 +9,8 @@
 namespace pabrel::bench {
 
 // Fills a new records file with `rounds` rounds of a made-up player who plays most
-// evenings from `firstDay` on and slowly gets better, moving between levels by the game's
+// evenings up to `lastDay` and slowly gets better, moving between levels by the game's
 // rules. Returns false, with a message on standard error, if the file cannot be made.
-bool seedHistory(const QString& file, int rounds, QDate firstDay, unsigned seed);
+bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed);
 
 } // namespace pabrel::bench

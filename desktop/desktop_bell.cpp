@@ -9,7 +9,7 @@
 #include <canberra.h>
 #endif
 
-namespace pabrel::ui {
+namespace pabrel::desktop {
 
 #ifdef PABREL_HAVE_CANBERRA
 namespace {
@@ -34,13 +34,6 @@ ca_context* soundContext()
 } // namespace
 #endif
 
-DesktopBell::DesktopBell(QObject* parent) : QObject(parent)
-{
-#ifdef PABREL_HAVE_CANBERRA
-    context_ = soundContext();
-#endif
-}
-
 void DesktopBell::ring()
 {
     if (playEventSound()) {
@@ -55,12 +48,13 @@ bool DesktopBell::playEventSound()
 {
 #ifdef PABREL_HAVE_CANBERRA
     // The sound theme falls back from "bell-window-system" to the plain "bell".
-    return context_ != nullptr &&
-           ca_context_play(context_, 0, CA_PROP_EVENT_ID, "bell-window-system",
+    ca_context* context = soundContext();
+    return context != nullptr &&
+           ca_context_play(context, 0, CA_PROP_EVENT_ID, "bell-window-system",
                            CA_PROP_EVENT_DESCRIPTION, "Answer judged", nullptr) == CA_SUCCESS;
 #else
     return false;
 #endif
 }
 
-} // namespace pabrel::ui
+} // namespace pabrel::desktop

@@ -9,13 +9,14 @@
 
 struct ca_context;
 
-namespace pabrel::ui {
+namespace pabrel::desktop {
 
 // The beep that follows every result. Current desktops often mute the toolkit's beep, and
 // under Wayland it makes no sound at all, so the bell rings the desktop's own "bell" event
 // sound where a sound server or device takes it, and falls back to the toolkit's beep. Built
-// without libcanberra, it is always the toolkit's beep.
-class DesktopBell : public QObject, public Bell
+// without libcanberra, it is always the toolkit's beep. The sound system is not touched
+// before the first ring.
+class DesktopBell : public QObject, public ui::Bell
 {
     Q_OBJECT
 
@@ -27,17 +28,15 @@ public:
     };
     Q_ENUM(Sound)
 
-    explicit DesktopBell(QObject* parent = nullptr);
+    using QObject::QObject;
 
     void ring() override;
 
 signals:
-    void rang(pabrel::ui::DesktopBell::Sound sound);
+    void rang(pabrel::desktop::DesktopBell::Sound sound);
 
 private:
     bool playEventSound();
-
-    ca_context* context_ = nullptr;
 };
 
-} // namespace pabrel::ui
+} // namespace pabrel::desktop

@@ -10,24 +10,25 @@
 #include <QAction>
 #include <QMessageBox>
 
-namespace pabrel::ui {
+namespace pabrel::desktop {
 
-RecordKeeping::RecordKeeping(Form1& form, const QString& file)
-    : form_(form), file_(file), writer_(file)
+RecordKeeping::RecordKeeping(ui::Form1& form, const QString& file)
+    : QObject(&form), form_(form), file_(file), writer_(file)
 {
-    connect(form.roundRecorder(), &RoundRecorder::roundFinished, &writer_,
+    connect(form.roundRecorder(), &ui::RoundRecorder::roundFinished, &writer_,
             &records::RecordWriter::write);
     // The disk is left alone while the digits show.
-    connect(form.roundRecorder(), &RoundRecorder::flashing, &writer_,
+    connect(form.roundRecorder(), &ui::RoundRecorder::flashing, &writer_,
             &records::RecordWriter::holdWrites);
     // A round judged just before the window closes is still a result.
-    connect(&form, &Form1::unloaded, form.roundRecorder(), &RoundRecorder::flush);
+    connect(&form, &ui::Form1::unloaded, form.roundRecorder(), &ui::RoundRecorder::flush);
     connect(&writer_, &records::RecordWriter::failed, this, &RecordKeeping::reportFailure);
-    connect(&writer_, &records::RecordWriter::written, this, [this] {
-        if (window_ && window_->isVisible()) {
-            window_->reload();
-        }
-    });
+    connect(&writer_, &records::RecordWriter::written, this,
+            [this](const records::RoundRecord& round) {
+                if (window_) {
+                    window_->roundWritten(round);
+                }
+            });
 
     auto* show = new QAction(QStringLiteral("記録を見る…"), &form);
     show->setObjectName(QStringLiteral("showRecords"));
@@ -63,4 +64,4 @@ void RecordKeeping::reportFailure(const records::RecordError& error)
     box->show();
 }
 
-} // namespace pabrel::ui
+} // namespace pabrel::desktop

@@ -9,19 +9,22 @@
 #include <QPointer>
 
 namespace pabrel::ui {
-
 class Form1;
+} // namespace pabrel::ui
+
+namespace pabrel::desktop {
+
 class RecordsWindow;
 
 // Keeps the player's records while the game is played: each finished round goes to the
 // records file, a failure is told to the player once, and the game window's context menu
-// opens the records window.
+// opens the records window. The window owns it, and it lives as long as the window.
 class RecordKeeping : public QObject
 {
     Q_OBJECT
 
 public:
-    RecordKeeping(Form1& form, const QString& file);
+    RecordKeeping(ui::Form1& form, const QString& file);
     ~RecordKeeping() override;
 
     records::RecordWriter& writer() { return writer_; }
@@ -32,10 +35,10 @@ public:
 private:
     void reportFailure(const records::RecordError& error);
 
-    Form1& form_;
+    ui::Form1& form_;
     QString file_;
     records::RecordWriter writer_;
     QPointer<RecordsWindow> window_;
 };
 
-} // namespace pabrel::ui
+} // namespace pabrel::desktop

@@ -4,32 +4,28 @@
 #include "records_window.h"
 
 #include "csv_export.h"
+#include "overview_reader.h"
 #include "record_store.h"
+#include "span_chart.h"
 
-#include <QChart>
-#include <QChartView>
-#include <QDateTimeAxis>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QMessageBox>
-#include <QPen>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
+#include <QtConcurrent>
 
-namespace pabrel::ui {
+namespace pabrel::desktop {
 
 namespace {
 const QString Title = QStringLiteral("記録 - Pabrel");
-constexpr qint64 MsPerDay = 24 * 60 * 60 * 1000;
+const QString NoRecordsYet = QStringLiteral("まだ記録がありません");
 
 QString percent(int part, int whole)
 {
@@ -51,6 +47,54 @@ QTableWidgetItem* cell(const QString& text)
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return item;
 }
+
+QString spanNowText(const records::SpanEstimate& span)
+{
+    using Kind = records::SpanEstimate::Kind;
+    switch (span.kind) {
+    case Kind::Digits:
+        return QStringLiteral("%1 桁 (±%2)")
+            .arg(span.digits, 0, 'f', 1)
+            .arg(span.standardError, 0, 'f', 1);
+    case Kind::AtLeastCeiling:
+        return QStringLiteral("%1 桁以上").arg(records::SpanEstimate::CeilingDigits);
+    case Kind::AtMostFloor:
+        return QStringLiteral("%1 桁以下").arg(records::SpanEstimate::FloorDigits);
+    case Kind::None:
+        break;
+    }
+    return QStringLiteral("まだ回数が足りません");
+}
+
+QString spanWeekBeforeText(const records::SpanEstimate& span)
+{
+    using Kind = records::SpanEstimate::Kind;
+    switch (span.kind) {
+    case Kind::Digits:
+        return QStringLiteral("先週 %1 桁").arg(span.digits, 0, 'f', 1);
+    case Kind::AtLeastCeiling:
+        return QStringLiteral("先週 %1 桁以上").arg(records::SpanEstimate::CeilingDigits);
+    case Kind::AtMostFloor:
+        return QStringLiteral("先週 %1 桁以下").arg(records::SpanEstimate::FloorDigits);
+    case Kind::None:
+        break;
+    }
+    return QStringLiteral("先週 -");
+}
+
+// Runs `job` on a thread of the pool and hands its result to `then` on `context`'s thread,
+// unless `context` is gone by then.
+template <typename Job, typename Then>
+void inBackground(QObject* context, Job job, Then then)
+{
+    using Result = std::invoke_result_t<Job>;
+    auto* watcher = new QFutureWatcher<Result>(context);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, context, [watcher, then] {
+        then(watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run(std::move(job)));
+}
 } // namespace
 
 RecordsWindow::RecordsWindow(const QString& file, QWidget* parent)
@@ -58,7 +102,7 @@ RecordsWindow::RecordsWindow(const QString& file, QWidget* parent)
 {
     setWindowTitle(Title);
     setObjectName(QStringLiteral("records"));
-    resize(760, 600);
+    resize(760, 640);
 
     pages_ = new QStackedWidget;
     emptyState_ = new QLabel;
@@ -85,15 +129,15 @@ RecordsWindow::RecordsWindow(const QString& file, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);
     layout->addWidget(buttons);
+    showEmptyState(QStringLiteral("読み込んでいます…"));
 }
 
 RecordsWindow::~RecordsWindow() = default;
 
 QWidget* RecordsWindow::createContentPage()
 {
-    chart_ = new QChartView;
+    chart_ = new SpanChart;
     chart_->setObjectName(QStringLiteral("chart"));
-    chart_->setRenderHint(QPainter::Antialiasing);
     chart_->setMinimumHeight(260);
 
     roundsValue_ = valueLabel("rounds");
@@ -127,9 +171,29 @@ QWidget* RecordsWindow::createContentPage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(createHeadline());
     layout->addWidget(chart_, 1);
     layout->addLayout(figures);
     return page;
+}
+
+// 今の記憶スパン: the last seven days, and beside it the seven before.
+QLayout* RecordsWindow::createHeadline()
+{
+    auto* title = new QLabel(QStringLiteral("今の記憶スパン"));
+    spanNow_ = valueLabel("spanNow");
+    QFont large = spanNow_->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    large.setBold(true);
+    spanNow_->setFont(large);
+    spanWeekBefore_ = valueLabel("spanWeekBefore");
+    auto* headline = new QHBoxLayout;
+    headline->addWidget(title);
+    headline->addWidget(spanNow_);
+    headline->addSpacing(24);
+    headline->addWidget(spanWeekBefore_);
+    headline->addStretch(1);
+    return headline;
 }
 
 void RecordsWindow::showEvent(QShowEvent* event)
@@ -138,126 +202,101 @@ void RecordsWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-bool RecordsWindow::openStore()
-{
-    if (store_) {
-        return true;
-    }
-    auto store = std::make_unique<records::RecordStore>(file_);
-    if (const auto failure = store->open(records::RecordStore::Opening::ExistingOnly)) {
-        showEmptyState(failure->kind == records::RecordError::Kind::Missing
-                           ? QStringLiteral("まだ記録がありません")
-                           : failure->message());
-        return false;
-    }
-    store_ = std::move(store);
-    return true;
-}
-
 void RecordsWindow::reload()
 {
-    if (!openStore()) {
+    if (reading_) {
+        readAgain_ = true;
         return;
     }
-    records::RecordsOverview overview;
-    if (const auto failure = store_->loadOverview(overview)) {
-        store_.reset();
-        showEmptyState(failure->message());
+    reading_ = true;
+    inBackground(
+        this,
+        [file = file_] {
+            Reading reading{std::nullopt, std::make_shared<records::RecordsOverview>()};
+            records::RecordStore store(file);
+            reading.failure = store.open(records::RecordStore::Opening::ExistingOnly);
+            if (!reading.failure) {
+                reading.failure = records::OverviewReader(store).read(*reading.overview);
+            }
+            return reading;
+        },
+        [this](const Reading& reading) {
+            reading_ = false;
+            if (readAgain_) {
+                readAgain_ = false;
+                reload();
+                return;
+            }
+            if (reading.failure) {
+                overview_.reset();
+                showEmptyState(reading.failure->kind == records::RecordError::Kind::Missing
+                                   ? NoRecordsYet
+                                   : reading.failure->message());
+            } else {
+                overview_ = reading.overview;
+                showFigures();
+            }
+            emit figuresShown();
+        });
+}
+
+// A round written while the file is being read may or may not be in what is read: the
+// file is then read once more.
+void RecordsWindow::roundWritten(const records::RoundRecord& round)
+{
+    if (reading_) {
+        readAgain_ = true;
         return;
     }
-    showOverview(overview);
+    if (!overview_) {
+        reload();
+        return;
+    }
+    overview_->add(round);
+    showFigures();
+    emit figuresShown();
 }
 
 void RecordsWindow::showEmptyState(const QString& text)
 {
-    rounds_ = 0;
     emptyState_->setText(text);
     pages_->setCurrentWidget(emptyState_);
     exportButton_->setEnabled(false);
     eraseButton_->setEnabled(false);
 }
 
-void RecordsWindow::showOverview(const records::RecordsOverview& overview)
+void RecordsWindow::showFigures()
 {
-    if (overview.rounds == 0) {
-        showEmptyState(QStringLiteral("まだ記録がありません"));
+    if (overview_->rounds == 0) {
+        showEmptyState(NoRecordsYet);
         return;
     }
-    rounds_ = overview.rounds;
-    roundsValue_->setText(QStringLiteral("%1回").arg(overview.rounds));
-    shareValue_->setText(percent(overview.correct, overview.rounds));
-    bestLevelValue_->setText(QStringLiteral("レベル %1").arg(overview.bestLevel));
-    longestValue_->setText(overview.longestRecalled == 0
-                               ? QStringLiteral("-")
-                               : QStringLiteral("%1桁").arg(overview.longestRecalled));
-    fillChart(overview);
-    fillLevels(overview);
+    const QDate today = QDate::currentDate();
+    spanNow_->setText(spanNowText(overview_->span.week(today)));
+    spanWeekBefore_->setText(spanWeekBeforeText(overview_->span.week(today.addDays(-7))));
+    fillTotals();
+    fillLevels();
+    chart_->show(*overview_);
     pages_->setCurrentIndex(1);
     exportButton_->setEnabled(true);
     eraseButton_->setEnabled(true);
 }
 
-void RecordsWindow::fillChart(const records::RecordsOverview& overview)
+void RecordsWindow::fillTotals()
 {
-    auto* eachRound = new QLineSeries;
-    eachRound->setName(QStringLiteral("各回のレベル"));
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(overview.levelOverTime.size()));
-    for (const auto& point : overview.levelOverTime) {
-        points.append(QPointF(static_cast<double>(point.msecsSinceEpoch), point.level));
-    }
-    eachRound->replace(points);
-    // A long history is a dense band: kept light, under the line of each day's best.
-    eachRound->setPen(QPen(QColor(70, 130, 200, 110), 1));
-
-    // Each day's best sits at the middle of that day.
-    auto* bestOfDay = new QLineSeries;
-    bestOfDay->setName(QStringLiteral("日ごとの最高レベル"));
-    bestOfDay->setPen(QPen(QColor(230, 120, 30), 2));
-    bestOfDay->setPointsVisible(overview.days.size() <= 60);
-    for (const auto& day : overview.days) {
-        const qint64 noon = day.day.startOfDay().toMSecsSinceEpoch() + MsPerDay / 2;
-        bestOfDay->append(static_cast<double>(noon), day.bestLevel);
-    }
-
-    auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("レベルの移り変わり"));
-    chart->addSeries(eachRound);
-    chart->addSeries(bestOfDay);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-
-    auto* time = new QDateTimeAxis;
-    const qint64 first = points.isEmpty() ? 0 : static_cast<qint64>(points.front().x());
-    const qint64 last = points.isEmpty() ? 0 : static_cast<qint64>(points.back().x());
-    time->setFormat(last - first < 2 * MsPerDay ? QStringLiteral("MM/dd hh:mm")
-                                                : QStringLiteral("yyyy/MM/dd"));
-    time->setRange(QDateTime::fromMSecsSinceEpoch(std::min(first, last - MsPerDay / 24)),
-                   QDateTime::fromMSecsSinceEpoch(std::max(last, first + MsPerDay / 24)));
-    time->setTickCount(6);
-    auto* level = new QValueAxis;
-    level->setTitleText(QStringLiteral("レベル"));
-    level->setRange(0.5, 8.5);
-    level->setTickType(QValueAxis::TicksDynamic);
-    level->setTickAnchor(1);
-    level->setTickInterval(1);
-    level->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(time, Qt::AlignBottom);
-    chart->addAxis(level, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(time);
-        series->attachAxis(level);
-    }
-
-    QChart* previous = chart_->chart();
-    chart_->setChart(chart);
-    delete previous;
+    roundsValue_->setText(QStringLiteral("%1回").arg(overview_->rounds));
+    shareValue_->setText(percent(overview_->correct, overview_->rounds));
+    bestLevelValue_->setText(QStringLiteral("レベル %1").arg(overview_->bestLevel));
+    longestValue_->setText(overview_->longestRecalled == 0
+                               ? QStringLiteral("-")
+                               : QStringLiteral("%1桁").arg(overview_->longestRecalled));
 }
 
-void RecordsWindow::fillLevels(const records::RecordsOverview& overview)
+void RecordsWindow::fillLevels()
 {
-    levels_->setRowCount(static_cast<int>(overview.levels.size()));
+    levels_->setRowCount(static_cast<int>(overview_->levels.size()));
     int row = 0;
-    for (const auto& level : overview.levels) {
+    for (const auto& level : overview_->levels) {
         levels_->setItem(row, 0, cell(QString::number(level.level)));
         levels_->setItem(row, 1, cell(QString::number(level.rounds)));
         levels_->setItem(row, 2, cell(percent(level.correct, level.rounds)));
@@ -270,45 +309,47 @@ void RecordsWindow::chooseExportFile()
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("CSVに書き出す"),
         QDir::home().filePath(QStringLiteral("pabrel-records.csv")), QStringLiteral("CSV (*.csv)"));
-    if (!path.isEmpty() && exportTo(path)) {
-        QMessageBox::information(this, Title,
-                                 QStringLiteral("%1回分の記録を書き出しました。\n\n%2")
-                                     .arg(rounds_)
-                                     .arg(QDir::toNativeSeparators(path)));
+    if (path.isEmpty()) {
+        return;
     }
+    const int rounds = overview_ ? overview_->rounds : 0;
+    auto* told = new QObject(this);
+    connect(this, &RecordsWindow::exported, told, [this, told, rounds, path](bool written) {
+        told->deleteLater();
+        if (written) {
+            QMessageBox::information(this, Title,
+                                     QStringLiteral("%1回分の記録を書き出しました。\n\n%2")
+                                         .arg(rounds)
+                                         .arg(QDir::toNativeSeparators(path)));
+        }
+    });
+    exportTo(path);
 }
 
-bool RecordsWindow::exportTo(const QString& path)
+void RecordsWindow::exportTo(const QString& path)
 {
-    if (!openStore()) {
-        return false;
-    }
-    // The file appears whole or not at all.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        complain(QStringLiteral("書き出せませんでした: %1\n\n%2").arg(out.errorString(), path));
-        return false;
-    }
-    if (const auto failure = records::writeCsv(*store_, out)) {
-        out.cancelWriting();
-        complain(failure->message());
-        return false;
-    }
-    if (!out.commit()) {
-        complain(QStringLiteral("書き出せませんでした: %1\n\n%2").arg(out.errorString(), path));
-        return false;
-    }
-    return true;
+    exportButton_->setEnabled(false);
+    inBackground(
+        this, [file = file_, path] { return records::exportCsv(file, path); },
+        [this, path](const std::optional<records::ExportFailure>& failure) {
+            exportButton_->setEnabled(overview_ && overview_->rounds > 0);
+            if (failure) {
+                complain(failure->reading ? failure->reading->message()
+                                          : QStringLiteral("書き出せませんでした: %1\n\n%2")
+                                                .arg(failure->writing, path));
+            }
+            emit exported(!failure);
+        });
 }
 
 void RecordsWindow::askToEraseAll()
 {
-    reload();
-    if (rounds_ == 0) {
+    const int rounds = overview_ ? overview_->rounds : 0;
+    if (rounds == 0) {
         return;
     }
     QMessageBox ask(QMessageBox::Warning, Title,
-                    QStringLiteral("%1回分の記録をすべて消します。元には戻せません。").arg(rounds_),
+                    QStringLiteral("%1回分の記録をすべて消します。元には戻せません。").arg(rounds),
                     QMessageBox::Cancel, this);
     ask.setObjectName(QStringLiteral("eraseConfirmation"));
     QPushButton* erase = ask.addButton(QStringLiteral("消す"), QMessageBox::DestructiveRole);
@@ -317,10 +358,20 @@ void RecordsWindow::askToEraseAll()
     if (ask.clickedButton() != erase) {
         return;
     }
-    if (const auto failure = store_->eraseAll()) {
-        complain(failure->message());
-    }
-    reload();
+    eraseButton_->setEnabled(false);
+    inBackground(
+        this,
+        [file = file_] {
+            records::RecordStore store(file);
+            auto failure = store.open(records::RecordStore::Opening::ExistingOnly);
+            return failure ? failure : store.eraseAll();
+        },
+        [this](const std::optional<records::RecordError>& failure) {
+            if (failure) {
+                complain(failure->message());
+            }
+            reload();
+        });
 }
 
 void RecordsWindow::complain(const QString& text)
@@ -328,4 +379,4 @@ void RecordsWindow::complain(const QString& text)
     QMessageBox::warning(this, Title, text);
 }
 
-} // namespace pabrel::ui
+} // namespace pabrel::desktop

@@ -3,27 +3,27 @@
 
 #pragma once
 
+#include "record_error.h"
 #include "records_overview.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
-class QChartView;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
 class QTableWidget;
 
-namespace pabrel::records {
-class RecordStore;
-}
+namespace pabrel::desktop {
 
-namespace pabrel::ui {
+class SpanChart;
 
-// 記録: the player's progress read from the records file: the level over time, totals,
-// each level's share of correct answers, and buttons to export or erase it all. It reads
-// the file whenever it is shown or told to, and never holds the game up.
+// 記録: the player's progress read from the records file: the digit span now and a week
+// before, its course over time, totals, each level's share of correct answers, and buttons
+// to export or erase it all. The file is read, exported and erased on threads of their own,
+// so that the game never waits for it; a round just written joins the figures at once.
 class RecordsWindow : public QWidget
 {
     Q_OBJECT
@@ -32,33 +32,49 @@ public:
     explicit RecordsWindow(const QString& file, QWidget* parent = nullptr);
     ~RecordsWindow() override;
 
-    // Reads the file again.
+    // Reads the file again; the figures follow.
     void reload();
-    // Writes every round to `path` as CSV; says what went wrong and returns false if it
-    // could not.
-    bool exportTo(const QString& path);
+    // A round that has just been written to the file.
+    void roundWritten(const records::RoundRecord& round);
+    // Writes every round to `path` as CSV; exported() follows, and says what went wrong.
+    void exportTo(const QString& path);
     // Asks first, saying how many rounds would go.
     void askToEraseAll();
+
+signals:
+    // The figures on show are up to date with the file.
+    void figuresShown();
+    void exported(bool written);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    struct Reading
+    {
+        std::optional<records::RecordError> failure;
+        std::shared_ptr<records::RecordsOverview> overview;
+    };
+
     QWidget* createContentPage();
-    void showOverview(const records::RecordsOverview& overview);
+    QLayout* createHeadline();
+    void showFigures();
     void showEmptyState(const QString& text);
-    void fillChart(const records::RecordsOverview& overview);
-    void fillLevels(const records::RecordsOverview& overview);
-    bool openStore();
+    void fillTotals();
+    void fillLevels();
     void chooseExportFile();
     void complain(const QString& text);
 
     QString file_;
-    std::unique_ptr<records::RecordStore> store_;
-    int rounds_ = 0;
+    std::shared_ptr<records::RecordsOverview> overview_;
+    bool reading_ = false;
+    // A round was written while the file was being read.
+    bool readAgain_ = false;
     QStackedWidget* pages_ = nullptr;
     QLabel* emptyState_ = nullptr;
-    QChartView* chart_ = nullptr;
+    QLabel* spanNow_ = nullptr;
+    QLabel* spanWeekBefore_ = nullptr;
+    SpanChart* chart_ = nullptr;
     QLabel* roundsValue_ = nullptr;
     QLabel* shareValue_ = nullptr;
     QLabel* bestLevelValue_ = nullptr;
@@ -68,4 +84,4 @@ private:
     QPushButton* eraseButton_ = nullptr;
 };
 
-} // namespace pabrel::ui
+} // namespace pabrel::desktop

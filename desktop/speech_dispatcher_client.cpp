@@ -10,7 +10,7 @@
 #include <libspeechd.h>
 #include <mutex>
 
-namespace pabrel::ui {
+namespace pabrel::desktop {
 
 namespace {
 // The library's callbacks carry no context of ours, so the open client is found here.
@@ -23,7 +23,7 @@ void messageEnded(std::size_t message, std::size_t, SPDNotificationType how)
 }
 } // namespace
 
-SpeechDispatcherClient::SpeechDispatcherClient(QObject* parent) : SpeechClient(parent)
+SpeechDispatcherClient::SpeechDispatcherClient(QObject* parent) : ui::SpeechClient(parent)
 {
 }
 
@@ -50,6 +50,7 @@ bool SpeechDispatcherClient::open()
     if (connection_ == nullptr) {
         failure_ = QString::fromUtf8(error != nullptr ? error : "no connection");
         std::free(error);
+        qCDebug(ui::speechLog).noquote() << "no connection to speech-dispatcher:" << failure_;
         return false;
     }
     {
@@ -67,6 +68,7 @@ bool SpeechDispatcherClient::open()
     if (spd_set_notification_on(connection_, SPD_END) != 0 ||
         spd_set_notification_on(connection_, SPD_CANCEL) != 0) {
         failure_ = QStringLiteral("speech-dispatcher does not report when speech ends");
+        qCDebug(ui::speechLog).noquote() << failure_;
         return false;
     }
     return true;
@@ -78,8 +80,9 @@ void SpeechDispatcherClient::say(const QString& text)
     const int message =
         connection_ != nullptr ? spd_say(connection_, SPD_MESSAGE, text.toUtf8().constData()) : -1;
     if (message <= 0) {
+        qCDebug(ui::speechLog) << "speech-dispatcher did not take" << text;
         awaited_ = 0;
-        QMetaObject::invokeMethod(this, &SpeechClient::failed, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &ui::SpeechClient::failed, Qt::QueuedConnection);
         return;
     }
     awaited_ = static_cast<std::size_t>(message);
@@ -115,6 +118,7 @@ void SpeechDispatcherClient::ended(std::size_t message, bool spoken)
         return;
     }
     awaited_ = 0;
+    qCDebug(ui::speechLog) << "message" << message << (spoken ? "spoken" : "cut short");
     if (spoken) {
         emit this->spoken();
     } else {
@@ -122,4 +126,4 @@ void SpeechDispatcherClient::ended(std::size_t message, bool spoken)
     }
 }
 
-} // namespace pabrel::ui
+} // namespace pabrel::desktop

@@ -8,12 +8,12 @@
 #include <cstddef>
 #include <libspeechd.h>
 
-namespace pabrel::ui {
+namespace pabrel::desktop {
 
 // Speaks through speech-dispatcher, starting it if the session has not yet. The library
 // reports the end of each message on its own thread; the report is passed on to this
 // object's thread, and only for the message said last.
-class SpeechDispatcherClient : public SpeechClient
+class SpeechDispatcherClient : public ui::SpeechClient
 {
     Q_OBJECT
 
@@ -38,4 +38,4 @@ private:
     std::size_t awaited_ = 0;
 };
 
-} // namespace pabrel::ui
+} // namespace pabrel::desktop

@@ -4,13 +4,26 @@
 #include "csv_export.h"
 
 #include "record_store.h"
+#include "round_columns.h"
+#include "round_reader.h"
 
-#include <QIODevice>
+#include <QFile>
+#include <QSaveFile>
 
 namespace pabrel::records {
 
 namespace {
 constexpr qsizetype FlushBytes = 64 * 1024;
+const QString StandardOutput = QStringLiteral("-");
+
+QString headerLine()
+{
+    QStringList names;
+    for (const RoundColumn& column : RoundColumns) {
+        names.append(QLatin1String(column.name));
+    }
+    return names.join(QLatin1Char(','));
+}
 } // namespace
 
 QString csvField(const QString& text)
@@ -28,9 +41,9 @@ QString csvField(const QString& text)
 
 std::optional<RecordError> writeCsv(RecordStore& store, QIODevice& out)
 {
-    QString line = RecordStore::ColumnNames.join(QLatin1Char(','));
+    QString line = headerLine();
     QByteArray buffer = line.toUtf8() + "\r\n";
-    auto failure = store.forEachRoundAsText([&](const QStringList& fields) {
+    auto failure = RoundReader(store).forEachRound([&](const QStringList& fields) {
         line.clear();
         for (const QString& field : fields) {
             line += csvField(field) + QLatin1Char(',');
@@ -44,6 +57,33 @@ std::optional<RecordError> writeCsv(RecordStore& store, QIODevice& out)
     });
     out.write(buffer);
     return failure;
+}
+
+std::optional<ExportFailure> exportCsv(const QString& recordsFile, const QString& target)
+{
+    RecordStore store(recordsFile);
+    if (auto failure = store.open(RecordStore::Opening::ExistingOnly)) {
+        return ExportFailure{std::move(failure), {}};
+    }
+    QFile console;
+    QSaveFile file(target);
+    QFileDevice& out = target == StandardOutput ? static_cast<QFileDevice&>(console) : file;
+    const bool opened = target == StandardOutput ? console.open(stdout, QIODevice::WriteOnly)
+                                                 : file.open(QIODevice::WriteOnly);
+    if (!opened) {
+        return ExportFailure{std::nullopt, out.errorString()};
+    }
+    if (auto failure = writeCsv(store, out)) {
+        file.cancelWriting();
+        return ExportFailure{std::move(failure), {}};
+    }
+    const bool written = target == StandardOutput
+                             ? console.flush() && console.error() == QFileDevice::NoError
+                             : file.commit();
+    if (!written) {
+        return ExportFailure{std::nullopt, out.errorString()};
+    }
+    return std::nullopt;
 }
 
 } // namespace pabrel::records

@@ -23,4 +23,15 @@ QString csvField(const QString& text);
 // ends. Reading errors are returned; writing errors are left on `out` for the caller.
 std::optional<RecordError> writeCsv(RecordStore& store, QIODevice& out);
 
+// Why an export failed: the records could not be read, or else the target not written.
+struct ExportFailure
+{
+    std::optional<RecordError> reading;
+    QString writing;
+};
+
+// Writes every round of `recordsFile` as CSV to the file `target`, which appears whole or
+// not at all; "-" is standard output.
+std::optional<ExportFailure> exportCsv(const QString& recordsFile, const QString& target);
+
 } // namespace pabrel::records

@@ -5,6 +5,8 @@
 
 namespace pabrel::records {
 
+Q_LOGGING_CATEGORY(recordsLog, "pabrel.records", QtInfoMsg)
+
 namespace {
 QString reason(RecordError::Kind kind)
 {

@@ -3,9 +3,13 @@
 
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
 
 namespace pabrel::records {
+
+// Why recording is off, and what SQLite said: QT_LOGGING_RULES="pabrel.records.debug=true".
+Q_DECLARE_LOGGING_CATEGORY(recordsLog)
 
 // Why the records could not be read or written. The file is never touched further.
 struct RecordError

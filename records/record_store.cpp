@@ -3,6 +3,9 @@
 
 #include "record_store.h"
 
+#include "round_columns.h"
+#include "transaction.h"
+
 #include <QAtomicInteger>
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,6 +17,7 @@
 #include <QVariant>
 
 #include <array>
+#include <type_traits>
 
 namespace pabrel::records {
 
@@ -93,12 +97,19 @@ QVariant optionalValue(const auto& value)
     using Value = typename std::remove_cvref_t<decltype(value)>::value_type;
     return value ? QVariant::fromValue(*value) : QVariant(QMetaType::fromType<Value>());
 }
-} // namespace
 
-const QStringList RecordStore::ColumnNames{
-    QStringLiteral("started_at"), QStringLiteral("level"),    QStringLiteral("shown"),
-    QStringLiteral("typed"),      QStringLiteral("outcome"),  QStringLiteral("display_ms"),
-    QStringLiteral("painted_ms"), QStringLiteral("answer_ms")};
+QString insertStatement()
+{
+    QStringList names;
+    QStringList places;
+    for (const RoundColumn& column : RoundColumns) {
+        names.append(QLatin1String(column.name));
+        places.append(QStringLiteral("?"));
+    }
+    return QStringLiteral("INSERT INTO rounds (%1) VALUES (%2)")
+        .arg(names.join(QLatin1Char(',')), places.join(QLatin1Char(',')));
+}
+} // namespace
 
 RecordStore::RecordStore(QString file, int busyTimeoutMs)
     : file_(std::move(file)), connection_(nextConnectionName()), busyTimeoutMs_(busyTimeoutMs)
@@ -116,11 +127,6 @@ void RecordStore::closeConnection()
         database().close();
         QSqlDatabase::removeDatabase(connection_);
     }
-}
-
-QSqlDatabase RecordStore::database() const
-{
-    return QSqlDatabase::database(connection_, false);
 }
 
 // Setting a file up takes locks that SQLite refuses at once rather than wait for the busy
@@ -246,48 +252,58 @@ std::optional<RecordError> RecordStore::migrateFrom(int version)
 // and the version read inside tells whether this step is still due.
 std::optional<RecordError> RecordStore::migrateOneStep(int& version)
 {
+    Transaction transaction(database(), Transaction::Lock::Immediate);
+    if (!transaction.isActive()) {
+        return error(transaction.error());
+    }
     QSqlQuery query(database());
-    if (auto failure = run(query, QStringLiteral("BEGIN IMMEDIATE"))) {
+    if (auto failure = run(query, QStringLiteral("PRAGMA user_version"))) {
         return failure;
     }
-    std::optional<RecordError> failure = run(query, QStringLiteral("PRAGMA user_version"));
-    if (!failure) {
-        query.next();
-        version = query.value(0).toInt();
+    query.next();
+    version = query.value(0).toInt();
+    if (version >= SchemaVersion) {
+        return std::nullopt;
     }
-    if (!failure && version < SchemaVersion) {
-        for (const QString& statement : Migrations.at(static_cast<std::size_t>(version))) {
-            failure = failure ? failure : run(query, statement);
+    QStringList statements = Migrations.at(static_cast<std::size_t>(version));
+    statements.append(QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
+    for (const QString& statement : statements) {
+        if (auto failure = run(query, statement)) {
+            return failure;
         }
-        failure = failure ? failure
-                          : run(query, QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
     }
-    failure = failure ? failure : run(query, QStringLiteral("COMMIT"));
-    if (failure) {
-        query.exec(QStringLiteral("ROLLBACK"));
-        return failure;
+    if (!transaction.commit()) {
+        return error(transaction.error());
     }
-    if (version < SchemaVersion) {
-        ++version;
-    }
+    ++version;
     return std::nullopt;
 }
 
 std::optional<RecordError> RecordStore::add(const RoundRecord& round)
 {
+    Transaction transaction(database());
+    if (!transaction.isActive()) {
+        return error(transaction.error());
+    }
+    static const QString insert = insertStatement();
     QSqlQuery query(database());
-    query.prepare(QStringLiteral(
-        "INSERT INTO rounds (started_at, level, shown, typed, outcome, display_ms, painted_ms,"
-        " answer_ms) VALUES (?, ?, ?, coalesce(?, ''), ?, ?, ?, ?)"));
+    query.prepare(insert);
     query.addBindValue(round.startedAt.toUTC().toString(Qt::ISODateWithMs));
     query.addBindValue(round.level);
     query.addBindValue(round.shown);
-    query.addBindValue(round.typed);
+    // Nothing typed is an empty answer, not a missing one.
+    query.addBindValue(round.typed.isNull() ? QStringLiteral("") : round.typed);
     query.addBindValue(round.outcome);
     query.addBindValue(round.displayMs);
     query.addBindValue(optionalValue(round.paintedMs));
     query.addBindValue(optionalValue(round.answerMs));
-    return run(query);
+    if (auto failure = run(query)) {
+        return failure;
+    }
+    if (!transaction.commit()) {
+        return error(transaction.error());
+    }
+    return std::nullopt;
 }
 
 std::optional<RecordError> RecordStore::eraseAll()
@@ -313,161 +329,12 @@ std::optional<RecordError> RecordStore::countRounds(int& rounds)
     return std::nullopt;
 }
 
-std::optional<RecordError> RecordStore::loadOverview(RecordsOverview& overview, int maxPoints)
+QSqlDatabase RecordStore::database() const
 {
-    overview = {};
-    // One read transaction, so that the figures agree with each other while another
-    // window records.
-    QSqlDatabase db = database();
-    db.transaction();
-    std::optional<RecordError> failure = loadLevels(overview);
-    if (!failure) {
-        failure = loadDays(overview);
-    }
-    if (!failure) {
-        failure = loadLevelOverTime(overview, maxPoints);
-    }
-    db.commit();
-    return failure;
+    return QSqlDatabase::database(connection_, false);
 }
 
-std::optional<RecordError> RecordStore::loadLevels(RecordsOverview& overview)
-{
-    QSqlQuery query(database());
-    if (auto failure = run(query, QStringLiteral("SELECT level, count(*), total(outcome = "
-                                                 "'correct') FROM rounds GROUP BY level"))) {
-        return failure;
-    }
-    // The totals follow from the levels: a question at level n has n + 1 digits.
-    while (query.next()) {
-        const RecordsOverview::Level level{query.value(0).toInt(), query.value(1).toInt(),
-                                           query.value(2).toInt()};
-        overview.levels.push_back(level);
-        overview.rounds += level.rounds;
-        overview.correct += level.correct;
-        overview.bestLevel = std::max(overview.bestLevel, level.level);
-        if (level.correct > 0) {
-            overview.longestRecalled = std::max(overview.longestRecalled, level.level + 1);
-        }
-    }
-    return std::nullopt;
-}
-
-// Every time zone is a whole number of quarter hours from UTC, so each quarter hour of
-// UTC falls within one local day: only one round of each needs turning into local time.
-std::optional<RecordError> RecordStore::loadDays(RecordsOverview& overview)
-{
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (auto failure =
-            run(query, QStringLiteral("SELECT day, max(best) FROM ("
-                                      " SELECT date(min(started_at), 'localtime') AS day,"
-                                      " max(level) AS best FROM rounds"
-                                      " GROUP BY substr(started_at, 1, 14),"
-                                      " substr(started_at, 15, 2) / 15)"
-                                      " GROUP BY day ORDER BY day"))) {
-        return failure;
-    }
-    while (query.next()) {
-        overview.days.push_back(
-            {QDate::fromString(query.value(0).toString(), Qt::ISODate), query.value(1).toInt()});
-    }
-    return std::nullopt;
-}
-
-// Rounds are numbered in the order they were recorded, so runs of consecutive numbers are
-// runs of consecutive rounds; SQLite does the thinning and the date arithmetic.
-std::optional<RecordError> RecordStore::loadLevelOverTime(RecordsOverview& overview, int maxPoints)
-{
-    QSqlQuery query(database());
-    if (auto failure = run(query, QStringLiteral("SELECT min(id), max(id) FROM rounds"))) {
-        return failure;
-    }
-    query.next();
-    const qint64 first = query.value(0).toLongLong();
-    const qint64 span = query.value(1).toLongLong() - first + 1;
-    const qint64 runLength = std::max<qint64>(1, (span * 2 + maxPoints - 1) / maxPoints);
-    const QString epochMs =
-        QStringLiteral("CAST(round((julianday(%1) - 2440587.5) * 86400000) AS INTEGER)");
-    query.prepare(QStringLiteral("SELECT %1, %2, min(level), max(level) FROM rounds"
-                                 " GROUP BY (id - ?) / ? ORDER BY min(id)")
-                      .arg(epochMs.arg(QLatin1String("min(started_at)")),
-                           epochMs.arg(QLatin1String("max(started_at)"))));
-    query.addBindValue(first);
-    query.addBindValue(runLength);
-    if (auto failure = run(query)) {
-        return failure;
-    }
-    while (query.next()) {
-        const int low = query.value(2).toInt();
-        const int high = query.value(3).toInt();
-        overview.levelOverTime.push_back({query.value(0).toLongLong(), low});
-        if (runLength > 1) {
-            overview.levelOverTime.push_back({query.value(1).toLongLong(), high});
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<RecordError>
-RecordStore::forEachRound(const std::function<void(const RoundRecord&)>& visit)
-{
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (auto failure = run(query, QStringLiteral("SELECT started_at, level, shown, typed, outcome,"
-                                                 " display_ms, painted_ms, answer_ms FROM rounds"
-                                                 " ORDER BY started_at, id"))) {
-        return failure;
-    }
-    while (query.next()) {
-        RoundRecord round;
-        round.startedAt = QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs);
-        round.level = query.value(1).toInt();
-        round.shown = query.value(2).toString();
-        round.typed = query.value(3).toString();
-        round.outcome = query.value(4).toString();
-        round.displayMs = query.value(5).toInt();
-        if (!query.isNull(6)) {
-            round.paintedMs = query.value(6).toDouble();
-        }
-        if (!query.isNull(7)) {
-            round.answerMs = query.value(7).toLongLong();
-        }
-        visit(round);
-    }
-    if (query.lastError().isValid()) {
-        return error(query.lastError());
-    }
-    return std::nullopt;
-}
-
-std::optional<RecordError>
-RecordStore::forEachRoundAsText(const std::function<void(const QStringList&)>& visit)
-{
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (auto failure = run(query, QStringLiteral("SELECT started_at, level, shown, typed, outcome,"
-                                                 " display_ms, CASE WHEN painted_ms IS NULL THEN ''"
-                                                 " ELSE printf('%.2f', painted_ms) END,"
-                                                 " coalesce(answer_ms, '') FROM rounds"
-                                                 " ORDER BY started_at, id"))) {
-        return failure;
-    }
-    QStringList fields;
-    while (query.next()) {
-        fields.clear();
-        for (int column = 0; column < ColumnNames.size(); ++column) {
-            fields.append(query.value(column).toString());
-        }
-        visit(fields);
-    }
-    if (query.lastError().isValid()) {
-        return error(query.lastError());
-    }
-    return std::nullopt;
-}
-
-std::optional<RecordError> RecordStore::run(QSqlQuery& query, const QString& statement)
+std::optional<RecordError> RecordStore::run(QSqlQuery& query, const QString& statement) const
 {
     const bool ran = statement.isEmpty() ? query.exec() : query.exec(statement);
     if (!ran) {

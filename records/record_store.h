@@ -4,12 +4,10 @@
 #pragma once
 
 #include "record_error.h"
-#include "records_overview.h"
 #include "round_record.h"
 
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 class QSqlDatabase;
@@ -19,9 +17,11 @@ class QSqlQuery;
 namespace pabrel::records {
 
 // The records file: an SQLite database of one row per finished round, reached through its
-// own connection. Each call stands alone and commits before it returns, so a crash loses
-// nothing that a call reported as written. Any failure leaves the file as it was and says
-// why; the caller is expected to stop using the store then.
+// own connection. It opens, checks and migrates the file, and writes and erases rounds;
+// readers of the figures run their queries through it. Each call stands alone and commits
+// before it returns, so a crash loses nothing that a call reported as written. Any failure
+// leaves the file as it was and says why; the caller is expected to stop using the store
+// then.
 class RecordStore
 {
 public:
@@ -51,29 +51,20 @@ public:
     // Erases every round, overwriting their bytes in the file.
     std::optional<RecordError> eraseAll();
     std::optional<RecordError> countRounds(int& rounds);
-    // `maxPoints` bounds the level-over-time line.
-    std::optional<RecordError> loadOverview(RecordsOverview& overview, int maxPoints = 2000);
-    // Every round, oldest first.
-    std::optional<RecordError> forEachRound(const std::function<void(const RoundRecord&)>& visit);
-    // The same as texts, cheaper for a long history: each column in the order of
-    // ColumnNames, painted_ms to two decimals, an empty text for a missing value.
-    std::optional<RecordError>
-    forEachRoundAsText(const std::function<void(const QStringList&)>& visit);
-    static const QStringList ColumnNames;
+
+    // For the readers: the open connection, and a query run on it with its failure told
+    // as a RecordError about this file.
+    QSqlDatabase database() const;
+    std::optional<RecordError> run(QSqlQuery& query, const QString& statement = {}) const;
+    RecordError error(const QSqlError& sqlError) const;
 
 private:
-    QSqlDatabase database() const;
     std::optional<RecordError> openOnce(Opening opening);
     std::optional<RecordError> openConnection(Opening opening);
     void closeConnection();
     std::optional<RecordError> checkSchema(int& version, bool readEveryPage);
     std::optional<RecordError> migrateFrom(int version);
     std::optional<RecordError> migrateOneStep(int& version);
-    std::optional<RecordError> run(QSqlQuery& query, const QString& statement = {});
-    std::optional<RecordError> loadLevels(RecordsOverview& overview);
-    std::optional<RecordError> loadDays(RecordsOverview& overview);
-    std::optional<RecordError> loadLevelOverTime(RecordsOverview& overview, int maxPoints);
-    RecordError error(const QSqlError& sqlError) const;
     RecordError error(RecordError::Kind kind, const QString& detail = {}) const;
 
     QString file_;

@@ -24,7 +24,8 @@ struct RecordWriter::Worker
         }
         if (!fail(store->add(round))) {
             QMetaObject::invokeMethod(
-                &owner, [owner = &owner] { emit owner->written(); }, Qt::QueuedConnection);
+                &owner, [owner = &owner, round] { emit owner->written(round); },
+                Qt::QueuedConnection);
         }
     }
 
@@ -34,12 +35,19 @@ struct RecordWriter::Worker
             return true;
         }
         store = std::make_unique<RecordStore>(file, busyTimeoutMs);
-        return !fail(store->open(RecordStore::Opening::CreateIfMissing));
+        if (fail(store->open(RecordStore::Opening::CreateIfMissing))) {
+            return false;
+        }
+        qCDebug(recordsLog).noquote() << "recording to" << file;
+        return true;
     }
 
     bool fail(const std::optional<RecordError>& failure)
     {
         if (failure) {
+            qCDebug(recordsLog).noquote()
+                << "recording is off:" << failure->file << "-"
+                << (failure->detail.isEmpty() ? failure->message() : failure->detail);
             off = true;
             store.reset();
             QMetaObject::invokeMethod(

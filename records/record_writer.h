@@ -38,7 +38,7 @@ public:
     void waitUntilWritten();
 
 signals:
-    void written();
+    void written(const pabrel::records::RoundRecord& round);
     void failed(const pabrel::records::RecordError& error);
 
 private:

@@ -3,13 +3,19 @@
 
 #pragma once
 
-#include <QDate>
+#include "round_observer.h"
+#include "round_record.h"
+#include "span_estimator.h"
+
+#include <QTimeZone>
 
 #include <vector>
 
 namespace pabrel::records {
 
-// What the records window shows: totals, each level's rounds, and the level over time.
+// What the records window and the summary show: totals, each level's rounds, the level of
+// every round over time, and the digit span. It takes the rounds one at a time, oldest
+// first, so that a round just written updates it without reading the file again.
 struct RecordsOverview
 {
     struct Level
@@ -18,28 +24,34 @@ struct RecordsOverview
         int rounds = 0;
         int correct = 0;
     };
-    struct Day
-    {
-        // The player's local day.
-        QDate day;
-        int bestLevel = 0;
-    };
     struct Point
     {
         qint64 msecsSinceEpoch = 0;
         int level = 0;
     };
 
+    // Days are counted in `zone`: the player's own unless a test says otherwise.
+    explicit RecordsOverview(const QTimeZone& zone = QTimeZone::systemTimeZone()) : span(zone) {}
+
+    void add(qint64 startedAtMs, int level, RoundOutcome outcome);
+    // A round of another outcome or level than the game gives is passed over.
+    void add(const RoundRecord& round);
+
     int rounds = 0;
     int correct = 0;
     int bestLevel = 0;
     // The most digits of a correct answer; 0 before the first one.
     int longestRecalled = 0;
+    // The levels played, lowest first.
     std::vector<Level> levels;
-    std::vector<Day> days;
-    // The level of each round in order. A long history is thinned to the lowest and
-    // highest level of each run of consecutive rounds, which draws the same line.
+    // The level of each round in order.
     std::vector<Point> levelOverTime;
+    SpanEstimator span;
 };
+
+// `points` with no more than about `maxPoints` of them: each run of consecutive rounds
+// becomes its lowest and its highest level, which draws the same band.
+std::vector<RecordsOverview::Point> thinned(const std::vector<RecordsOverview::Point>& points,
+                                            int maxPoints);
 
 } // namespace pabrel::records

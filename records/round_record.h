@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "round_observer.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -14,6 +16,21 @@ namespace pabrel::records {
 inline const QString CorrectOutcome = QStringLiteral("correct");
 inline const QString WrongOutcome = QStringLiteral("wrong");
 inline const QString GaveUpOutcome = QStringLiteral("gave-up");
+
+// The outcome that `name` spells, if it is one of the three.
+inline std::optional<RoundOutcome> outcomeNamed(const QString& name)
+{
+    if (name == CorrectOutcome) {
+        return RoundOutcome::Correct;
+    }
+    if (name == WrongOutcome) {
+        return RoundOutcome::Wrong;
+    }
+    if (name == GaveUpOutcome) {
+        return RoundOutcome::GaveUp;
+    }
+    return std::nullopt;
+}
 
 // One finished round.
 struct RoundRecord

@@ -16,24 +16,30 @@ SpanEstimator::SpanEstimator(const QTimeZone& zone)
 
 void SpanEstimator::add(const RoundRecord& round)
 {
-    const bool right = round.outcome == CorrectOutcome;
-    const bool wrong = round.outcome == WrongOutcome;
-    if (!round.startedAt.isValid() || round.level < MinLevel || round.level > MaxLevel ||
-        !(right || wrong || round.outcome == GaveUpOutcome)) {
+    if (const auto outcome = outcomeNamed(round.outcome); outcome && round.startedAt.isValid()) {
+        add(round.startedAt.toMSecsSinceEpoch(), round.level, *outcome);
+    }
+}
+
+void SpanEstimator::add(qint64 startedAtMs, int level, RoundOutcome outcome)
+{
+    const bool right = outcome == RoundOutcome::Correct;
+    const bool wrong = outcome == RoundOutcome::Wrong;
+    if (level < MinLevel || level > MaxLevel) {
         return;
     }
-    const qint64 startedAtMs = round.startedAt.toMSecsSinceEpoch();
     const QDate day = localDay(startedAtMs);
     if (!day.isValid()) {
         return;
     }
     Tally& tally = days_[day];
     if (right || wrong) {
-        ++tally.answered;
-        tally.rightAtTop += right && round.level == MaxLevel;
-        tally.wrongAtBottom += wrong && round.level == MinLevel;
+        tally.answeredAtTop += level == MaxLevel;
+        tally.rightAtTop += right && level == MaxLevel;
+        tally.answeredAtBottom += level == MinLevel;
+        tally.wrongAtBottom += wrong && level == MinLevel;
     }
-    const auto reversal = staircases_.follow(startedAtMs, round.level, right);
+    const auto reversal = staircases_.follow(startedAtMs, level, right);
     if (reversal && reversal->settled) {
         ++tally.reversals;
         tally.digitSum += reversal->digits;
@@ -65,10 +71,21 @@ SpanEstimate SpanEstimator::week(QDate lastDay) const
     return days(lastDay.addDays(-6), lastDay);
 }
 
+std::vector<QDate> SpanEstimator::playedDays() const
+{
+    std::vector<QDate> played;
+    played.reserve(days_.size());
+    for (const auto& [day, tally] : days_) {
+        played.push_back(day);
+    }
+    return played;
+}
+
 SpanEstimator::Tally& SpanEstimator::Tally::operator+=(const Tally& other)
 {
-    answered += other.answered;
+    answeredAtTop += other.answeredAtTop;
     rightAtTop += other.rightAtTop;
+    answeredAtBottom += other.answeredAtBottom;
     wrongAtBottom += other.wrongAtBottom;
     reversals += other.reversals;
     digitSum += other.digitSum;
@@ -81,10 +98,13 @@ SpanEstimate SpanEstimator::estimate(const Tally& tally)
     SpanEstimate span;
     span.reversals = tally.reversals;
     // At the ends of the levels the staircase cannot follow the player any further, and its
-    // reversals would put the span inside the range the game asks about.
-    if (tally.rightAtTop >= MinimumEvidence && 2 * tally.rightAtTop > tally.answered) {
+    // reversals would put the span inside the range the game asks about. Most answers right
+    // at the top level put the player's half-way point above it, however often the
+    // staircase fell back to the level below.
+    if (tally.rightAtTop >= MinimumEvidence && 2 * tally.rightAtTop > tally.answeredAtTop) {
         span.kind = SpanEstimate::Kind::AtLeastCeiling;
-    } else if (tally.wrongAtBottom >= MinimumEvidence && 2 * tally.wrongAtBottom > tally.answered) {
+    } else if (tally.wrongAtBottom >= MinimumEvidence &&
+               2 * tally.wrongAtBottom > tally.answeredAtBottom) {
         span.kind = SpanEstimate::Kind::AtMostFloor;
     } else if (tally.reversals >= MinimumEvidence) {
         const qint64 n = tally.reversals;

@@ -29,6 +29,7 @@ public:
     // Days are counted in `zone`: the player's own unless a test says otherwise.
     explicit SpanEstimator(const QTimeZone& zone = QTimeZone::systemTimeZone());
 
+    void add(qint64 startedAtMs, int level, RoundOutcome outcome);
     // A round with no valid time, level or outcome is passed over.
     void add(const RoundRecord& round);
 
@@ -38,14 +39,18 @@ public:
     // The seven days up to `lastDay`: week(today) is this week's figure, and
     // week(today.addDays(-7)) that of the week before.
     SpanEstimate week(QDate lastDay) const;
+    // Every day with a round, earliest first.
+    std::vector<QDate> playedDays() const;
 
 private:
     struct Tally
     {
-        // Right and wrong answers; a give-up moves the staircase down like a wrong answer
-        // but is no answer, and says nothing of the span at either end of the levels.
-        int answered = 0;
+        // Right and wrong answers at the top and the bottom level; a give-up moves the
+        // staircase down like a wrong answer but is no answer, and says nothing of the span
+        // at either end of the levels.
+        int answeredAtTop = 0;
         int rightAtTop = 0;
+        int answeredAtBottom = 0;
         int wrongAtBottom = 0;
         // The counted reversals, with the sums of their digits and of those squared.
         int reversals = 0;

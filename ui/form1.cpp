@@ -6,6 +6,7 @@
 #include "accessible_interfaces.h"
 #include "announcer.h"
 #include "bell.h"
+#include "boost.h"
 #include "color_button.h"
 #include "device_pixels.h"
 #include "flash_watch.h"
@@ -14,7 +15,6 @@
 #include "key_code.h"
 #include "listening_mode.h"
 #include "picture_box.h"
-#include "realtime_boost.h"
 #include "round_recorder.h"
 #include "status_label.h"
 #include "tab_selection.h"
@@ -98,8 +98,8 @@ bool movesFocus(const QKeyEvent& key)
 } // namespace
 
 Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* parent)
-    : QWidget(parent), bell_(services.bell), tabSelection_(new TabSelection(this)),
-      game_(*this, services.random)
+    : QWidget(parent), bell_(services.bell), boost_(services.boost),
+      tabSelection_(new TabSelection(this)), game_(*this, services.random)
 {
     installAccessibleInterfaces();
     setWindowTitle(ProgramTitle);
@@ -139,7 +139,6 @@ void Form1::createControls(TimerFactory& timers)
     tmrQuestion = timers.createTimer(Timer::tmrQuestion, LongDisplayMs, this);
     tmrSeikai = timers.createTimer(Timer::tmrSeikai, ResultPauseMs, this);
     flash_ = new FlashWatch(Text1[0]);
-    boost_ = new realtime::RealtimeBoost(this);
     announcer_ = new Announcer(Label1);
     listening_ = new ListeningMode(this);
     addAction(listening_->action());
@@ -251,7 +250,7 @@ void Form1::connectEvents()
     });
     connect(tmrSeikai, &WindowTimer::timeout, this,
             [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
-    connect(flash_, &FlashWatch::maskPainted, boost_, &realtime::RealtimeBoost::end);
+    connect(flash_, &FlashWatch::maskPainted, this, [this] { boost_.end(); });
     connect(listening_, &ListeningMode::switched, this,
             [this](bool on) { game_.setListening(on); });
     connect(listening_, &ListeningMode::readingDone, this, [this](bool spoken) {
@@ -284,7 +283,7 @@ void Form1::closeEvent(QCloseEvent* event)
     for (WindowTimer* each : {tmrCount, tmrQuestion, tmrSeikai}) {
         each->setEnabled(false);
     }
-    boost_->end();
+    boost_.end();
     listening_->stop();
     gate_.shut();
     event->accept();
@@ -399,7 +398,7 @@ void Form1::setTimerEnabled(Timer which, bool enabled)
 void Form1::countdownStarting()
 {
     const int stretchMs = CountdownSeconds * tmrCount->interval() + LongDisplayMs + 1000;
-    boost_->begin(std::chrono::milliseconds(stretchMs));
+    boost_.begin(std::chrono::milliseconds(stretchMs));
 }
 
 // The game starts the display timer right after putting the question in the boxes, and
@@ -409,7 +408,7 @@ void Form1::setQuestionShowing(bool showing)
     if (showing) {
         flash_->questionShown();
     } else if (!flash_->awaitingMask()) {
-        boost_->end();
+        boost_.end();
     }
 }
 

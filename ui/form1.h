@@ -16,10 +16,6 @@
 class QLabel;
 class QLineEdit;
 
-namespace pabrel::realtime {
-class RealtimeBoost;
-} // namespace pabrel::realtime
-
 namespace pabrel::ui {
 
 class Announcer;
@@ -50,8 +46,6 @@ public:
 
     // How long each question's digits were on screen, as painted.
     FlashWatch* flashWatch() const { return flash_; }
-    // Raises the window's thread to real-time priority while the digits show.
-    realtime::RealtimeBoost* realtimeBoost() const { return boost_; }
     // Whether questions are read aloud instead of shown.
     ListeningMode* listeningMode() const { return listening_; }
     // Each finished round, as it should be recorded.
@@ -112,7 +106,7 @@ private:
     QImage background_;
     Bell& bell_;
     FlashWatch* flash_ = nullptr;
-    realtime::RealtimeBoost* boost_ = nullptr;
+    realtime::Boost& boost_;
     TabSelection* tabSelection_;
     Announcer* announcer_ = nullptr;
     ListeningMode* listening_ = nullptr;

@@ -7,19 +7,25 @@ namespace pabrel {
 class RandomSource;
 } // namespace pabrel
 
+namespace pabrel::realtime {
+class Boost;
+} // namespace pabrel::realtime
+
 namespace pabrel::ui {
 
 class Bell;
 class TimerFactory;
 
 // What the window takes from whoever makes it, to outlive it: where the question's digits
-// come from, what sounds the beep, and what makes its three timers. The program passes the
-// real ones; tests pass scripted digits and timers they step themselves.
+// come from, what sounds the beep, what makes its three timers, and what raises its thread
+// while the digits show. The program passes the real ones; tests pass scripted digits,
+// timers they step themselves and a boost that only records what it is asked.
 struct FormServices
 {
     RandomSource& random;
     Bell& bell;
     TimerFactory& timers;
+    realtime::Boost& boost;
 };
 
 } // namespace pabrel::ui

@@ -68,7 +68,11 @@ bool ListeningMode::connectSpeech()
     if (speech_ == nullptr) {
         std::unique_ptr<SpeechClient> speech = makeSpeech_ ? makeSpeech_() : nullptr;
         if (speech == nullptr || !speech->open()) {
-            const QString why = speech != nullptr ? speech->failure() : noSpeechReason_;
+            const QString why =
+                speech != nullptr
+                    ? speech->failure()
+                    : QStringLiteral("this build of Pabrel has no speech-dispatcher support");
+            qCDebug(speechLog).noquote() << "the listening mode stays off:" << why;
             showProblem(CannotStart + QStringLiteral("\n(") + why + QLatin1Char(')'));
             return false;
         }
@@ -79,6 +83,7 @@ bool ListeningMode::connectSpeech()
             reader_, &DigitReader::finished, this,
             [this](bool spoken) {
                 if (!spoken) {
+                    qCDebug(speechLog) << "speech stopped working: the listening mode goes off";
                     setOn(false);
                 }
                 emit readingDone(spoken);

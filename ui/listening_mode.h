@@ -27,14 +27,12 @@ class ListeningMode : public QObject
 public:
     using SpeechFactory = std::function<std::unique_ptr<SpeechClient>()>;
 
-    // Messages are shown over the window. Until a speech service is given, the mode
-    // cannot be switched on.
+    // Messages are shown over the window. Until a speech service is given (never, in a
+    // build without one), the mode cannot be switched on.
     explicit ListeningMode(QWidget* window);
     ~ListeningMode() override;
 
     void setSpeechFactory(SpeechFactory makeSpeech) { makeSpeech_ = std::move(makeSpeech); }
-    // Why there is no speech service, told to a player who asks for the mode without one.
-    void setNoSpeechReason(const QString& why) { noSpeechReason_ = why; }
 
     QAction* action() const { return action_; }
     bool isOn() const { return on_; }
@@ -61,7 +59,6 @@ private:
 
     QWidget* window_;
     SpeechFactory makeSpeech_;
-    QString noSpeechReason_;
     QAction* action_;
     std::unique_ptr<SpeechClient> speech_;
     DigitReader* reader_ = nullptr;

@@ -3,10 +3,14 @@
 
 #pragma once
 
+#include <QLoggingCategory>
 #include <QObject>
 #include <QString>
 
 namespace pabrel::ui {
+
+// Why the listening mode cannot speak: QT_LOGGING_RULES="pabrel.speech.debug=true".
+Q_DECLARE_LOGGING_CATEGORY(speechLog)
 
 // Says short texts aloud through the desktop's speech service, one at a time, with the
 // voice and rate the user has chosen there.

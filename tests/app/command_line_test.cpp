@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using pabrel::records::RecordStore;
 
 class CommandLineTest : public QObject
@@ -21,7 +23,7 @@ private slots:
     void init();
     void exportsEveryRoundWithoutADisplay();
     void failsClearlyWithAnExitStatus();
-    void playsOnWithoutItsPlugin();
+    void summarisesTheRecords();
     void listsItsOptions();
 
 private:
@@ -103,7 +105,12 @@ void CommandLineTest::exportsEveryRoundWithoutADisplay()
         run({QStringLiteral("--export-csv"), QStringLiteral("-")}, headless(false));
     QCOMPARE(fromHome.out, expected);
 
-    const Run toFile = run({QStringLiteral("--export-csv"), QStringLiteral("out.csv")}, headless());
+    // A copy of the program taken anywhere keeps all it needs.
+    const QString alone = home_->filePath(QStringLiteral("alone/pabrel"));
+    QVERIFY(QDir().mkpath(QFileInfo(alone).absolutePath()));
+    QVERIFY(QFile::copy(QStringLiteral(PABREL_EXECUTABLE), alone));
+    const Run toFile =
+        run({QStringLiteral("--export-csv"), QStringLiteral("out.csv")}, headless(), alone);
     QCOMPARE(toFile.status, 0);
     QFile written(home_->filePath(QStringLiteral("out.csv")));
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -127,6 +134,9 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
         {"unknown option", {"--recods"}, {}, 2, "recods"},
         {"no file named", {"--export-csv"}, {}, 2, "export-csv"},
         {"two at once", {"--records", "--no-records"}, {}, 2, "--no-records"},
+        {"no records to sum up", {"--summary"}, {}, 1, file_},
+        {"no rounds to sum up", {"--summary"}, {}, 1, "no rounds"},
+        {"summary and export", {"--summary", "--export-csv", "-"}, {}, 2, "--summary"},
     };
     for (const auto& c : cases) {
         QFile::remove(file_);
@@ -134,7 +144,8 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
             QFile file(file_);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(c.recordsFile);
-        } else if (QByteArray(c.what) == "nowhere to write") {
+        } else if (QByteArray(c.what) == "nowhere to write" ||
+                   QByteArray(c.what) == "no rounds to sum up") {
             RecordStore store(file_);
             QVERIFY(!store.open(RecordStore::Opening::CreateIfMissing));
         }
@@ -150,36 +161,54 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
     }
 }
 
-// A copy of the program with no plugin beside it or where it would be installed: the
-// records cannot be read, and says so, but the game window still comes up and plays on.
-void CommandLineTest::playsOnWithoutItsPlugin()
+// Sittings eight days ago and an hour ago whose spans are 6.5 and 4.5 digits, and then one
+// right at the top level ten minutes ago.
+void CommandLineTest::summarisesTheRecords()
 {
-    const QString alone = home_->filePath(QStringLiteral("alone/pabrel"));
-    QVERIFY(QDir().mkpath(QFileInfo(alone).absolutePath()));
-    QVERIFY(QFile::copy(QStringLiteral(PABREL_EXECUTABLE), alone));
-    const Run exported =
-        run({QStringLiteral("--export-csv"), QStringLiteral("-")}, headless(), alone);
-    QCOMPARE(exported.status, 1);
-    QVERIFY2(exported.err.contains(QStringLiteral("pabrel-desktop.so")), qPrintable(exported.err));
-
-    QProcessEnvironment offscreen = headless();
-    offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess game;
-    game.setProcessEnvironment(offscreen);
-    game.start(alone, {});
-    QVERIFY(game.waitForStarted());
-    QByteArray said;
-    QTRY_VERIFY_WITH_TIMEOUT((said += game.readAllStandardError()).contains("unavailable"), 20'000);
-    QVERIFY(!game.waitForFinished(200));
-    game.terminate();
-    QVERIFY(game.waitForFinished());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const struct
+    {
+        qint64 secondsAgo;
+        int level;
+        const char* answers;
+        const char* begins;
+    } sittings[] = {
+        {8 * 86400, 1, "+++++-+-+-+", nullptr},
+        {3600, 1, "+++-+-+-+",
+         "rounds: 20\ncorrect: 70.0 %\nbest level: 6\nspan now: 4.5 digits (±0.3)\n"
+         "span a week before: 6.5 digits (±0.3)\n\nlevel  rounds  correct\n"
+         "    1       2  100.0 %\n"},
+        {600, 8, "++++-+",
+         "rounds: 26\ncorrect: 73.1 %\nbest level: 8\nspan now: 9 digits or more\n"},
+    };
+    RecordStore store(file_);
+    QVERIFY(!store.open(RecordStore::Opening::CreateIfMissing));
+    for (const auto& sitting : sittings) {
+        int level = sitting.level;
+        for (int i = 0; sitting.answers[i] != '\0'; ++i) {
+            const bool right = sitting.answers[i] == '+';
+            pabrel::records::RoundRecord round;
+            round.startedAt = now.addSecs(20 * i - sitting.secondsAgo);
+            round.level = level;
+            round.shown = QString(level + 1, QLatin1Char('1'));
+            round.outcome = QLatin1String(right ? "correct" : "wrong");
+            QVERIFY(!store.add(round));
+            level = std::clamp(level + (right ? 1 : -1), 1, 8);
+        }
+        if (sitting.begins != nullptr) {
+            const Run summary = run({QStringLiteral("--summary")}, headless());
+            QCOMPARE(summary.status, 0);
+            QVERIFY2(summary.out.startsWith(sitting.begins), summary.out.constData());
+        }
+    }
 }
 
 void CommandLineTest::listsItsOptions()
 {
     const Run help = run({QStringLiteral("--help")}, headless());
     QCOMPARE(help.status, 0);
-    for (const char* option : {"--records", "--export-csv <file>", "--no-records", "--version"}) {
+    for (const char* option :
+         {"--records", "--export-csv <file>", "--summary", "--no-records", "--version"}) {
         QVERIFY2(help.out.contains(option), option);
     }
     QVERIFY(run({QStringLiteral("--version")}, headless()).out.startsWith("pabrel 1."));

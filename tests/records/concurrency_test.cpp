@@ -88,11 +88,8 @@ TEST_F(Writers, OnAThreadHoldRoundsBackWhileToldAndThenWriteThemInOrder)
     EXPECT_FALSE(QFileInfo::exists(file));
     writer.holdWrites(false);
     writer.waitUntilWritten();
-    records::RecordStore store(file);
-    ASSERT_FALSE(store.open(records::RecordStore::Opening::ExistingOnly));
-    std::vector<records::RoundRecord> rounds;
-    ASSERT_FALSE(store.forEachRound([&](const auto& round) { rounds.push_back(round); }));
-    EXPECT_EQ(rounds, (std::vector{sampleRound(0), sampleRound(1), sampleRound(2)}));
+    EXPECT_EQ(rowsOf(file),
+              (std::vector{asRow(sampleRound(0)), asRow(sampleRound(1)), asRow(sampleRound(2))}));
 }
 
 } // namespace

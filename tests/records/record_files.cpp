@@ -3,6 +3,8 @@
 
 #include "record_files.h"
 
+#include "round_reader.h"
+
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -32,6 +34,29 @@ records::RoundRecord sampleRound(int n)
         round.answerMs = 800 + n % 1000;
     }
     return round;
+}
+
+QStringList asRow(const records::RoundRecord& round)
+{
+    return {round.startedAt.toString(Qt::ISODateWithMs),
+            QString::number(round.level),
+            round.shown,
+            round.typed,
+            round.outcome,
+            QString::number(round.displayMs),
+            round.paintedMs ? QString::number(*round.paintedMs, 'f', 2) : QString(),
+            round.answerMs ? QString::number(*round.answerMs) : QString()};
+}
+
+std::vector<QStringList> rowsOf(const QString& file)
+{
+    records::RecordStore store(file);
+    std::vector<QStringList> rows;
+    if (!store.open(records::RecordStore::Opening::ExistingOnly)) {
+        records::RoundReader(store).forEachRound(
+            [&](const QStringList& fields) { rows.push_back(fields); });
+    }
+    return rows;
 }
 
 QByteArray fileBytes(const QString& path)

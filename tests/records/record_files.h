@@ -8,12 +8,21 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 namespace pabrel::testing {
 
 // A plausible round, different for every `n`: levels, outcomes and answers vary, and one
 // in five has no painted time or no answer time.
 records::RoundRecord sampleRound(int n);
+
+// How the records read `round` back, field by field as text.
+QStringList asRow(const records::RoundRecord& round);
+
+// Every round of `file`, as the records read them back; empty if it cannot be read.
+std::vector<QStringList> rowsOf(const QString& file);
 
 // The whole file, for checking that a failure left it untouched.
 QByteArray fileBytes(const QString& path);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pabrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "overview_reader.h"
 #include "record_files.h"
 
 #include <QFileInfo>
@@ -17,15 +18,6 @@ using records::RoundRecord;
 class Store : public ::testing::Test
 {
 protected:
-    std::vector<RoundRecord> readBack()
-    {
-        RecordStore store(file);
-        EXPECT_FALSE(store.open(RecordStore::Opening::ExistingOnly));
-        std::vector<RoundRecord> rounds;
-        EXPECT_FALSE(store.forEachRound([&](const RoundRecord& r) { rounds.push_back(r); }));
-        return rounds;
-    }
-
     QTemporaryDir home;
     QString folder = home.filePath(QStringLiteral("data/pabrel"));
     QString file = folder + QStringLiteral("/records.sqlite3");
@@ -53,7 +45,9 @@ TEST_F(Store, KeepsEveryRoundAsWrittenInAPrivateFolder)
         }
         std::reverse(written.begin(), written.end());
     }
-    EXPECT_EQ(readBack(), written);
+    std::vector<QStringList> rows;
+    std::transform(written.begin(), written.end(), std::back_inserter(rows), asRow);
+    EXPECT_EQ(rowsOf(file), rows);
     EXPECT_EQ(QFileInfo(folder).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
                                                             QFile::ExeOwner | QFile::ReadUser |
                                                             QFile::WriteUser | QFile::ExeUser);
@@ -74,14 +68,13 @@ TEST_F(Store, AnEmptyFileBecomesARecordsFileAndKeepsItsRowsWhenOpenedAgain)
         openForWriting(store);
         ASSERT_FALSE(store.add(sampleRound(opening)));
     }
-    EXPECT_EQ(readBack().size(), 3u);
+    EXPECT_EQ(rowsOf(file).size(), 3u);
 }
 
-TEST_F(Store, OverviewSumsUpTheHistory)
+TEST_F(Store, OverviewSumsUpTheHistoryAsReadOrAsWritten)
 {
     RecordStore store(file);
     openForWriting(store);
-    // level, outcome, day: the best of 3 March is level 5, of 4 March level 2.
     const struct
     {
         int level;
@@ -91,46 +84,48 @@ TEST_F(Store, OverviewSumsUpTheHistory)
                   {3, records::WrongOutcome, 3},   {2, records::CorrectOutcome, 3},
                   {3, records::CorrectOutcome, 3}, {4, records::CorrectOutcome, 3},
                   {5, records::GaveUpOutcome, 3},  {2, records::WrongOutcome, 4}};
+    // A window that was open all along took each round as it was written.
+    records::RecordsOverview asWritten;
     for (const auto& [level, outcome, day] : rounds) {
         RoundRecord round = sampleRound(level);
         round.level = level;
         round.shown = QString(level + 1, QLatin1Char('7'));
         round.outcome = outcome;
-        // Midday in UTC is the same day in any time zone the tests run in.
         round.startedAt = QDateTime(QDate(2026, 3, day), QTime(12, level), Qt::UTC);
         ASSERT_FALSE(store.add(round));
+        asWritten.add(round);
     }
-    records::RecordsOverview overview;
-    ASSERT_FALSE(store.loadOverview(overview));
-    EXPECT_EQ(overview.rounds, 8);
-    EXPECT_EQ(overview.correct, 5);
-    EXPECT_EQ(overview.bestLevel, 5);
-    EXPECT_EQ(overview.longestRecalled, 5);
-    ASSERT_EQ(overview.levels.size(), 5u);
-    EXPECT_EQ(overview.levels[1].level, 2);
-    EXPECT_EQ(overview.levels[1].rounds, 3);
-    EXPECT_EQ(overview.levels[1].correct, 2);
-    ASSERT_EQ(overview.days.size(), 2u);
-    EXPECT_EQ(overview.days[0].day, QDate(2026, 3, 3));
-    EXPECT_EQ(overview.days[0].bestLevel, 5);
-    EXPECT_EQ(overview.days[1].bestLevel, 2);
-    ASSERT_EQ(overview.levelOverTime.size(), 8u);
-    EXPECT_EQ(overview.levelOverTime[6].level, 5);
-    EXPECT_EQ(overview.levelOverTime[6].msecsSinceEpoch,
+    records::RecordsOverview asRead;
+    ASSERT_FALSE(records::OverviewReader(store).read(asRead));
+    for (const records::RecordsOverview* overview : {&asRead, &asWritten}) {
+        EXPECT_EQ(overview->rounds, 8);
+        EXPECT_EQ(overview->correct, 5);
+        EXPECT_EQ(overview->bestLevel, 5);
+        EXPECT_EQ(overview->longestRecalled, 5);
+        ASSERT_EQ(overview->levels.size(), 5u);
+        EXPECT_EQ(overview->levels[1].level, 2);
+        EXPECT_EQ(overview->levels[1].rounds, 3);
+        EXPECT_EQ(overview->levels[1].correct, 2);
+        EXPECT_EQ(overview->span.playedDays().size(), 2u);
+    }
+    // In time order, a round's level at its time.
+    ASSERT_EQ(asRead.levelOverTime.size(), 8u);
+    EXPECT_EQ(asRead.levelOverTime[6].level, 5);
+    EXPECT_EQ(asRead.levelOverTime[6].msecsSinceEpoch,
               QDateTime(QDate(2026, 3, 3), QTime(12, 5), Qt::UTC).toMSecsSinceEpoch());
 
     // Thinned to runs of two rounds, each drawn from its lowest to its highest level.
-    ASSERT_FALSE(store.loadOverview(overview, 8));
     std::vector<int> levels;
-    for (const auto& point : overview.levelOverTime) {
+    for (const auto& point : records::thinned(asRead.levelOverTime, 8)) {
         levels.push_back(point.level);
     }
     EXPECT_EQ(levels, (std::vector<int>{1, 2, 2, 3, 3, 4, 2, 5}));
 
     ASSERT_FALSE(store.eraseAll());
-    ASSERT_FALSE(store.loadOverview(overview));
-    EXPECT_EQ(overview.rounds, 0);
-    EXPECT_TRUE(overview.levelOverTime.empty());
+    records::RecordsOverview erased;
+    ASSERT_FALSE(records::OverviewReader(store).read(erased));
+    EXPECT_EQ(erased.rounds, 0);
+    EXPECT_TRUE(erased.levelOverTime.empty());
     EXPECT_TRUE(QFileInfo::exists(file));
 }
 

@@ -31,7 +31,8 @@ void SpokenRoundTest::theDigitsAreReallySaidAndThenAnswered()
     FormProbe probe;
     QVERIFY(probe.showActive());
     pabrel::ui::ListeningMode* mode = probe.form().listeningMode();
-    mode->setSpeechFactory([] { return std::make_unique<pabrel::ui::SpeechDispatcherClient>(); });
+    mode->setSpeechFactory(
+        [] { return std::make_unique<pabrel::desktop::SpeechDispatcherClient>(); });
     QVERIFY(mode->setOn(true));
     QSignalSpy done(mode, &pabrel::ui::ListeningMode::readingDone);
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);

@@ -17,8 +17,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+using pabrel::desktop::DesktopBell;
 using pabrel::testing::FormProbe;
-using pabrel::ui::DesktopBell;
 
 class BellTest : public QObject
 {

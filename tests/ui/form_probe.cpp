@@ -24,7 +24,7 @@ constexpr int AnswerDueWithinMs = CountdownMs + 600 + 3000;
 FormProbe::FormProbe(const ui::FormPictures& pictures, TestTimers::Kind timers,
                      const std::vector<int>& digits)
     : random_(ScriptedRandom::forDigits(digits)), timers_(timers),
-      form_(pictures, {random_, bell_, timers_})
+      form_(pictures, {random_, bell_, timers_, boost_})
 {
     watchTheFlash();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bell.h"
+#include "boost.h"
 #include "form1.h"
 #include "scripted_random.h"
 #include "test_timers.h"
@@ -34,6 +35,22 @@ public:
     int rings = 0;
 };
 
+// Remembers whether the window wants its thread raised, and for how long at most, instead
+// of touching the scheduler.
+class RecordingBoost : public realtime::Boost
+{
+public:
+    void begin(std::chrono::milliseconds atMost) override
+    {
+        raised = true;
+        limit = atMost;
+    }
+    void end() override { raised = false; }
+
+    bool raised = false;
+    std::chrono::milliseconds limit{0};
+};
+
 // The window under test with the collaborators a test controls (scripted digits, a
 // counting bell, and stepped or real timers), found controls, and ways to play it as a
 // person would: clicks, keys, and watching the boxes while the digits flash.
@@ -51,6 +68,7 @@ public:
     const ui::Form1& form() const { return form_; }
     TestTimers& timers() { return timers_; }
     int rings() const { return bell_.rings; }
+    const RecordingBoost& boost() const { return boost_; }
 
     QLineEdit* box(int index) const;
     QLabel* label() const;
@@ -82,6 +100,7 @@ private:
     ScriptedRandom random_;
     CountingBell bell_;
     TestTimers timers_;
+    RecordingBoost boost_;
     ui::Form1 form_;
     std::array<QString, DigitBoxCount> flashed_;
 };

@@ -11,14 +11,17 @@
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
+using pabrel::desktop::RecordsWindow;
 using pabrel::records::RecordStore;
 using pabrel::records::RoundRecord;
-using pabrel::ui::RecordsWindow;
 
 class RecordsWindowTest : public QObject
 {
@@ -46,28 +49,39 @@ private:
     QString file_;
 };
 
-// Ten rounds over two days: levels 1 2 3 3 2 3 4 5 4 3, right when the next is higher.
+namespace {
+// Plays `answers` ('+' right, '-' wrong) from level 1, a round every 20 s from `from`.
+void playSitting(RecordStore& store, const QDateTime& from, const char* answers)
+{
+    int level = 1;
+    for (int i = 0; answers[i] != '\0'; ++i) {
+        const bool right = answers[i] == '+';
+        RoundRecord round;
+        round.startedAt = from.addSecs(20 * i);
+        round.level = level;
+        round.shown = QString(level + 1, QLatin1Char('5'));
+        round.outcome = right ? QStringLiteral("correct") : QStringLiteral("wrong");
+        round.typed = right ? round.shown : QStringLiteral("5,\"x");
+        round.displayMs = level <= 2 ? 600 : 300;
+        round.paintedMs = round.displayMs + 0.5;
+        round.answerMs = 1200 + i;
+        QVERIFY(!store.add(round));
+        level = std::clamp(level + (right ? 1 : -1), 1, 8);
+    }
+}
+} // namespace
+
+// A sitting eight days ago whose staircase turns at 7 and 6 digits, and one an hour ago
+// that turns at 5 and 4: spans of 6.5 and 4.5 digits.
 void RecordsWindowTest::init()
 {
     home_ = std::make_unique<QTemporaryDir>();
     file_ = home_->filePath(QStringLiteral("pabrel/records.sqlite3"));
     RecordStore store(file_);
     QVERIFY(!store.open(RecordStore::Opening::CreateIfMissing));
-    const int levels[] = {1, 2, 3, 3, 2, 3, 4, 5, 4, 3};
-    for (int i = 0; i < 10; ++i) {
-        RoundRecord round;
-        round.startedAt =
-            QDateTime(QDate(2026, 5, i < 6 ? 1 : 2), QTime(12, i), Qt::UTC).addMSecs(5);
-        round.level = levels[i];
-        round.shown = QString(levels[i] + 1, QLatin1Char('5'));
-        const bool right = i + 1 < 10 && levels[i + 1] > levels[i];
-        round.outcome = right ? QStringLiteral("correct") : QStringLiteral("wrong");
-        round.typed = right ? round.shown : QStringLiteral("5,\"x");
-        round.displayMs = round.level <= 2 ? 600 : 300;
-        round.paintedMs = round.displayMs + 0.5;
-        round.answerMs = 1200 + i;
-        QVERIFY(!store.add(round));
-    }
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    playSitting(store, now.addDays(-8), "+++++-+-+-+");
+    playSitting(store, now.addSecs(-3600), "+++-+-+-+");
 }
 
 void RecordsWindowTest::showsTheHistory()
@@ -75,33 +89,45 @@ void RecordsWindowTest::showsTheHistory()
     RecordsWindow window(file_);
     window.show();
     QCOMPARE(window.windowTitle(), QStringLiteral("記録 - Pabrel"));
-    QCOMPARE(text(window, "rounds"), QStringLiteral("10回"));
-    QCOMPARE(text(window, "shareCorrect"), QStringLiteral("50.0%"));
-    QCOMPARE(text(window, "bestLevel"), QStringLiteral("レベル 5"));
-    QCOMPARE(text(window, "longestRecalled"), QStringLiteral("5桁"));
+    QTRY_COMPARE(text(window, "rounds"), QStringLiteral("20回"));
+    QCOMPARE(text(window, "spanNow"), QStringLiteral("4.5 桁 (±0.3)"));
+    QCOMPARE(text(window, "spanWeekBefore"), QStringLiteral("先週 6.5 桁"));
+    QCOMPARE(text(window, "shareCorrect"), QStringLiteral("70.0%"));
+    QCOMPARE(text(window, "bestLevel"), QStringLiteral("レベル 6"));
+    QCOMPARE(text(window, "longestRecalled"), QStringLiteral("6桁"));
 
     const auto* levels = named<QTableWidget>(window, "levels");
-    const QStringList expected[] = {{"1", "1", "100.0%"},
-                                    {"2", "2", "100.0%"},
-                                    {"3", "4", "25.0%"},
-                                    {"4", "2", "50.0%"},
-                                    {"5", "1", "0.0%"}};
-    QCOMPARE(levels->rowCount(), 5);
-    for (int row = 0; row < 5; ++row) {
+    const QStringList expected[] = {{"1", "2", "100.0%"}, {"2", "2", "100.0%"},
+                                    {"3", "5", "100.0%"}, {"4", "4", "25.0%"},
+                                    {"5", "4", "100.0%"}, {"6", "3", "0.0%"}};
+    QCOMPARE(levels->rowCount(), 6);
+    for (int row = 0; row < 6; ++row) {
         for (int column = 0; column < 3; ++column) {
             QCOMPARE(levels->item(row, column)->text(), expected[row][column]);
         }
     }
 
+    // Each round's digits behind, each day's span in front.
     const QList<QAbstractSeries*> series = named<QChartView>(window, "chart")->chart()->series();
-    QCOMPARE(series.size(), 2);
-    QCOMPARE(static_cast<QLineSeries*>(series[0])->count(), 10);
-    QCOMPARE(static_cast<QLineSeries*>(series[0])->at(7).y(), 5.0);
-    const QList<QPointF> days = static_cast<QLineSeries*>(series[1])->points();
+    const auto* rounds = static_cast<QLineSeries*>(series[0]);
+    QCOMPARE(rounds->count(), 20);
+    QCOMPARE(rounds->at(5).y(), 7.0);
+    const QList<QPointF> days = static_cast<QLineSeries*>(series[2])->points();
     QCOMPARE(days.size(), 2);
-    QCOMPARE(days[0].y(), 3.0);
-    QCOMPARE(days[1].y(), 5.0);
+    QCOMPARE(days[0].y(), 6.5);
+    QCOMPARE(days[1].y(), 4.5);
     QVERIFY(named<QPushButton>(window, "exportButton")->isEnabled());
+
+    // A round just written joins the figures without the file being read again.
+    RoundRecord round;
+    round.startedAt = QDateTime::currentDateTimeUtc();
+    round.level = 4;
+    round.outcome = QStringLiteral("correct");
+    QSignalSpy shown(&window, &RecordsWindow::figuresShown);
+    window.roundWritten(round);
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(text(window, "rounds"), QStringLiteral("21回"));
+    QCOMPARE(rounds->count(), 21);
 }
 
 void RecordsWindowTest::showsWhyThereIsNothingToShow()
@@ -121,8 +147,8 @@ void RecordsWindowTest::showsWhyThereIsNothingToShow()
     for (const auto& c : cases) {
         RecordsWindow window(c.file);
         window.show();
-        const QString shown = text(window, "emptyState");
-        QVERIFY2(shown.contains(c.says), qPrintable(shown));
+        QTRY_VERIFY2(text(window, "emptyState").contains(c.says),
+                     qPrintable(text(window, "emptyState")));
         QVERIFY(named<QLabel>(window, "emptyState")->isVisible());
         QVERIFY(!named<QPushButton>(window, "eraseButton")->isEnabled());
     }
@@ -133,6 +159,7 @@ void RecordsWindowTest::erasesOnlyOnceConfirmed()
 {
     RecordsWindow window(file_);
     window.show();
+    QTRY_COMPARE(text(window, "rounds"), QStringLiteral("20回"));
     for (const bool confirm : {false, true}) {
         QString asked;
         QTimer::singleShot(0, &window, [&] {
@@ -146,12 +173,12 @@ void RecordsWindowTest::erasesOnlyOnceConfirmed()
             }
         });
         named<QPushButton>(window, "eraseButton")->click();
-        QVERIFY2(asked.contains(QStringLiteral("10回分")), qPrintable(asked));
+        QVERIFY2(asked.contains(QStringLiteral("20回分")), qPrintable(asked));
         if (!confirm) {
-            QCOMPARE(text(window, "rounds"), QStringLiteral("10回"));
+            QCOMPARE(text(window, "rounds"), QStringLiteral("20回"));
         }
     }
-    QCOMPARE(text(window, "emptyState"), QStringLiteral("まだ記録がありません"));
+    QTRY_COMPARE(text(window, "emptyState"), QStringLiteral("まだ記録がありません"));
     QVERIFY(QFileInfo::exists(file_));
 }
 
@@ -160,14 +187,16 @@ void RecordsWindowTest::exportsWhatItShows()
     RecordsWindow window(file_);
     const QString csv = home_->filePath(QStringLiteral("out/records.csv"));
     QVERIFY(QDir().mkpath(QFileInfo(csv).absolutePath()));
-    QVERIFY(window.exportTo(csv));
+    QSignalSpy exported(&window, &RecordsWindow::exported);
+    window.exportTo(csv);
+    QVERIFY(exported.wait());
+    QCOMPARE(exported.first().first().toBool(), true);
     QFile written(csv);
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = written.readAll().split('\n');
-    QCOMPARE(lines.size(), 12);
-    QCOMPARE(lines[1], QByteArray("2026-05-01T12:00:00.005Z,1,55,55,correct,600,600.50,1200\r"));
-    QCOMPARE(lines[3],
-             QByteArray("2026-05-01T12:02:00.005Z,3,5555,\"5,\"\"x\",wrong,300,300.50,1202\r"));
+    QCOMPARE(lines.size(), 22);
+    QVERIFY(lines[1].endsWith(",1,55,55,correct,600,600.50,1200\r"));
+    QVERIFY(lines[6].endsWith(",6,5555555,\"5,\"\"x\",wrong,300,300.50,1205\r"));
 }
 
 QTEST_MAIN(RecordsWindowTest)

@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace pabrel::records {
+struct RecordsOverview;
+} // namespace pabrel::records
+
+namespace pabrel::app {
+
+// The records in plain text, for `pabrel --summary`: the totals, the digit span in the
+// week up to `today` and the week before, then each level's rounds.
+QString summaryText(const records::RecordsOverview& overview, QDate today);
+
+// Prints the summary of `recordsFile` to standard output; needs a QCoreApplication but no
+// display. Returns the exit status: 1, with a message on standard error, where there are
+// no records or they cannot be read.
+int printSummary(const QString& recordsFile);
+
+} // namespace pabrel::app

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "records_overview.h"
+
+#include "game_state.h"
+
+#include <algorithm>
+
+namespace pabrel::records {
+
+void RecordsOverview::add(qint64 startedAtMs, int level, RoundOutcome outcome)
+{
+    if (level < MinLevel || level > MaxLevel) {
+        return;
+    }
+    const bool right = outcome == RoundOutcome::Correct;
+    ++rounds;
+    correct += right;
+    bestLevel = std::max(bestLevel, level);
+    // A question at level n has n + 1 digits.
+    if (right) {
+        longestRecalled = std::max(longestRecalled, level + 1);
+    }
+    auto played =
+        std::lower_bound(levels.begin(), levels.end(), level,
+                         [](const Level& each, int sought) { return each.level < sought; });
+    if (played == levels.end() || played->level != level) {
+        played = levels.insert(played, Level{level, 0, 0});
+    }
+    ++played->rounds;
+    played->correct += right;
+    levelOverTime.push_back({startedAtMs, level});
+    span.add(startedAtMs, level, outcome);
+}
+
+void RecordsOverview::add(const RoundRecord& round)
+{
+    if (const auto outcome = outcomeNamed(round.outcome); outcome && round.startedAt.isValid()) {
+        add(round.startedAt.toMSecsSinceEpoch(), round.level, *outcome);
+    }
+}
+
+std::vector<RecordsOverview::Point> thinned(const std::vector<RecordsOverview::Point>& points,
+                                            int maxPoints)
+{
+    const auto count = static_cast<qint64>(points.size());
+    const qint64 runLength = std::max<qint64>(1, (count * 2 + maxPoints - 1) / maxPoints);
+    if (runLength == 1) {
+        return points;
+    }
+    std::vector<RecordsOverview::Point> band;
+    for (auto run = points.begin(); run != points.end();) {
+        const auto end = run + std::min<qint64>(runLength, points.end() - run);
+        const auto [low, high] = std::minmax_element(
+            run, end, [](const auto& a, const auto& b) { return a.level < b.level; });
+        band.push_back({run->msecsSinceEpoch, low->level});
+        band.push_back({(end - 1)->msecsSinceEpoch, high->level});
+        run = end;
+    }
+    return band;
+}
+
+} // namespace pabrel::records
