@@ -5,7 +5,7 @@
 
 namespace pabrel::realtime {
 
-Q_LOGGING_CATEGORY(lcRealtime, "pabrel.realtime", QtInfoMsg)
+Q_LOGGING_CATEGORY(realtimeLog, "pabrel.realtime", QtInfoMsg)
 
 using Clock = std::chrono::steady_clock;
 
@@ -22,9 +22,6 @@ RealtimeBoost::~RealtimeBoost()
 
 void RealtimeBoost::begin(std::chrono::milliseconds atMost)
 {
-    if (!enabled_) {
-        return;
-    }
     limit_.start(atMost);
     if (state_ == State::Idle) {
         raise();
@@ -42,14 +39,6 @@ void RealtimeBoost::end()
     lower();
     const bool answerDue = state_ == State::Waiting || state_ == State::Withdrawn;
     state_ = answerDue ? State::Withdrawn : State::Idle;
-}
-
-void RealtimeBoost::setEnabled(bool enabled)
-{
-    if (!enabled) {
-        end();
-    }
-    enabled_ = enabled;
 }
 
 QString RealtimeBoost::pathName(Path path)
@@ -75,7 +64,7 @@ void RealtimeBoost::raise()
 {
     const auto now = Clock::now();
     if (now < directFrom_) {
-        qCDebug(lcRealtime, "the direct way failed less than a minute ago");
+        qCDebug(realtimeLog, "the direct way failed less than a minute ago");
     } else {
         const Direct direct = ways_.direct ? raiseDirectly() : Direct::NotPermitted;
         if (direct == Direct::Raised) {
@@ -90,7 +79,7 @@ void RealtimeBoost::raise()
         }
     }
     if (now < kitFrom_) {
-        qCDebug(lcRealtime, "not raised: RealtimeKit is not asked within a minute of a failure");
+        qCDebug(realtimeLog, "not raised: RealtimeKit is not asked within a minute of a failure");
         path_ = Path::None;
         state_ = State::Unraised;
         return;

@@ -16,9 +16,9 @@ namespace pabrel::realtime {
 
 class RealtimeKitLink;
 
-// Why the thread was raised or not, and what was set on the way; silent unless asked for
-// with QT_LOGGING_RULES="pabrel.realtime.debug=true".
-Q_DECLARE_LOGGING_CATEGORY(lcRealtime)
+// Why the thread was raised or not, and what was set on the way:
+// QT_LOGGING_RULES="pabrel.realtime.debug=true".
+Q_DECLARE_LOGGING_CATEGORY(realtimeLog)
 
 // Raises the calling thread to a real-time scheduling class for a short, timing-critical
 // stretch, so that a busy machine cannot keep it waiting for a CPU, and drops it back to
@@ -27,7 +27,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcRealtime)
 // privilege it asks RealtimeKit over the system bus, as desktop programs without privileges
 // must, and raises the thread whenever RealtimeKit's answer comes: it never waits for the
 // bus. Where neither works the thread runs on at normal priority. No failure here is ever
-// reported to the caller; lcRealtime says why. Every call must come from the thread to be
+// reported to the caller; realtimeLog says why. Every call must come from the thread to be
 // raised, which runs an event loop.
 //
 // The priority asked for is the lowest real-time one: above every normal thread, below the
@@ -74,8 +74,6 @@ public:
     void begin(std::chrono::milliseconds atMost) override;
     void end() override;
 
-    // Switched off, begin() does nothing.
-    void setEnabled(bool enabled);
     // How the thread was last raised, or that it could not be.
     Path path() const { return path_; }
     static QString pathName(Path path);
@@ -125,7 +123,6 @@ private:
     void makeKitLink();
 
     Ways ways_;
-    bool enabled_ = true;
     State state_ = State::Idle;
     Path path_ = Path::Untried;
     // When each way may be tried again after failing; any time from the start.

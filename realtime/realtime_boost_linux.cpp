@@ -68,9 +68,9 @@ pid_t guardRealtimeRun(rlim_t longestUs)
     limit.rlim_max = std::min({limit.rlim_max, longestUs, LongestRunUs});
     limit.rlim_cur = guarded ? limit.rlim_max / 2 : limit.rlim_max;
     const bool set = setrlimit(RLIMIT_RTTIME, &limit) == 0;
-    qCDebug(lcRealtime) << "RLIMIT_RTTIME" << (set ? "set to" : "NOT set to") << limit.rlim_max
-                        << "us; SIGXCPU at" << limit.rlim_cur << "us"
-                        << (guarded ? "drops the thread to normal" : "is the program's own");
+    qCDebug(realtimeLog) << "RLIMIT_RTTIME" << (set ? "set to" : "NOT set to") << limit.rlim_max
+                         << "us; SIGXCPU at" << limit.rlim_cur << "us"
+                         << (guarded ? "drops the thread to normal" : "is the program's own");
     raisedThread.store(gettid());
     return gettid();
 }
@@ -82,7 +82,7 @@ bool isGrant(RealtimeKitLink::Answer answer)
     static constexpr const char* Told[] = {"granted the request", "refused",
                                            "did not answer in time, and may yet raise the thread",
                                            "is unreachable, or its bus went away"};
-    qCDebug(lcRealtime, "RealtimeKit %s", Told[static_cast<int>(answer)]);
+    qCDebug(realtimeLog, "RealtimeKit %s", Told[static_cast<int>(answer)]);
     return answer == RealtimeKitLink::Answer::Granted;
 }
 } // namespace
@@ -97,12 +97,12 @@ RealtimeBoost::Direct RealtimeBoost::raiseDirectly()
 {
     const pid_t thread = guardRealtimeRun(LongestRunUs);
     if (setPolicy(0, SCHED_RR, RealtimePriority)) {
-        qCDebug(lcRealtime, "thread %d raised directly (SCHED_RR, priority %d)", thread,
+        qCDebug(realtimeLog, "thread %d raised directly (SCHED_RR, priority %d)", thread,
                 RealtimePriority);
         return Direct::Raised;
     }
     const int error = errno;
-    qCDebug(lcRealtime, "the kernel refused SCHED_RR: %s%s", std::strerror(error),
+    qCDebug(realtimeLog, "the kernel refused SCHED_RR: %s%s", std::strerror(error),
             error == EPERM ? " (EPERM: no RLIMIT_RTPRIO allowance, no CAP_SYS_NICE)" : "");
     return error == EPERM ? Direct::NotPermitted : Direct::Failed;
 }
@@ -114,7 +114,7 @@ void RealtimeBoost::askRealtimeKit()
 {
     if (kitLongestRunUs_ > 0) {
         const pid_t thread = guardRealtimeRun(static_cast<rlim_t>(kitLongestRunUs_));
-        qCDebug(lcRealtime, "asking RealtimeKit to raise thread %d of process %d", thread,
+        qCDebug(realtimeLog, "asking RealtimeKit to raise thread %d of process %d", thread,
                 getpid());
         kit_->makeThreadRealtime(getpid(), thread, RealtimePriority);
         return;
@@ -130,7 +130,7 @@ void RealtimeBoost::makeKitLink()
     kit_ = new RealtimeKitLink(ways_.busAddress, ways_.busTimeout, this);
     connect(kit_, &RealtimeKitLink::connected, this, [this](qint64 longestUs, qint64 maxPriority) {
         if (longestUs <= 0 || maxPriority < RealtimePriority) {
-            qCDebug(lcRealtime,
+            qCDebug(realtimeLog,
                     "RealtimeKit offers too little: RTTimeUSecMax %lld, MaxRealtimePriority %lld",
                     longestUs, maxPriority);
             kitAnswered(false);
@@ -153,7 +153,7 @@ void RealtimeBoost::lower()
 {
     if (isCallingThreadRealtime()) {
         setPolicy(0, SCHED_OTHER, 0);
-        qCDebug(lcRealtime, "thread %d lowered to normal", gettid());
+        qCDebug(realtimeLog, "thread %d lowered to normal", gettid());
     }
 }
 

@@ -15,7 +15,7 @@ bool RealtimeBoost::isCallingThreadRealtime()
 
 RealtimeBoost::Direct RealtimeBoost::raiseDirectly()
 {
-    qCDebug(lcRealtime, "real-time scheduling is asked of Linux alone");
+    qCDebug(realtimeLog, "real-time scheduling is asked of Linux alone");
     return Direct::Failed;
 }
 

@@ -44,7 +44,6 @@ private slots:
     void raisesByTheWayAvailable_data();
     void raisesByTheWayAvailable();
     void comesDownByItselfAfterItsLimit();
-    void switchedOffItNeitherRaisesNorStaysUp();
     void aRunawayThreadIsDroppedToNormal();
 };
 
@@ -111,20 +110,6 @@ void RealtimeBoostTest::comesDownByItselfAfterItsLimit()
         passing.begin(10s);
         QVERIFY(RealtimeBoost::isCallingThreadRealtime());
     }
-}
-
-void RealtimeBoostTest::switchedOffItNeitherRaisesNorStaysUp()
-{
-    if (!mayRaise()) {
-        QSKIP("raising a thread needs root or CAP_SYS_NICE");
-    }
-    RealtimeBoost boost;
-    boost.begin(10s);
-    boost.setEnabled(false);
-    QVERIFY(!RealtimeBoost::isCallingThreadRealtime());
-    boost.begin(10s);
-    QVERIFY(!RealtimeBoost::isCallingThreadRealtime());
-    QCOMPARE(boost.path(), Path::Direct);
 }
 
 // Computing without ever sleeping, the thread meets the soft RLIMIT_RTTIME, whose SIGXCPU
