@@ -5,6 +5,7 @@
 
 #include "boost.h"
 
+#include <QLoggingCategory>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -15,21 +16,28 @@ namespace pabrel::realtime {
 
 class RealtimeKitLink;
 
+// Why the thread was raised or not, and what was set on the way:
+// QT_LOGGING_RULES="pabrel.realtime.debug=true".
+Q_DECLARE_LOGGING_CATEGORY(realtimeLog)
+
 // Raises the calling thread to a real-time scheduling class for a short, timing-critical
 // stretch, so that a busy machine cannot keep it waiting for a CPU, and drops it back to
-// normal afterwards. It asks RealtimeKit over the system bus, as desktop programs without
-// privileges must, and never waits for the bus: the connection is made in the background
-// when first needed, and until it is up the thread is raised directly if it may be. Where
-// RealtimeKit fails it sets the policy itself, which root, CAP_SYS_NICE or an RLIMIT_RTPRIO
-// allowance permits. Where neither works the thread runs on at normal priority: no failure
-// here is ever reported to the caller. Every call must come from the thread to be raised,
-// which runs an event loop.
+// normal afterwards. It sets the policy itself where the kernel permits it (root,
+// CAP_SYS_NICE or an RLIMIT_RTPRIO allowance); where the kernel refuses for want of
+// privilege it asks RealtimeKit over the system bus, as desktop programs without privileges
+// must, and raises the thread whenever RealtimeKit's answer comes: it never waits for the
+// bus. Where neither works the thread runs on at normal priority. No failure here is ever
+// reported to the caller; realtimeLog says why. Every call must come from the thread to be
+// raised, which runs an event loop.
 //
 // The priority asked for is the lowest real-time one: above every normal thread, below the
 // sound server's and the compositor's, which must not wait for ours. The kernel's
 // RLIMIT_RTTIME (which RealtimeKit requires) caps how long a real-time thread may compute
 // without sleeping; should the thread ever come near it, it is dropped to normal priority
 // on the spot instead of being killed.
+//
+// What each system does its own way is in realtime_boost_linux.cpp, and in
+// realtime_boost_other.cpp for the others, where the thread is never raised.
 class RealtimeBoost : public QObject, public Boost
 {
     Q_OBJECT
@@ -51,26 +59,21 @@ public:
 
     struct Ways
     {
-        bool realtimeKit = true;
+        // Switched off, the kernel is taken to refuse, as it refuses a user without an
+        // allowance, and RealtimeKit is asked.
         bool direct = true;
         // Where RealtimeKit is asked; empty for the system bus.
         QString busAddress;
         std::chrono::milliseconds busTimeout = BusTimeout;
     };
 
-    explicit RealtimeBoost(QObject* parent = nullptr);
+    explicit RealtimeBoost(QObject* parent = nullptr) : RealtimeBoost(Ways{}, parent) {}
     RealtimeBoost(const Ways& ways, QObject* parent);
     ~RealtimeBoost() override;
 
-    // Raises the calling thread, at once or when RealtimeKit answers; it drops back by
-    // itself after `atMost` should end() not come first. Calling again while raised only
-    // moves that limit.
     void begin(std::chrono::milliseconds atMost) override;
     void end() override;
 
-    // Switched off, begin() does nothing.
-    void setEnabled(bool enabled);
-    bool isEnabled() const { return enabled_; }
     // How the thread was last raised, or that it could not be.
     Path path() const { return path_; }
     static QString pathName(Path path);
@@ -78,39 +81,57 @@ public:
     static bool isCallingThreadRealtime();
 
 private:
+    // Every change of state, and what brings it (end() also comes from the limit):
+    //   Idle      --begin--> Raised (the direct way), Waiting (the kernel refused for want
+    //                        of privilege, and RealtimeKit is asked) or Unraised
+    //   Waiting   --granted--> Raised; --not granted--> Unraised; --end--> Withdrawn
+    //   Withdrawn --begin--> Waiting; --any answer--> Idle, a grant undone; --the link to
+    //             RealtimeKit up--> Idle, nothing asked
+    //   Raised, Unraised --end--> Idle
+    // end() lowers the thread in every state but Idle, also where it was never raised: a
+    // request RealtimeKit did not answer in time may yet have been carried out.
+    enum class State
+    {
+        // Not wanted, at normal priority.
+        Idle,
+        // Wanted, RealtimeKit's answer still to come.
+        Waiting,
+        // No longer wanted, RealtimeKit's answer still to come.
+        Withdrawn,
+        // Wanted, and at real-time priority.
+        Raised,
+        // Wanted, but at normal priority: no way was to be had.
+        Unraised,
+    };
+    enum class Direct
+    {
+        Raised,
+        // For want of privilege: RealtimeKit may grant what the kernel does not.
+        NotPermitted,
+        Failed,
+    };
+
     void raise();
-    void fallBackToDirect();
-    bool askRealtimeKit();
-    void connectToKit();
-    void kitConnected(qint64 longestRunUs, qint64 maxPriority);
-    void requestRealtime();
-    void kitGranted(qint64 thread);
-    void kitDenied(qint64 thread);
-    void realtimeKitFailed();
-    bool raiseDirectly();
+    void kitAnswered(bool granted);
+    // Each system's own:
+    Direct raiseDirectly();
+    // Answers through kitAnswered(), once, whatever becomes of the request: later, from
+    // the event loop, or at once where there is no RealtimeKit to ask.
+    void askRealtimeKit();
+    void lower();
+    // Linux's alone: the link to RealtimeKit, and what becomes of its answers.
+    void makeKitLink();
 
     Ways ways_;
-    bool enabled_ = true;
-    // Between begin() and end().
-    bool wanted_ = false;
-    bool raised_ = false;
-    bool asking_ = false;
-    // A RealtimeKit request went unanswered in time, and may yet be carried out.
-    bool unanswered_ = false;
-    enum class KitBus
-    {
-        Down,
-        Connecting,
-        Up,
-    };
-    KitBus kitBus_ = KitBus::Down;
-    // RealtimeKit's limit on a real-time thread's run, read on connecting.
-    qlonglong kitLongestRunUs_ = 0;
-    // Made when RealtimeKit is first asked; Linux only.
-    RealtimeKitLink* kit_ = nullptr;
+    State state_ = State::Idle;
     Path path_ = Path::Untried;
-    std::chrono::steady_clock::time_point kitFailedAt_{};
-    std::chrono::steady_clock::time_point directFailedAt_{};
+    // When each way may be tried again after failing; any time from the start.
+    std::chrono::steady_clock::time_point directFrom_{};
+    std::chrono::steady_clock::time_point kitFrom_{};
+    // Made when RealtimeKit is first asked, and its limit on a real-time thread's run, read
+    // on connecting: 0 until read, and again once RealtimeKit has failed.
+    RealtimeKitLink* kit_ = nullptr;
+    qint64 kitLongestRunUs_ = 0;
     QTimer limit_;
 };
 

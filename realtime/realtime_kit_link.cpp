@@ -26,6 +26,7 @@ struct Job
         MakeThreadRealtime,
     };
     Kind kind = Kind::Connect;
+    qint64 process = 0;
     qint64 thread = 0;
     quint32 priority = 0;
 };
@@ -204,17 +205,19 @@ std::optional<qint64> readProperty(BusConnection& bus, const char* name)
     return reply.status == Reply::Status::Returned ? integerIn(reply.message.get()) : std::nullopt;
 }
 
-RealtimeKitLink::Answer makeThreadRealtime(BusConnection& bus, qint64 thread, quint32 priority)
+RealtimeKitLink::Answer makeThreadRealtime(BusConnection& bus, const Job& job)
 {
     using Answer = RealtimeKitLink::Answer;
     if (!bus.isOpen()) {
         return Answer::Lost;
     }
-    Message request = methodCall(Service, ObjectPath, Service, "MakeThreadRealtime");
-    const dbus_uint64_t threadId = static_cast<dbus_uint64_t>(thread);
-    const dbus_uint32_t asked = priority;
-    if (!request || !dbus_message_append_args(request.get(), DBUS_TYPE_UINT64, &threadId,
-                                              DBUS_TYPE_UINT32, &asked, DBUS_TYPE_INVALID)) {
+    Message request = methodCall(Service, ObjectPath, Service, "MakeThreadRealtimeWithPID");
+    const auto process = static_cast<dbus_uint64_t>(job.process);
+    const auto thread = static_cast<dbus_uint64_t>(job.thread);
+    const dbus_uint32_t priority = job.priority;
+    if (!request ||
+        !dbus_message_append_args(request.get(), DBUS_TYPE_UINT64, &process, DBUS_TYPE_UINT64,
+                                  &thread, DBUS_TYPE_UINT32, &priority, DBUS_TYPE_INVALID)) {
         return Answer::Refused;
     }
     switch (bus.call(std::move(request)).status) {
@@ -266,7 +269,7 @@ void serve(std::shared_ptr<RealtimeKitQueue> queue, std::string address,
     BusConnection bus(timeout);
     while (const std::optional<Job> job = nextJob(*queue)) {
         if (job->kind == Job::Kind::MakeThreadRealtime) {
-            const auto answer = makeThreadRealtime(bus, job->thread, job->priority);
+            const auto answer = makeThreadRealtime(bus, *job);
             deliver(*queue, [thread = job->thread, answer](RealtimeKitLink* link) {
                 emit link->answered(thread, answer);
             });
@@ -299,7 +302,8 @@ RealtimeKitLink::RealtimeKitLink(const QString& busAddress, std::chrono::millise
     try {
         std::thread(serve, queue_, address, timeout).detach();
     } catch (const std::system_error&) {
-        // No thread to be had: RealtimeKit is never asked, and the boost does without it.
+        // No thread to be had: RealtimeKit is unreachable, and the boost does without it.
+        queue_->link = nullptr;
     }
 }
 
@@ -313,12 +317,18 @@ RealtimeKitLink::~RealtimeKitLink()
 
 void RealtimeKitLink::connectToKit()
 {
+    // Only this thread sets the link in the queue, and leaves it empty only where no thread
+    // could be had to serve it.
+    if (queue_->link == nullptr) {
+        QMetaObject::invokeMethod(this, &RealtimeKitLink::unreachable, Qt::QueuedConnection);
+        return;
+    }
     post(*queue_, Job{Job::Kind::Connect});
 }
 
-void RealtimeKitLink::makeThreadRealtime(qint64 thread, quint32 priority)
+void RealtimeKitLink::makeThreadRealtime(qint64 process, qint64 thread, quint32 priority)
 {
-    post(*queue_, Job{Job::Kind::MakeThreadRealtime, thread, priority});
+    post(*queue_, Job{Job::Kind::MakeThreadRealtime, process, thread, priority});
 }
 
 } // namespace pabrel::realtime

@@ -43,7 +43,9 @@ public:
 
     // Connects unless connected, then reads RealtimeKit's limits.
     void connectToKit();
-    void makeThreadRealtime(qint64 thread, quint32 priority);
+    // Asks that `thread` of `process` be raised to `priority`: RealtimeKit checks that the
+    // one belongs to the other, and the process to the caller's user.
+    void makeThreadRealtime(qint64 process, qint64 thread, quint32 priority);
 
 signals:
     // RTTimeUSecMax and MaxRealtimePriority, as RealtimeKit gives them.

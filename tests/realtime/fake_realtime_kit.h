@@ -7,6 +7,7 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
+#include <QFileInfo>
 #include <QList>
 
 #include <sched.h>
@@ -15,9 +16,10 @@
 
 namespace pabrel::testing {
 
-// RealtimeKit's service on a test's own bus: its two limits, and MakeThreadRealtime, which
-// it grants (raising the thread for real where the test may), refuses, or carries out and
-// never answers. Like RealtimeKit it refuses a process whose RLIMIT_RTTIME exceeds its limit.
+// RealtimeKit's service on a test's own bus: its two limits, and MakeThreadRealtimeWithPID,
+// which it grants (raising the thread for real where the test may), refuses, or carries out
+// and never answers. Like RealtimeKit it refuses a thread that is not the named process's,
+// and a process whose RLIMIT_RTTIME exceeds its limit.
 class FakeRealtimeKit : public QDBusVirtualObject
 {
     Q_OBJECT
@@ -31,6 +33,7 @@ public:
     };
     struct Request
     {
+        qulonglong process;
         qulonglong thread;
         uint priority;
         bool operator==(const Request&) const = default;
@@ -51,6 +54,16 @@ public:
 
     bool isRegistered() const { return registered_; }
     const QList<Request>& requests() const { return requests_; }
+    // As RealtimeKit may, carries out again the requests it never answered, long after.
+    void carryOutUnanswered() const
+    {
+        if (reply_ != Reply::Never) {
+            return;
+        }
+        for (const Request& request : requests_) {
+            carryOut(request);
+        }
+    }
 
     QString introspect(const QString&) const override { return {}; }
 
@@ -62,26 +75,36 @@ public:
             const QVariant value = longest ? QVariant(LongestRunUs) : QVariant(maxPriority_);
             return connection.send(message.createReply(QVariant::fromValue(QDBusVariant(value))));
         }
-        if (message.member() != QLatin1String("MakeThreadRealtime") || arguments.size() != 2) {
+        if (message.member() != QLatin1String("MakeThreadRealtimeWithPID") ||
+            arguments.size() != 3) {
             return false;
         }
-        const Request request{arguments[0].toULongLong(), arguments[1].toUInt()};
+        const Request request{arguments[0].toULongLong(), arguments[1].toULongLong(),
+                              arguments[2].toUInt()};
         requests_.append(request);
+        const bool ofProcess = QFileInfo::exists(
+            QStringLiteral("/proc/%1/task/%2").arg(request.process).arg(request.thread));
         rlimit limit{};
         getrlimit(RLIMIT_RTTIME, &limit);
-        if (reply_ == Reply::Refuse || limit.rlim_max > static_cast<rlim_t>(LongestRunUs)) {
+        if (reply_ == Reply::Refuse || !ofProcess ||
+            limit.rlim_max > static_cast<rlim_t>(LongestRunUs)) {
             return connection.send(message.createErrorReply(QDBusError::AccessDenied, {}));
         }
+        carryOut(request);
+        return reply_ == Reply::Never || connection.send(message.createReply());
+    }
+
+private:
+    static void carryOut(const Request& request)
+    {
         if (geteuid() == 0) {
             sched_param param{};
             param.sched_priority = static_cast<int>(request.priority);
             sched_setscheduler(static_cast<pid_t>(request.thread), SCHED_RR | SCHED_RESET_ON_FORK,
                                &param);
         }
-        return reply_ == Reply::Never || connection.send(message.createReply());
     }
 
-private:
     static constexpr const char* Name = "org.freedesktop.RealtimeKit1";
     static constexpr const char* Path = "/org/freedesktop/RealtimeKit1";
 

@@ -7,6 +7,7 @@
 
 #include "realtime_boost.h"
 
+#include <QLoggingCategory>
 #include <QTest>
 
 #include <sys/resource.h>
@@ -16,7 +17,6 @@ using pabrel::realtime::RealtimeBoost;
 using Path = RealtimeBoost::Path;
 using namespace std::chrono_literals;
 
-Q_DECLARE_METATYPE(RealtimeBoost::Ways)
 Q_DECLARE_METATYPE(RealtimeBoost::Path)
 
 namespace {
@@ -38,11 +38,13 @@ class RealtimeBoostTest : public QObject
     Q_OBJECT
 
 private slots:
+    // What the boost says of itself is checked too.
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("pabrel.*=true")); }
     void cleanup();
     void raisesByTheWayAvailable_data();
     void raisesByTheWayAvailable();
     void comesDownByItselfAfterItsLimit();
-    void switchedOffItNeitherRaisesNorStaysUp();
+    void aRunawayThreadIsDroppedToNormal();
 };
 
 void RealtimeBoostTest::cleanup()
@@ -52,28 +54,28 @@ void RealtimeBoostTest::cleanup()
 
 void RealtimeBoostTest::raisesByTheWayAvailable_data()
 {
-    QTest::addColumn<RealtimeBoost::Ways>("ways");
+    QTest::addColumn<bool>("direct");
     QTest::addColumn<Path>("path");
-    QTest::newRow("kernel directly") << RealtimeBoost::Ways{false, true, {}} << Path::Direct;
-    QTest::newRow("RealtimeKit unreachable, then directly")
-        << RealtimeBoost::Ways{true, true, NoBus} << Path::Direct;
-    QTest::newRow("RealtimeKit unreachable, no other way")
-        << RealtimeBoost::Ways{true, false, NoBus} << Path::None;
-    QTest::newRow("no way at all") << RealtimeBoost::Ways{false, false, {}} << Path::None;
+    QTest::newRow("kernel directly") << true << Path::Direct;
+    QTest::newRow("kernel refuses, RealtimeKit unreachable") << false << Path::None;
 }
 
 void RealtimeBoostTest::raisesByTheWayAvailable()
 {
-    QFETCH(RealtimeBoost::Ways, ways);
+    QFETCH(bool, direct);
     QFETCH(Path, path);
     const bool raises = path != Path::None;
     if (raises && !mayRaise()) {
         QSKIP("raising a thread needs root or CAP_SYS_NICE");
     }
-    RealtimeBoost boost(ways, nullptr);
+    RealtimeBoost boost({.direct = direct, .busAddress = NoBus}, nullptr);
     QCOMPARE(boost.path(), Path::Untried);
 
     for (int round = 1; round <= 2; ++round) {
+        if (round == 2 && !raises) {
+            QTest::ignoreMessage(
+                QtDebugMsg, "not raised: RealtimeKit is not asked within a minute of a failure");
+        }
         boost.begin(10s);
         // RealtimeKit's absence is learnt in the background.
         QTRY_COMPARE(boost.path(), path);
@@ -98,30 +100,31 @@ void RealtimeBoostTest::comesDownByItselfAfterItsLimit()
     if (!mayRaise()) {
         QSKIP("raising a thread needs root or CAP_SYS_NICE");
     }
-    RealtimeBoost boost(RealtimeBoost::Ways{false, true, {}}, nullptr);
+    RealtimeBoost boost;
     boost.begin(20ms);
     QVERIFY(RealtimeBoost::isCallingThreadRealtime());
     QTRY_VERIFY(!RealtimeBoost::isCallingThreadRealtime());
     // Destroyed while raised, it comes down too.
     {
-        RealtimeBoost passing(RealtimeBoost::Ways{false, true, {}}, nullptr);
+        RealtimeBoost passing;
         passing.begin(10s);
         QVERIFY(RealtimeBoost::isCallingThreadRealtime());
     }
 }
 
-void RealtimeBoostTest::switchedOffItNeitherRaisesNorStaysUp()
+// Computing without ever sleeping, the thread meets the soft RLIMIT_RTTIME, whose SIGXCPU
+// drops it to normal priority well before the hard limit's SIGKILL would end the program.
+void RealtimeBoostTest::aRunawayThreadIsDroppedToNormal()
 {
     if (!mayRaise()) {
         QSKIP("raising a thread needs root or CAP_SYS_NICE");
     }
-    RealtimeBoost boost(RealtimeBoost::Ways{false, true, {}}, nullptr);
+    RealtimeBoost boost;
     boost.begin(10s);
-    boost.setEnabled(false);
-    QVERIFY(!RealtimeBoost::isCallingThreadRealtime());
-    boost.begin(10s);
-    QVERIFY(!RealtimeBoost::isCallingThreadRealtime());
-    QCOMPARE(boost.path(), Path::Direct);
+    QVERIFY(RealtimeBoost::isCallingThreadRealtime());
+    while (RealtimeBoost::isCallingThreadRealtime()) {
+    }
+    boost.end();
 }
 
 QTEST_GUILESS_MAIN(RealtimeBoostTest)
