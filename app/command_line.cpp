@@ -36,6 +36,17 @@ LaunchRequest refused(const QString& why)
     return requestTo(LaunchRequest::Action::Refuse, why);
 }
 
+std::optional<card_texts::Language> languageNamed(const QString& code)
+{
+    if (code == QLatin1String("ja")) {
+        return card_texts::Language::Japanese;
+    }
+    if (code == QLatin1String("en")) {
+        return card_texts::Language::English;
+    }
+    return std::nullopt;
+}
+
 void print(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -60,14 +71,20 @@ CommandLine::CommandLine()
                  QStringLiteral("Play without reading or writing records.")),
       listen_(QStringLiteral("listen"),
               QStringLiteral("Play in the listening mode (聞いて覚える): the digits are spoken, "
-                             "one a second, instead of shown; remembered for the next start."))
+                             "one a second, instead of shown; remembered for the next start.")),
+      lang_(QStringLiteral("lang"),
+            QStringLiteral("Show the game in <language>: ja (Japanese) or en (English); "
+                           "remembered for the next start. Without it, the language last "
+                           "chosen, or else the desktop's."),
+            QStringLiteral("language"))
 {
     parser_.setApplicationDescription(
         QStringLiteral("Pabrel (記憶ゲーム), a memory game: a row of digits flashes for a moment;\n"
                        "type it back from memory. Started without options, it opens the game's\n"
                        "window."));
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser_.addOptions({help_, version_, records_, exportCsv_, summary_, noRecords_, listen_});
+    parser_.addOptions(
+        {help_, version_, records_, exportCsv_, summary_, noRecords_, listen_, lang_});
     for (const QString& name : qtOptionsWithValue) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -117,6 +134,13 @@ LaunchRequest CommandLine::requestFromOptions() const
     }
     request.recordsOff = parser_.isSet(noRecords_);
     request.listening = parser_.isSet(listen_);
+    if (parser_.isSet(lang_)) {
+        request.language = languageNamed(parser_.value(lang_));
+        if (!request.language) {
+            return refused(QStringLiteral("unknown language '%1' for --lang (ja or en)")
+                               .arg(parser_.value(lang_)));
+        }
+    }
     return request;
 }
 

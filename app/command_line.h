@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "card_texts.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
@@ -38,6 +40,8 @@ struct LaunchRequest
     bool recordsOff = false;
     // Play in the listening mode, and remember it.
     bool listening = false;
+    // The language to show, and remember; none given, the remembered or the desktop's.
+    std::optional<card_texts::Language> language;
 };
 
 // Every option of the program. The command line is read before the program connects to a
@@ -71,6 +75,7 @@ private:
     QCommandLineOption summary_;
     QCommandLineOption noRecords_;
     QCommandLineOption listen_;
+    QCommandLineOption lang_;
 };
 
 } // namespace pabrel::app

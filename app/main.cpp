@@ -10,12 +10,14 @@
 #include "display_guard.h"
 #include "event_timer_factory.h"
 #include "form1.h"
+#include "language.h"
 #include "listening_mode.h"
 #include "realtime_boost.h"
 #include "record_keeping.h"
 #include "records_location.h"
 #include "records_window.h"
 #include "summary.h"
+#include "translations.h"
 
 #ifdef PABREL_HAVE_SPEECH_DISPATCHER
 #include "speech_dispatcher_client.h"
@@ -30,6 +32,7 @@
 #include <memory>
 
 using pabrel::app::LaunchRequest;
+using pabrel::ui::Language;
 
 namespace {
 QStringList argumentsOf(int argc, char** argv)
@@ -55,7 +58,18 @@ void reportMissingPicture(const QString& what)
     std::fflush(stderr);
     QMessageBox::critical(
         nullptr, QStringLiteral("Pabrel"),
-        QStringLiteral("ゲームの絵が読み込めないため、起動できません。\n\n%1").arg(what));
+        QCoreApplication::translate("main", "ゲームの絵が読み込めないため、起動できません。\n\n%1")
+            .arg(what));
+}
+
+// A language given on the command line is remembered, as one chosen from the menu is.
+Language languageFor(const LaunchRequest& request)
+{
+    if (request.language) {
+        pabrel::ui::storeLanguage(*request.language);
+        return *request.language;
+    }
+    return pabrel::ui::startingLanguage();
 }
 
 int exportCsv(const QString& recordsFile, const QString& target)
@@ -85,11 +99,11 @@ int showRecords(const QString& recordsFile)
     return QApplication::exec();
 }
 
-int play(const LaunchRequest& request, const QString& recordsFile)
+int play(const LaunchRequest& request, Language language, const QString& recordsFile)
 {
     pabrel::ui::FormPictures pictures;
     try {
-        pictures = pabrel::ui::firstFramePictures();
+        pictures = pabrel::ui::firstFramePictures(language);
     } catch (const std::exception& error) {
         reportMissingPicture(QString::fromStdString(error.what()));
         return EXIT_FAILURE;
@@ -107,11 +121,14 @@ int play(const LaunchRequest& request, const QString& recordsFile)
     listening->setSpeechFactory(
         [] { return std::make_unique<pabrel::desktop::SpeechDispatcherClient>(); });
 #endif
-    const auto* later = new pabrel::ui::DeferredPictures(form, pabrel::ui::laterPictures);
-    QObject::connect(later, &pabrel::ui::DeferredPictures::failed, qApp, [](const QString& what) {
+    const auto* later = new pabrel::ui::DeferredPictures(
+        form, [language] { return pabrel::ui::laterPictures(language); });
+    const auto stop = [](const QString& what) {
         reportMissingPicture(what);
         QCoreApplication::exit(EXIT_FAILURE);
-    });
+    };
+    QObject::connect(later, &pabrel::ui::DeferredPictures::failed, qApp, stop);
+    QObject::connect(&form, &pabrel::ui::Form1::picturesFailed, qApp, stop);
     // What the first frame does not need comes once it is out, long before a round can.
     QObject::connect(later, &pabrel::ui::DeferredPictures::taken, &form, [&] {
         if (request.recordsOff) {
@@ -146,17 +163,21 @@ int main(int argc, char** argv)
         return *status;
     }
     const QString recordsFile = pabrel::records::defaultRecordsFile();
+    const Language language = languageFor(request);
     if (request.action == LaunchRequest::Action::ExportCsv) {
         const QCoreApplication application(argc, argv);
+        pabrel::ui::Translations::ofApplication().use(language);
         return exportCsv(recordsFile, request.exportTarget);
     }
     if (request.action == LaunchRequest::Action::PrintSummary) {
         const QCoreApplication application(argc, argv);
+        pabrel::ui::Translations::ofApplication().use(language);
         return pabrel::app::printSummary(recordsFile);
     }
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
+    pabrel::ui::Translations::ofApplication().use(language);
     if (request.action == LaunchRequest::Action::ShowRecords) {
         return showRecords(recordsFile);
     }
-    return play(request, recordsFile);
+    return play(request, language, recordsFile);
 }

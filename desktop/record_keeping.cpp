@@ -8,12 +8,13 @@
 #include "round_recorder.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMessageBox>
 
 namespace pabrel::desktop {
 
 RecordKeeping::RecordKeeping(ui::Form1& form, const QString& file)
-    : QObject(&form), form_(form), file_(file), writer_(file)
+    : QObject(&form), form_(form), file_(file), writer_(file), show_(new QAction(&form))
 {
     connect(form.roundRecorder(), &ui::RoundRecorder::roundFinished, &writer_,
             &records::RecordWriter::write);
@@ -30,15 +31,24 @@ RecordKeeping::RecordKeeping(ui::Form1& form, const QString& file)
                 }
             });
 
-    auto* show = new QAction(QStringLiteral("記録を見る…"), &form);
-    show->setObjectName(QStringLiteral("showRecords"));
-    connect(show, &QAction::triggered, this, &RecordKeeping::showRecords);
-    form.addAction(show);
+    show_->setText(tr("記録を見る…"));
+    show_->setObjectName(QStringLiteral("showRecords"));
+    connect(show_, &QAction::triggered, this, &RecordKeeping::showRecords);
+    form.addAction(show_);
+    form.installEventFilter(this);
 }
 
 RecordKeeping::~RecordKeeping()
 {
     delete window_;
+}
+
+bool RecordKeeping::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        show_->setText(tr("記録を見る…"));
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void RecordKeeping::showRecords()
@@ -56,8 +66,8 @@ void RecordKeeping::showRecords()
 // Told without a modal loop: play goes on, only without records.
 void RecordKeeping::reportFailure(const records::RecordError& error)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("記録 - Pabrel"),
-                                error.message(), QMessageBox::Ok, &form_);
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("記録 - Pabrel"), error.message(),
+                                QMessageBox::Ok, &form_);
     box->setObjectName(QStringLiteral("recordsFailure"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QPointer>
 
+class QAction;
+
 namespace pabrel::ui {
 class Form1;
 } // namespace pabrel::ui
@@ -18,7 +20,8 @@ class RecordsWindow;
 
 // Keeps the player's records while the game is played: each finished round goes to the
 // records file, a failure is told to the player once, and the game window's context menu
-// opens the records window. The window owns it, and it lives as long as the window.
+// opens the records window. The window owns it, and it lives as long as the window, and its
+// menu entry follows the window's language.
 class RecordKeeping : public QObject
 {
     Q_OBJECT
@@ -32,6 +35,9 @@ public:
     void showRecords();
     RecordsWindow* recordsWindow() const { return window_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void reportFailure(const records::RecordError& error);
 
@@ -39,6 +45,7 @@ private:
     QString file_;
     records::RecordWriter writer_;
     QPointer<RecordsWindow> window_;
+    QAction* show_;
 };
 
 } // namespace pabrel::desktop

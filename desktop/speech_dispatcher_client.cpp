@@ -74,6 +74,14 @@ bool SpeechDispatcherClient::open()
     return true;
 }
 
+void SpeechDispatcherClient::setLanguage(ui::Language language)
+{
+    const QByteArray code = ui::languageCode(language).toLatin1();
+    if (connection_ == nullptr || spd_set_language(connection_, code.constData()) != 0) {
+        qCDebug(ui::speechLog) << "speech-dispatcher did not take the language" << code;
+    }
+}
+
 // Queued behind whatever else the desktop says, and not cut off by it.
 void SpeechDispatcherClient::say(const QString& text)
 {

@@ -12,7 +12,8 @@ namespace pabrel::desktop {
 
 // Speaks through speech-dispatcher, starting it if the session has not yet. The library
 // reports the end of each message on its own thread; the report is passed on to this
-// object's thread, and only for the message said last.
+// object's thread, and only for the message said last. The language picks the voice: the
+// user's own for it where one is set, else the synthesiser's.
 class SpeechDispatcherClient : public ui::SpeechClient
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
 
     bool open() override;
     QString failure() const override { return failure_; }
+    void setLanguage(ui::Language language) override;
     void say(const QString& text) override;
     void cancel() override;
 

@@ -48,6 +48,7 @@ void Game::ShowLevel()
 void Game::cmdStart_Click()
 {
     if (state_.countdown != 0) {
+        roundRunning_ = true;
         applyMask();
         state_.inputPos = 0;
         view_.setStatusText(numberText(state_.countdown));
@@ -179,6 +180,8 @@ void Game::Judge()
         }
     }
     view_.beep();
+    roundRunning_ = false;
+    resultShowing_ = true;
     view_.setTimerEnabled(Timer::tmrSeikai, true);
     state_.countdown = CountdownSeconds;
 }
@@ -186,6 +189,7 @@ void Game::Judge()
 void Game::tmrSeikai_Timer()
 {
     view_.setTimerEnabled(Timer::tmrSeikai, false);
+    resultShowing_ = false;
     ShowLevel();
 }
 

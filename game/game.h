@@ -21,6 +21,9 @@ public:
     Game(GameView& view, RandomSource& random);
 
     const GameState& state() const { return state_; }
+    // From the start of a round's countdown until the pause after its result is over: the
+    // window keeps what it shows (its language among it) the same throughout.
+    bool roundInPlay() const { return roundRunning_ || resultShowing_; }
     // Reading the digits aloud instead of flashing them is the player's choice; it applies
     // from the next question.
     void setListening(bool on) { state_.listening = on; }
@@ -52,6 +55,10 @@ private:
     RoundObserver* observer_ = nullptr;
     // Whether the digits of the round in play have been masked, for the observer only.
     bool masked_ = false;
+    // From the start of the countdown to the judgement, and through the pause after it; a
+    // new round may start during that pause.
+    bool roundRunning_ = false;
+    bool resultShowing_ = false;
 };
 
 } // namespace pabrel

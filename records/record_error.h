@@ -35,7 +35,7 @@ struct RecordError
     // What SQLite or the system said, for the curious.
     QString detail;
 
-    // One sentence or two for the player, in Japanese, naming the file.
+    // One sentence or two for the player, in the language in use, naming the file.
     QString message() const;
 };
 

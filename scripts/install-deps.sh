@@ -18,6 +18,9 @@ packages=(
     libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
     # the real-time boost asks RealtimeKit through libdbus; its test starts a bus of its own
     libdbus-1-dev dbus-daemon
+    # the translations: lupdate and lrelease and their CMake functions, and Qt's own
+    # translations, so that standard buttons and dialogs speak the player's language
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # a Japanese Gothic face for every text of the game
     fonts-ipafont-gothic
     # the desktop bell sound (optional: without it the bell is the toolkit's beep)

@@ -35,38 +35,71 @@ QString cardText(std::span<const std::string_view> lines)
     return QString::fromStdString(card_texts::joined(lines));
 }
 
+// The cards of each language lie in a folder of their own; Japanese, the first, at the top.
+QString cardFile(Language language, const QString& name)
+{
+    return language == Language::English ? QStringLiteral("en/") + name : name;
+}
+
+QImage decodeRules(Language language)
+{
+    return decode(cardFile(language, QStringLiteral("rules.bmp")), "bmp");
+}
+
+std::array<QImage, MaxLevel> decodeLevels(Language language)
+{
+    std::array<QImage, MaxLevel> levels;
+    for (int level = MinLevel; level <= MaxLevel; ++level) {
+        levels[static_cast<std::size_t>(level - 1)] =
+            decode(cardFile(language, QStringLiteral("level%1.bmp").arg(level)), "bmp");
+    }
+    return levels;
+}
+
+void addCardTexts(FormPictures& pictures, Language language)
+{
+    const card_texts::CardSet cards = card_texts::cardsIn(language);
+    pictures.rulesText = cardText(cards.rules);
+    for (std::size_t i = 0; i < pictures.levelTexts.size(); ++i) {
+        pictures.levelTexts[i] = cardText(cards.levels[i]);
+    }
+}
+
 } // namespace
 
-FormPictures firstFramePictures()
+FormPictures firstFramePictures(Language language)
 {
     FormPictures pictures;
     // The background is repainted under the digit boxes in the middle of every flash:
     // fetched through its colour table, those repaints made some flashes milliseconds long.
     pictures.background =
         decode(QStringLiteral("background.bmp"), "bmp").convertToFormat(QImage::Format_RGB32);
-    pictures.rules = decode(QStringLiteral("rules.bmp"), "bmp");
-    pictures.rulesText = cardText(card_texts::rules);
-    for (std::size_t i = 0; i < pictures.levelTexts.size(); ++i) {
-        pictures.levelTexts[i] = cardText(card_texts::levels[i]);
-    }
+    pictures.rules = decodeRules(language);
+    addCardTexts(pictures, language);
     return pictures;
 }
 
-LaterPictures laterPictures()
+LaterPictures laterPictures(Language language)
 {
     LaterPictures pictures;
     pictures.icon = QPixmap::fromImage(decode(QStringLiteral("pabrel.ico"), "ico"));
-    for (int level = MinLevel; level <= MaxLevel; ++level) {
-        pictures.levels[static_cast<std::size_t>(level - 1)] =
-            decode(QStringLiteral("level%1.bmp").arg(level), "bmp");
-    }
+    pictures.levels = decodeLevels(language);
     return pictures;
 }
 
-FormPictures builtInPictures()
+FormPictures cardPictures(Language language)
 {
-    FormPictures pictures = firstFramePictures();
-    LaterPictures later = laterPictures();
+    FormPictures pictures;
+    pictures.rules = decodeRules(language);
+    pictures.levels = decodeLevels(language);
+    addCardTexts(pictures, language);
+    return pictures;
+}
+
+FormPictures builtInPictures(Language language)
+{
+    FormPictures pictures = firstFramePictures(language);
+    LaterPictures later = laterPictures(language);
     pictures.icon = later.icon;
     pictures.levels = later.levels;
     return pictures;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "form_pictures.h"
+#include "language.h"
 
 namespace pabrel::ui {
 
@@ -11,15 +12,21 @@ namespace pabrel::ui {
 // stored file. Only a broken build can leave one undecodable; that throws
 // std::runtime_error naming the picture rather than showing a window without it.
 
+// The cards, and what they say, are those of `language`; the background and the icon are
+// shared.
+
 // Every picture, decoded at once.
-FormPictures builtInPictures();
+FormPictures builtInPictures(Language language = Language::Japanese);
 
 // What the window's first frame shows: the background and the rules card, and what every
 // card says. The level cards and the icon stay in their compact stored form until
 // laterPictures() decodes them (DeferredPictures does so once the window is on screen).
-FormPictures firstFramePictures();
+FormPictures firstFramePictures(Language language = Language::Japanese);
 
 // The icon and the level cards, the rest of builtInPictures().
-LaterPictures laterPictures();
+LaterPictures laterPictures(Language language = Language::Japanese);
+
+// Only the cards and their texts, for a window that changes its language.
+FormPictures cardPictures(Language language);
 
 } // namespace pabrel::ui

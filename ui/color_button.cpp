@@ -10,10 +10,8 @@
 
 namespace pabrel::ui {
 
-ColorButton::ColorButton(const QString& caption, QColor face, QWidget* parent)
-    : QPushButton(parent), face_(face)
+ColorButton::ColorButton(QColor face, QWidget* parent) : QPushButton(parent), face_(face)
 {
-    setText(caption);
     setAutoDefault(false);
     setDefault(false);
     setFocusPolicy(Qt::StrongFocus);

@@ -16,7 +16,7 @@ class ColorButton : public QPushButton
     Q_OBJECT
 
 public:
-    ColorButton(const QString& caption, QColor face, QWidget* parent);
+    ColorButton(QColor face, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,12 +7,15 @@
 #include "announcer.h"
 #include "bell.h"
 #include "boost.h"
+#include "built_in_pictures.h"
 #include "color_button.h"
 #include "device_pixels.h"
 #include "flash_watch.h"
 #include "game_font.h"
+#include "game_texts.h"
 #include "image_holder.h"
 #include "key_code.h"
+#include "language_menu.h"
 #include "listening_mode.h"
 #include "picture_box.h"
 #include "round_recorder.h"
@@ -20,6 +23,7 @@
 #include "tab_selection.h"
 #include "timer_factory.h"
 #include "timer_periods.h"
+#include "translations.h"
 #include "twip_rect.h"
 #include "window_timer.h"
 
@@ -33,6 +37,9 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QStringView>
+
+#include <exception>
+#include <utility>
 
 namespace pabrel::ui {
 
@@ -72,6 +79,9 @@ constexpr std::array<TwipRect, MaxLevel> ImgLevelPlace{{
 
 constexpr int DigitPointSize = 72;
 constexpr int LabelPointSize = 72;
+// English words are wider than the Japanese ones: "Too bad!" takes 300 of the label's 321
+// pixels at this size.
+constexpr int EnglishLabelPointSize = 54;
 constexpr int ButtonPointSize = 18;
 const QColor LabelText(192, 255, 192);
 const QColor LabelGround(0, 0, 0);
@@ -95,18 +105,24 @@ bool movesFocus(const QKeyEvent& key)
 {
     return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
 }
+
+int labelPointSize(Language language)
+{
+    return language == Language::English ? EnglishLabelPointSize : LabelPointSize;
+}
 } // namespace
 
 Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* parent)
     : QWidget(parent), bell_(services.bell), boost_(services.boost),
-      tabSelection_(new TabSelection(this)), game_(*this, services.random)
+      tabSelection_(new TabSelection(this)), language_(Translations::ofApplication().language()),
+      game_(*this, services.random)
 {
     installAccessibleInterfaces();
     setWindowTitle(ProgramTitle);
     resize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     createControls(services.timers);
     placeControls();
-    nameControls();
+    retranslate();
     takePictures(pictures);
     connectEvents();
     Text1[0]->setFocus();
@@ -118,13 +134,13 @@ Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* paren
 void Form1::createControls(TimerFactory& timers)
 {
     Text1[0] = createDigitBox(0);
-    cmdStart = new ColorButton(QStringLiteral("スタート"), cmdStartFace, this);
+    cmdStart = new ColorButton(cmdStartFace, this);
     Label1 = new StatusLabel(this);
     Picture1 = new PictureBox(this);
     for (int i = 1; i <= 6; ++i) {
         slot(Text1, i) = createDigitBox(i);
     }
-    cmdEnd = new ColorButton(QStringLiteral("おわる"), cmdEndFace, this);
+    cmdEnd = new ColorButton(cmdEndFace, this);
     for (int i = 7; i < DigitBoxCount; ++i) {
         slot(Text1, i) = createDigitBox(i);
     }
@@ -142,6 +158,8 @@ void Form1::createControls(TimerFactory& timers)
     announcer_ = new Announcer(Label1);
     listening_ = new ListeningMode(this);
     addAction(listening_->action());
+    languageMenu_ = new LanguageMenu(language_, this);
+    addAction(languageMenu_->menuAction());
     recorder_ = new RoundRecorder(flash_, this);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
@@ -156,7 +174,6 @@ void Form1::createControls(TimerFactory& timers)
     cmdStart->setFont(gameFont(ButtonPointSize));
     cmdEnd->setFont(gameFont(ButtonPointSize));
 
-    Label1->setFont(gameFont(LabelPointSize));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setFocusPolicy(Qt::NoFocus);
@@ -198,12 +215,23 @@ void Form1::placeControls()
 void Form1::nameControls()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
-        slot(Text1, i)->setAccessibleName(QStringLiteral("%1桁目の数字").arg(i + 1));
+        slot(Text1, i)->setAccessibleName(tr("%1桁目の数字").arg(i + 1));
     }
-    Label1->setAccessibleName(QStringLiteral("状況"));
+    Label1->setAccessibleName(tr("状況"));
     cmdStart->setAccessibleName(cmdStart->text());
     cmdEnd->setAccessibleName(cmdEnd->text());
-    Picture1->setAccessibleName(QStringLiteral("説明の絵"));
+    Picture1->setAccessibleName(tr("説明の絵"));
+}
+
+// Every text in the window, in the window's language; the label keeps what the game last
+// wrote in it.
+void Form1::retranslate()
+{
+    cmdStart->setText(tr("スタート"));
+    cmdEnd->setText(tr("おわる"));
+    Label1->setFont(gameFont(labelPointSize(language_)));
+    Label1->setText(GameTexts::translated(statusSource_));
+    nameControls();
 }
 
 void Form1::takePictures(const FormPictures& pictures)
@@ -212,11 +240,20 @@ void Form1::takePictures(const FormPictures& pictures)
     if (!pictures.icon.isNull()) {
         setWindowIcon(QIcon(pictures.icon));
     }
-    ruru->setPicture(pictures.rules);
-    ruru->setAccessibleDescription(pictures.rulesText);
+    takeCards(pictures);
+}
+
+// The pictures' language is the window's; another language brings its own cards.
+void Form1::takeCards(const FormPictures& cards)
+{
+    ruru->setPicture(cards.rules);
+    ruru->setAccessibleDescription(cards.rulesText);
     for (int level = MinLevel; level <= MaxLevel; ++level) {
-        imgLevel(level)->setPicture(slot(pictures.levels, level - 1));
-        imgLevel(level)->setAccessibleDescription(slot(pictures.levelTexts, level - 1));
+        imgLevel(level)->setPicture(slot(cards.levels, level - 1));
+        imgLevel(level)->setAccessibleDescription(slot(cards.levelTexts, level - 1));
+    }
+    if (shownHolder_ != nullptr) {
+        layHeldPicture(shownHolder_);
     }
 }
 
@@ -248,8 +285,13 @@ void Form1::connectEvents()
             game_.tmrQuestion_Timer();
         });
     });
-    connect(tmrSeikai, &WindowTimer::timeout, this,
-            [this] { gate_.deliverTick(tmrSeikai, [this] { game_.tmrSeikai_Timer(); }); });
+    connect(tmrSeikai, &WindowTimer::timeout, this, [this] {
+        gate_.deliverTick(tmrSeikai, [this] {
+            game_.tmrSeikai_Timer();
+            applyChosenLanguage();
+        });
+    });
+    connect(languageMenu_, &LanguageMenu::chosen, this, &Form1::languageChosen);
     connect(flash_, &FlashWatch::maskPainted, this, [this] { boost_.end(); });
     connect(listening_, &ListeningMode::switched, this,
             [this](bool on) { game_.setListening(on); });
@@ -288,6 +330,40 @@ void Form1::closeEvent(QCloseEvent* event)
     gate_.shut();
     event->accept();
     emit unloaded();
+}
+
+// Installing the translators of another language tells every window so, through this event.
+void Form1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        const Language now = Translations::ofApplication().language();
+        if (now != language_) {
+            language_ = now;
+            languageMenu_->setChecked(now);
+            try {
+                takeCards(cardPictures(now));
+            } catch (const std::exception& error) {
+                emit picturesFailed(QString::fromStdString(error.what()));
+            }
+        }
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void Form1::languageChosen(Language language)
+{
+    storeLanguage(language);
+    chosenLanguage_ = language;
+    applyChosenLanguage();
+}
+
+// A round keeps the language it started in; a choice made during it waits for its end.
+void Form1::applyChosenLanguage()
+{
+    if (chosenLanguage_ && !game_.roundInPlay()) {
+        Translations::ofApplication().use(*std::exchange(chosenLanguage_, std::nullopt));
+    }
 }
 
 // The menu pops up without a loop of its own, so the game's events go on as before.
@@ -351,7 +427,8 @@ ImageHolder* Form1::imgLevel(int level) const
 
 void Form1::setStatusText(const std::string& text)
 {
-    Label1->setText(QString::fromStdString(text));
+    statusSource_ = text;
+    Label1->setText(GameTexts::translated(text));
     announcer_->statusChanged();
 }
 
@@ -375,10 +452,15 @@ void Form1::showLevelPicture(int level)
 
 void Form1::showHeldPicture(ImageHolder* holder)
 {
+    layHeldPicture(holder);
+    announcer_->announce(Picture1->accessibleDescription());
+}
+
+void Form1::layHeldPicture(ImageHolder* holder)
+{
     shownHolder_ = holder;
     Picture1->setPicture(holder->picture());
     Picture1->setAccessibleDescription(holder->accessibleDescription());
-    announcer_->announce(Picture1->accessibleDescription());
 }
 
 void Form1::setTimerEnabled(Timer which, bool enabled)
@@ -429,8 +511,8 @@ void Form1::beep()
 
 void Form1::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, QString::fromStdString(text),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, GameTexts::translated(text), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 

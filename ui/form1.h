@@ -8,10 +8,13 @@
 #include "form_services.h"
 #include "game.h"
 #include "game_view.h"
+#include "language.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -22,6 +25,7 @@ class Announcer;
 class ColorButton;
 class FlashWatch;
 class ImageHolder;
+class LanguageMenu;
 class ListeningMode;
 class PictureBox;
 class RoundRecorder;
@@ -32,7 +36,8 @@ class WindowTimer;
 // game its seven events and carries out what the game asks of its window. Every control is
 // named after its role (objectName), digit boxes and level holders with their index:
 // "Text1(0)", "ImgLevel(1)". The GameView side is private, for the game alone; its close()
-// unloads the window, and hides QWidget::close() from other callers.
+// unloads the window, and hides QWidget::close() from other callers. The window speaks the
+// application's language (Translations) and changes it from its menu, between rounds.
 class Form1 : public QWidget, private GameView
 {
     Q_OBJECT
@@ -54,10 +59,13 @@ public:
 signals:
     // The window has been unloaded, by the game or by its frame; the program ends.
     void unloaded();
+    // The cards of a language the window changed to could not be decoded.
+    void picturesFailed(const QString& what);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The window's actions (QWidget::addAction) make up its ground's context menu.
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,9 +74,14 @@ private:
     void createControls(TimerFactory& timers);
     void placeControls();
     void nameControls();
+    void retranslate();
     void connectEvents();
     void takePictures(const FormPictures& pictures);
+    void takeCards(const FormPictures& cards);
+    void languageChosen(Language language);
+    void applyChosenLanguage();
     void showHeldPicture(ImageHolder* holder);
+    void layHeldPicture(ImageHolder* holder);
     void countdownStarting();
     void setQuestionShowing(bool showing);
     QLineEdit* createDigitBox(int index);
@@ -110,6 +123,12 @@ private:
     TabSelection* tabSelection_;
     Announcer* announcer_ = nullptr;
     ListeningMode* listening_ = nullptr;
+    LanguageMenu* languageMenu_ = nullptr;
+    Language language_;
+    // Chosen during a round, for once it is over.
+    std::optional<Language> chosenLanguage_;
+    // The game's last status text, as the game wrote it, to be laid again in another language.
+    std::string statusSource_;
     RoundRecorder* recorder_ = nullptr;
     bool KeyPreview = false;
     EventGate gate_;

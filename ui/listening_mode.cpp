@@ -5,8 +5,10 @@
 
 #include "digit_reader.h"
 #include "speech_client.h"
+#include "translations.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMessageBox>
 #include <QSettings>
 #include <QWidget>
@@ -21,25 +23,37 @@ QSettings playerChoices()
 {
     return QSettings(QStringLiteral("pabrel"), QStringLiteral("pabrel"));
 }
-const QString CannotStart =
-    QStringLiteral("音声で読み上げられないため、「聞いて覚える」をオンにできませんでした。\n"
-                   "speech-dispatcher が入っていて、声が出せるか確かめてください。");
-const QString StoppedWorking =
-    QStringLiteral("音声の読み上げが止まったため、「聞いて覚える」をオフにしました。\n"
-                   "この問題の数字は画面に出します。");
 } // namespace
 
 ListeningMode::ListeningMode(QWidget* window)
-    : QObject(window), window_(window), action_(new QAction(QStringLiteral("聞いて覚える"), this))
+    : QObject(window), window_(window), action_(new QAction(this))
 {
     action_->setCheckable(true);
     connect(action_, &QAction::triggered, this, [this](bool checked) { setOn(checked); });
+    retranslate();
+    window_->installEventFilter(this);
 }
 
 // The reader speaks through the client, so it goes first.
 ListeningMode::~ListeningMode()
 {
     delete reader_;
+}
+
+bool ListeningMode::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ListeningMode::retranslate()
+{
+    action_->setText(tr("聞いて覚える"));
+    if (speech_ != nullptr) {
+        speech_->setLanguage(Translations::ofApplication().language());
+    }
 }
 
 bool ListeningMode::setOn(bool on)
@@ -73,10 +87,14 @@ bool ListeningMode::connectSpeech()
                     ? speech->failure()
                     : QStringLiteral("this build of Pabrel has no speech-dispatcher support");
             qCDebug(speechLog).noquote() << "the listening mode stays off:" << why;
-            showProblem(CannotStart + QStringLiteral("\n(") + why + QLatin1Char(')'));
+            showProblem(
+                tr("音声で読み上げられないため、「聞いて覚える」をオンにできませんでした。\n"
+                   "speech-dispatcher が入っていて、声が出せるか確かめてください。") +
+                QStringLiteral("\n(") + why + QLatin1Char(')'));
             return false;
         }
         speech_ = std::move(speech);
+        speech_->setLanguage(Translations::ofApplication().language());
         reader_ = new DigitReader(*speech_, this);
         // Reported from the event loop, never from within the game's own event.
         connect(
@@ -112,7 +130,8 @@ void ListeningMode::stop()
 
 void ListeningMode::reportFailure()
 {
-    showProblem(StoppedWorking);
+    showProblem(tr("音声の読み上げが止まったため、「聞いて覚える」をオフにしました。\n"
+                   "この問題の数字は画面に出します。"));
 }
 
 void ListeningMode::showProblem(const QString& text)

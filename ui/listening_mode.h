@@ -19,7 +19,8 @@ class SpeechClient;
 
 // The player's choice to hear each question instead of seeing it (聞いて覚える). It is
 // remembered between runs and offered as a checkable action; switching it on connects to
-// the speech service, and when speech cannot be had the mode says so and stays off.
+// the speech service, and when speech cannot be had the mode says so and stays off. The
+// digits are said in the application's language, and the action is named in it.
 class ListeningMode : public QObject
 {
     Q_OBJECT
@@ -52,7 +53,11 @@ signals:
     // mode has then gone off).
     void readingDone(bool spoken);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void retranslate();
     bool connectSpeech();
     void showProblem(const QString& text);
     void remember();

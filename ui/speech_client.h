@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "language.h"
+
 #include <QLoggingCategory>
 #include <QObject>
 #include <QString>
@@ -25,6 +27,8 @@ public:
     // failure().
     virtual bool open() = 0;
     virtual QString failure() const = 0;
+    // The language of what is said from now on, with the user's voice for it.
+    virtual void setLanguage(Language language) = 0;
     // Starts saying the text; spoken() or failed() follows, on this object's thread.
     virtual void say(const QString& text) = 0;
     // Stops what is being said; nothing more is reported about it.

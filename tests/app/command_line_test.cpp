@@ -66,6 +66,9 @@ QProcessEnvironment CommandLineTest::headless(bool withDataHome) const
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_DATA_HOME"}) {
         environment.remove(QLatin1String(name));
     }
+    // Where --lang remembers its language.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       home_->filePath(QStringLiteral("config")));
     if (withDataHome) {
         environment.insert(QStringLiteral("XDG_DATA_HOME"),
                            home_->filePath(QStringLiteral("data")));
@@ -130,6 +133,11 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
     } cases[] = {
         {"no records yet", {"--export-csv", "-"}, {}, 1, file_},
         {"not a records file", {"--export-csv", "-"}, "hello\n", 1, file_},
+        {"told in English",
+         {"--lang", "en", "--export-csv", "-"},
+         "hello\n",
+         1,
+         "does not hold Pabrel's records."},
         {"nowhere to write", {"--export-csv", "no/such/folder/out.csv"}, {}, 1, "out.csv"},
         {"unknown option", {"--recods"}, {}, 2, "recods"},
         {"no file named", {"--export-csv"}, {}, 2, "export-csv"},

@@ -42,6 +42,10 @@ void LaunchTest::readsWhatIsAsked_data()
     QTest::newRow("unknown beside help") << QStringList{"--help", "--x"} << Action::Refuse << "x";
     QTest::newRow("stray argument") << QStringList{"level3"} << Action::Refuse << "level3";
     QTest::newRow("value for a flag") << QStringList{"--version=2"} << Action::Refuse << "version";
+    QTest::newRow("a language") << QStringList{"--lang", "en"} << Action::Play << none;
+    QTest::newRow("no such language") << QStringList{"--lang=fr"} << Action::Refuse << "'fr'";
+    QTest::newRow("a language's name")
+        << QStringList{"--lang", "English"} << Action::Refuse << "'English'";
 }
 
 void LaunchTest::readsWhatIsAsked()
@@ -65,7 +69,8 @@ void LaunchTest::theProgramAnswersWithoutADisplay_data()
     QTest::addColumn<QStringList>("errors");
 
     QTest::newRow("help") << QStringList{"--help"} << 0
-                          << QStringList{"Usage: pabrel [options]", "記憶ゲーム", "--version"}
+                          << QStringList{"Usage: pabrel [options]", "記憶ゲーム", "--version",
+                                         "--lang <language>"}
                           << QStringList{};
     QTest::newRow("version") << QStringList{"--version"} << 0
                              << QStringList{"pabrel " PABREL_VERSION "\n"} << QStringList{};
@@ -74,6 +79,9 @@ void LaunchTest::theProgramAnswersWithoutADisplay_data()
         << QStringList{"pabrel: Unknown option 'fullscreen'", "Try 'pabrel --help'"};
     QTest::newRow("stray argument")
         << QStringList{"9"} << 2 << QStringList{} << QStringList{"pabrel: unexpected argument '9'"};
+    QTest::newRow("unknown language")
+        << QStringList{"--lang", "de"} << 2 << QStringList{}
+        << QStringList{"pabrel: unknown language 'de' for --lang (ja or en)"};
 }
 
 void LaunchTest::theProgramAnswersWithoutADisplay()

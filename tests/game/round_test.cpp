@@ -3,6 +3,8 @@
 
 #include "game_fixture.h"
 
+#include <functional>
+
 namespace pabrel::testing {
 namespace {
 
@@ -150,6 +152,31 @@ TEST_F(Round, StartDuringThePauseBeginsAtOnceAndTheLevelTextStillComes)
     EXPECT_FALSE(view.isRunning(Timer::tmrSeikai));
     view.advance(200);
     EXPECT_EQ(view.status, "2");
+}
+
+// A round is in play from its start to the end of the pause after its result, through a
+// give-up and through a new start during that pause.
+TEST_F(Round, IsInPlayFromItsStartToTheEndOfThePauseAfterItsResult)
+{
+    EXPECT_FALSE(game.roundInPlay());
+    const struct
+    {
+        const char* step;
+        std::function<void()> act;
+        bool inPlay;
+    } steps[] = {
+        {"countdown", [&] { game.cmdStart_Click(); }, true},
+        {"answering", [&] { view.advance(3600); }, true},
+        {"result", [&] { view.type(rightAnswer()); }, true},
+        {"next level", [&] { view.advance(1500); }, false},
+        {"given up", [&] { playToAnswering(), game.cmdStart_Click(); }, true},
+        {"started in the pause", [&] { view.advance(1000), game.cmdStart_Click(); }, true},
+        {"pause over, new round counting", [&] { view.advance(500); }, true},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(game.roundInPlay(), step.inPlay) << step.step;
+    }
 }
 
 } // namespace

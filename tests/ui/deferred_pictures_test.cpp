@@ -39,7 +39,7 @@ void DeferredPicturesTest::theRestArrivesAfterTheFirstFrame()
 {
     FormProbe probe(pabrel::ui::firstFramePictures());
     Form1& form = probe.form();
-    const auto* later = new DeferredPictures(form, pabrel::ui::laterPictures);
+    const auto* later = new DeferredPictures(form, [] { return pabrel::ui::laterPictures(); });
     QSignalSpy taken(later, &DeferredPictures::taken);
     QVERIFY(probe.holder(QStringLiteral("ImgLevel(1)"))->picture().isNull());
     QVERIFY(form.windowIcon().isNull());

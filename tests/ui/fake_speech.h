@@ -8,6 +8,8 @@
 #include <QMetaObject>
 #include <QStringList>
 
+#include <optional>
+
 namespace pabrel::testing {
 
 // A speech service that notes each text and reports it said from the event loop, as the
@@ -23,12 +25,14 @@ public:
         bool endsByItself = true;
         QStringList said;
         int cancels = 0;
+        std::optional<ui::Language> language;
     };
 
     explicit FakeSpeech(Script& script) : script_(script) {}
 
     bool open() override { return script_.opens; }
     QString failure() const override { return QStringLiteral("no service in this test"); }
+    void setLanguage(ui::Language language) override { script_.language = language; }
     void say(const QString& text) override
     {
         script_.said += text;

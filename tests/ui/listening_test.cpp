@@ -116,7 +116,7 @@ void ListeningTest::theContextMenuSwitchesTheModeOnForThisAndTheNextRun()
         }
         menu->actions().constFirst()->trigger();
         menu->close();
-        QCOMPARE(offered, QStringList{QStringLiteral("聞いて覚える")});
+        QCOMPARE(offered, (QStringList{QStringLiteral("聞いて覚える"), QStringLiteral("言語")}));
         QVERIFY(window.mode->action()->isChecked());
     }
     Window next(script);

@@ -7,6 +7,7 @@ set -euo pipefail
 
 game=$1
 work=$2
+language=$3
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 
@@ -21,7 +22,7 @@ SPEECHD_CMD=/bin/false orca --replace --disable braille --disable main-window --
 orca=$!
 sleep 4
 
-QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$game" >"$work/game.log" 2>&1 &
+QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$game" --lang "$language" >"$work/game.log" 2>&1 &
 game_pid=$!
 pids+=($game_pid)
 sleep 3
@@ -29,7 +30,7 @@ window=$(xdotool search --sync --name '^Pabrel$' | head -n 1)
 xdotool windowactivate --sync "$window"
 sleep 1
 
-# Tab to スタート, press it, let the count run and the digits flash, answer wrongly.
+# Tab to the start button, press it, let the count run and the digits flash, answer wrongly.
 xdotool key Tab
 sleep 1
 xdotool key space

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "language.h"
+
+#include <QLocale>
+#include <QSettings>
+
+namespace pabrel::ui {
+
+namespace {
+const QString SettingKey = QStringLiteral("language");
+
+QSettings playerChoices()
+{
+    return QSettings(QStringLiteral("pabrel"), QStringLiteral("pabrel"));
+}
+} // namespace
+
+QString languageCode(Language language)
+{
+    return language == Language::English ? QStringLiteral("en") : QStringLiteral("ja");
+}
+
+std::optional<Language> languageFromCode(QStringView code)
+{
+    for (const Language language : {Language::Japanese, Language::English}) {
+        if (code == languageCode(language)) {
+            return language;
+        }
+    }
+    return std::nullopt;
+}
+
+Language desktopLanguage(const QStringList& uiLanguages)
+{
+    for (const QString& tag : uiLanguages) {
+        if (tag == QLatin1String("C") || tag == QLatin1String("POSIX")) {
+            return Language::Japanese;
+        }
+        // "ja", "ja-JP", "en-Latn-US": the language is the tag's first part.
+        if (const auto language = languageFromCode(QStringView(tag).split(u'-').first())) {
+            return *language;
+        }
+    }
+    return uiLanguages.isEmpty() ? Language::Japanese : Language::English;
+}
+
+std::optional<Language> storedLanguage()
+{
+    return languageFromCode(playerChoices().value(SettingKey).toString());
+}
+
+void storeLanguage(Language language)
+{
+    playerChoices().setValue(SettingKey, languageCode(language));
+}
+
+Language startingLanguage()
+{
+    return storedLanguage().value_or(desktopLanguage(QLocale::system().uiLanguages()));
+}
+
+} // namespace pabrel::ui

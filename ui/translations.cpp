@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Pabrel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+namespace pabrel::ui {
+
+namespace {
+// Japanese is the source language: it has no translation file of its own.
+constexpr Language SourceLanguage = Language::Japanese;
+} // namespace
+
+Translations& Translations::ofApplication()
+{
+    auto* application = QCoreApplication::instance();
+    auto* found = application->findChild<Translations*>(QString(), Qt::FindDirectChildrenOnly);
+    return found != nullptr ? *found : *new Translations(application);
+}
+
+void Translations::use(Language language)
+{
+    language_ = language;
+    QCoreApplication::removeTranslator(&own_);
+    QCoreApplication::removeTranslator(&qt_);
+    const QString code = languageCode(language);
+    if (own_.load(QStringLiteral(":/i18n/pabrel_") + code)) {
+        QCoreApplication::installTranslator(&own_);
+    } else if (language != SourceLanguage) {
+        qWarning("pabrel: this build has no %s translation", qPrintable(code));
+    }
+    // Debian's qt6-translations-l10n; without it Qt's buttons stay in English.
+    if (qt_.load(QStringLiteral("qtbase_") + code,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qt_);
+    }
+}
+
+} // namespace pabrel::ui
