@@ -77,9 +77,10 @@ QValueAxis* digitsAxis()
 } // namespace
 
 SpanChart::SpanChart(QWidget* parent)
-    : QChartView(parent), rounds_(new QLineSeries), span_(new QLineSeries), upper_(new QLineSeries),
-      lower_(new QLineSeries), spread_(new QAreaSeries(upper_, lower_)),
-      beyond_(new QScatterSeries), time_(new QDateTimeAxis)
+    : QChartView(new QChart, parent), rounds_(new QLineSeries), span_(new QLineSeries),
+      upper_(new QLineSeries(this)), lower_(new QLineSeries(this)),
+      spread_(new QAreaSeries(upper_, lower_)), beyond_(new QScatterSeries),
+      time_(new QDateTimeAxis)
 {
     setRenderHint(QPainter::Antialiasing);
     rounds_->setName(QStringLiteral("各回の桁数"));
@@ -96,7 +97,7 @@ SpanChart::SpanChart(QWidget* parent)
     beyond_->setColor(QColor(200, 60, 30));
     beyond_->setBorderColor(Qt::transparent);
 
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     chart->setTitle(QStringLiteral("記憶スパンの移り変わり"));
     for (QAbstractSeries* series :
          std::initializer_list<QAbstractSeries*>{rounds_, spread_, span_, beyond_}) {
@@ -110,7 +111,6 @@ SpanChart::SpanChart(QWidget* parent)
         series->attachAxis(chart->axes(Qt::Vertical).first());
     }
     time_->setTickCount(6);
-    setChart(chart);
 }
 
 void SpanChart::show(const records::RecordsOverview& overview)

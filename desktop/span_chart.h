@@ -45,6 +45,7 @@ private:
 
     QLineSeries* rounds_;
     QLineSeries* span_;
+    // The band's edges, which the band draws but does not own.
     QLineSeries* upper_;
     QLineSeries* lower_;
     QAreaSeries* spread_;
