@@ -24,9 +24,6 @@
 namespace pabrel::desktop {
 
 namespace {
-const QString Title = QStringLiteral("記録 - Pabrel");
-const QString NoRecordsYet = QStringLiteral("まだ記録がありません");
-
 QString percent(int part, int whole)
 {
     return whole == 0 ? QStringLiteral("-")
@@ -48,18 +45,6 @@ QTableWidgetItem* cell(const QString& text)
     return item;
 }
 
-QString spanNowText(const records::SpanEstimate& span)
-{
-    return span.said({QStringLiteral("%1 桁 (±%2)"), QStringLiteral("%1 桁以上"),
-                      QStringLiteral("%1 桁以下"), QStringLiteral("まだ回数が足りません")});
-}
-
-QString spanWeekBeforeText(const records::SpanEstimate& span)
-{
-    return span.said({QStringLiteral("先週 %1 桁"), QStringLiteral("先週 %1 桁以上"),
-                      QStringLiteral("先週 %1 桁以下"), QStringLiteral("先週 -")});
-}
-
 // Runs `job` on a thread of the pool and hands its result to `then` on `context`'s thread,
 // unless `context` is gone by then.
 template <typename Job, typename Then>
@@ -78,7 +63,6 @@ void inBackground(QObject* context, Job job, Then then)
 RecordsWindow::RecordsWindow(const QString& file, QWidget* parent)
     : QWidget(parent, Qt::Window), file_(file)
 {
-    setWindowTitle(Title);
     setObjectName(QStringLiteral("records"));
     resize(760, 640);
 
@@ -92,14 +76,14 @@ RecordsWindow::RecordsWindow(const QString& file, QWidget* parent)
     pages_->addWidget(emptyState_);
     pages_->addWidget(createContentPage());
 
-    exportButton_ = new QPushButton(QStringLiteral("CSVに書き出す…"));
+    exportButton_ = new QPushButton;
     exportButton_->setObjectName(QStringLiteral("exportButton"));
-    eraseButton_ = new QPushButton(QStringLiteral("記録を消す…"));
+    eraseButton_ = new QPushButton;
     eraseButton_->setObjectName(QStringLiteral("eraseButton"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(exportButton_, QDialogButtonBox::ActionRole);
     buttons->addButton(eraseButton_, QDialogButtonBox::DestructiveRole);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    closeButton_ = buttons->button(QDialogButtonBox::Close);
     connect(exportButton_, &QPushButton::clicked, this, &RecordsWindow::chooseExportFile);
     connect(eraseButton_, &QPushButton::clicked, this, &RecordsWindow::askToEraseAll);
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
@@ -107,7 +91,7 @@ RecordsWindow::RecordsWindow(const QString& file, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);
     layout->addWidget(buttons);
-    showEmptyState(QStringLiteral("読み込んでいます…"));
+    retranslate();
 }
 
 RecordsWindow::~RecordsWindow() = default;
@@ -122,16 +106,13 @@ QWidget* RecordsWindow::createContentPage()
     shareValue_ = valueLabel("shareCorrect");
     bestLevelValue_ = valueLabel("bestLevel");
     longestValue_ = valueLabel("longestRecalled");
-    auto* totals = new QFormLayout;
-    totals->addRow(QStringLiteral("遊んだ回数"), roundsValue_);
-    totals->addRow(QStringLiteral("正解率"), shareValue_);
-    totals->addRow(QStringLiteral("最高レベル"), bestLevelValue_);
-    totals->addRow(QStringLiteral("正しく覚えた最長の桁数"), longestValue_);
+    totals_ = new QFormLayout;
+    for (QLabel* value : {roundsValue_, shareValue_, bestLevelValue_, longestValue_}) {
+        totals_->addRow(new QLabel, value);
+    }
 
     levels_ = new QTableWidget(0, 3);
     levels_->setObjectName(QStringLiteral("levels"));
-    levels_->setHorizontalHeaderLabels(
-        {QStringLiteral("レベル"), QStringLiteral("回数"), QStringLiteral("正解率")});
     levels_->verticalHeader()->hide();
     // All eight levels fit without scrolling.
     const int rowHeight = levels_->fontMetrics().height() + 6;
@@ -143,7 +124,7 @@ QWidget* RecordsWindow::createContentPage()
     levels_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     auto* figures = new QHBoxLayout;
-    figures->addLayout(totals);
+    figures->addLayout(totals_);
     figures->addWidget(levels_, 1);
 
     auto* page = new QWidget;
@@ -158,7 +139,7 @@ QWidget* RecordsWindow::createContentPage()
 // 今の記憶スパン: the last seven days, and beside it the seven before.
 QLayout* RecordsWindow::createHeadline()
 {
-    auto* title = new QLabel(QStringLiteral("今の記憶スパン"));
+    spanTitle_ = new QLabel;
     spanNow_ = valueLabel("spanNow");
     QFont large = spanNow_->font();
     large.setPointSizeF(large.pointSizeF() * 1.6);
@@ -166,7 +147,7 @@ QLayout* RecordsWindow::createHeadline()
     spanNow_->setFont(large);
     spanWeekBefore_ = valueLabel("spanWeekBefore");
     auto* headline = new QHBoxLayout;
-    headline->addWidget(title);
+    headline->addWidget(spanTitle_);
     headline->addWidget(spanNow_);
     headline->addSpacing(24);
     headline->addWidget(spanWeekBefore_);
@@ -180,6 +161,45 @@ void RecordsWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+void RecordsWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void RecordsWindow::retranslate()
+{
+    setWindowTitle(tr("記録 - Pabrel"));
+    exportButton_->setText(tr("CSVに書き出す…"));
+    eraseButton_->setText(tr("記録を消す…"));
+    closeButton_->setText(tr("閉じる"));
+    const QString totals[] = {tr("遊んだ回数"), tr("正解率"), tr("最高レベル"),
+                              tr("正しく覚えた最長の桁数")};
+    for (int row = 0; row < totals_->rowCount(); ++row) {
+        static_cast<QLabel*>(totals_->itemAt(row, QFormLayout::LabelRole)->widget())
+            ->setText(totals[row]);
+    }
+    levels_->setHorizontalHeaderLabels({tr("レベル"), tr("回数"), tr("正解率")});
+    spanTitle_->setText(tr("今の記憶スパン"));
+    showState();
+}
+
+// What the window has to show: its figures, or why there are none yet.
+void RecordsWindow::showState()
+{
+    if (reading_ && !overview_ && !failure_) {
+        showEmptyState(tr("読み込んでいます…"));
+    } else if (failure_ && failure_->kind != records::RecordError::Kind::Missing) {
+        showEmptyState(failure_->message());
+    } else if (!overview_ || overview_->rounds == 0) {
+        showEmptyState(tr("まだ記録がありません"));
+    } else {
+        showFigures();
+    }
+}
+
 void RecordsWindow::reload()
 {
     if (reading_) {
@@ -187,6 +207,9 @@ void RecordsWindow::reload()
         return;
     }
     reading_ = true;
+    if (!overview_ && !failure_) {
+        showState();
+    }
     inBackground(
         this,
         [file = file_] {
@@ -205,15 +228,9 @@ void RecordsWindow::reload()
                 reload();
                 return;
             }
-            if (reading.failure) {
-                overview_.reset();
-                showEmptyState(reading.failure->kind == records::RecordError::Kind::Missing
-                                   ? NoRecordsYet
-                                   : reading.failure->message());
-            } else {
-                overview_ = reading.overview;
-                showFigures();
-            }
+            failure_ = reading.failure;
+            overview_ = reading.failure ? nullptr : reading.overview;
+            showState();
             emit figuresShown();
         });
 }
@@ -236,7 +253,7 @@ void RecordsWindow::roundWritten(const records::RoundRecord& round)
         return;
     }
     if (rounds == 0) {
-        showFigures();
+        showState();
     } else {
         showHeadlineAndTotals();
         chart_->showLatestRound(*overview_);
@@ -254,10 +271,6 @@ void RecordsWindow::showEmptyState(const QString& text)
 
 void RecordsWindow::showFigures()
 {
-    if (overview_->rounds == 0) {
-        showEmptyState(NoRecordsYet);
-        return;
-    }
     showHeadlineAndTotals();
     chart_->show(*overview_);
     pages_->setCurrentIndex(1);
@@ -268,20 +281,23 @@ void RecordsWindow::showFigures()
 void RecordsWindow::showHeadlineAndTotals()
 {
     const QDate today = QDate::currentDate();
-    spanNow_->setText(spanNowText(overview_->span.week(today)));
-    spanWeekBefore_->setText(spanWeekBeforeText(overview_->span.week(today.addDays(-7))));
+    spanNow_->setText(overview_->span.week(today).said(
+        {tr("%1 桁 (±%2)"), tr("%1 桁以上"), tr("%1 桁以下"), tr("まだ回数が足りません")}));
+    spanWeekBefore_->setText(
+        overview_->span.week(today.addDays(-7))
+            .said({tr("先週 %1 桁"), tr("先週 %1 桁以上"), tr("先週 %1 桁以下"), tr("先週 -")}));
     fillTotals();
     fillLevels();
 }
 
 void RecordsWindow::fillTotals()
 {
-    roundsValue_->setText(QStringLiteral("%1回").arg(overview_->rounds));
+    roundsValue_->setText(tr("%1回").arg(overview_->rounds));
     shareValue_->setText(percent(overview_->correct, overview_->rounds));
-    bestLevelValue_->setText(QStringLiteral("レベル %1").arg(overview_->bestLevel));
+    bestLevelValue_->setText(tr("レベル %1").arg(overview_->bestLevel));
     longestValue_->setText(overview_->longestRecalled == 0
                                ? QStringLiteral("-")
-                               : QStringLiteral("%1桁").arg(overview_->longestRecalled));
+                               : tr("%1桁").arg(overview_->longestRecalled));
 }
 
 void RecordsWindow::fillLevels()
@@ -305,8 +321,8 @@ void RecordsWindow::fillLevels()
 void RecordsWindow::chooseExportFile()
 {
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("CSVに書き出す"),
-        QDir::home().filePath(QStringLiteral("pabrel-records.csv")), QStringLiteral("CSV (*.csv)"));
+        this, tr("CSVに書き出す"), QDir::home().filePath(QStringLiteral("pabrel-records.csv")),
+        QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) {
         return;
     }
@@ -315,9 +331,8 @@ void RecordsWindow::chooseExportFile()
     connect(this, &RecordsWindow::exported, told, [this, told, rounds, path](bool written) {
         told->deleteLater();
         if (written) {
-            QMessageBox::information(this, Title,
-                                     QStringLiteral("%1回分の記録を書き出しました。\n\n%2")
-                                         .arg(rounds)
+            QMessageBox::information(this, windowTitle(),
+                                     tr("%n回分の記録を書き出しました。\n\n%1", nullptr, rounds)
                                          .arg(QDir::toNativeSeparators(path)));
         }
     });
@@ -332,9 +347,9 @@ void RecordsWindow::exportTo(const QString& path)
         [this, path](const std::optional<records::ExportFailure>& failure) {
             exportButton_->setEnabled(overview_ && overview_->rounds > 0);
             if (failure) {
-                complain(failure->reading ? failure->reading->message()
-                                          : QStringLiteral("書き出せませんでした: %1\n\n%2")
-                                                .arg(failure->writing, path));
+                complain(failure->reading
+                             ? failure->reading->message()
+                             : tr("書き出せませんでした: %1\n\n%2").arg(failure->writing, path));
             }
             emit exported(!failure);
         });
@@ -346,11 +361,11 @@ void RecordsWindow::askToEraseAll()
     if (rounds == 0) {
         return;
     }
-    QMessageBox ask(QMessageBox::Warning, Title,
-                    QStringLiteral("%1回分の記録をすべて消します。元には戻せません。").arg(rounds),
+    QMessageBox ask(QMessageBox::Warning, windowTitle(),
+                    tr("%n回分の記録をすべて消します。元には戻せません。", nullptr, rounds),
                     QMessageBox::Cancel, this);
     ask.setObjectName(QStringLiteral("eraseConfirmation"));
-    QPushButton* erase = ask.addButton(QStringLiteral("消す"), QMessageBox::DestructiveRole);
+    QPushButton* erase = ask.addButton(tr("消す"), QMessageBox::DestructiveRole);
     ask.setDefaultButton(QMessageBox::Cancel);
     ask.exec();
     if (ask.clickedButton() != erase) {
@@ -374,7 +389,7 @@ void RecordsWindow::askToEraseAll()
 
 void RecordsWindow::complain(const QString& text)
 {
-    QMessageBox::warning(this, Title, text);
+    QMessageBox::warning(this, windowTitle(), text);
 }
 
 } // namespace pabrel::desktop

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QFormLayout;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -48,6 +49,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Reading
@@ -58,6 +60,8 @@ private:
 
     QWidget* createContentPage();
     QLayout* createHeadline();
+    void retranslate();
+    void showState();
     void showFigures();
     void showEmptyState(const QString& text);
     void showHeadlineAndTotals();
@@ -68,11 +72,14 @@ private:
 
     QString file_;
     std::shared_ptr<records::RecordsOverview> overview_;
+    // Why the file could not be read, the last time it was.
+    std::optional<records::RecordError> failure_;
     bool reading_ = false;
     // A round was written while the file was being read.
     bool readAgain_ = false;
     QStackedWidget* pages_ = nullptr;
     QLabel* emptyState_ = nullptr;
+    QLabel* spanTitle_ = nullptr;
     QLabel* spanNow_ = nullptr;
     QLabel* spanWeekBefore_ = nullptr;
     SpanChart* chart_ = nullptr;
@@ -80,9 +87,11 @@ private:
     QLabel* shareValue_ = nullptr;
     QLabel* bestLevelValue_ = nullptr;
     QLabel* longestValue_ = nullptr;
+    QFormLayout* totals_ = nullptr;
     QTableWidget* levels_ = nullptr;
     QPushButton* exportButton_ = nullptr;
     QPushButton* eraseButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 } // namespace pabrel::desktop

@@ -65,7 +65,6 @@ struct DayPoints
 QValueAxis* digitsAxis()
 {
     auto* digits = new QValueAxis;
-    digits->setTitleText(QStringLiteral("桁数"));
     digits->setRange(records::SpanEstimate::FloorDigits - 0.5,
                      records::SpanEstimate::CeilingDigits + 0.5);
     digits->setTickType(QValueAxis::TicksDynamic);
@@ -80,37 +79,51 @@ SpanChart::SpanChart(QWidget* parent)
     : QChartView(new QChart, parent), rounds_(new QLineSeries), span_(new QLineSeries),
       upper_(new QLineSeries(this)), lower_(new QLineSeries(this)),
       spread_(new QAreaSeries(upper_, lower_)), beyond_(new QScatterSeries),
-      time_(new QDateTimeAxis)
+      time_(new QDateTimeAxis), digits_(digitsAxis())
 {
     setRenderHint(QPainter::Antialiasing);
-    rounds_->setName(QStringLiteral("各回の桁数"));
     // A long history is a dense band: kept light, behind the estimate.
     rounds_->setPen(QPen(QColor(70, 130, 200, 45), 1));
-    spread_->setName(QStringLiteral("標準誤差"));
     spread_->setPen(Qt::NoPen);
     spread_->setBrush(QColor(230, 120, 30, 60));
-    span_->setName(QStringLiteral("記憶スパン"));
     span_->setPen(QPen(QColor(230, 120, 30), 2));
-    beyond_->setName(QStringLiteral("9桁以上・2桁以下の日"));
     beyond_->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
     beyond_->setMarkerSize(9);
     beyond_->setColor(QColor(200, 60, 30));
     beyond_->setBorderColor(Qt::transparent);
 
     QChart* chart = this->chart();
-    chart->setTitle(QStringLiteral("記憶スパンの移り変わり"));
     for (QAbstractSeries* series :
          std::initializer_list<QAbstractSeries*>{rounds_, spread_, span_, beyond_}) {
         chart->addSeries(series);
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->addAxis(time_, Qt::AlignBottom);
-    chart->addAxis(digitsAxis(), Qt::AlignLeft);
+    chart->addAxis(digits_, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {
         series->attachAxis(time_);
-        series->attachAxis(chart->axes(Qt::Vertical).first());
+        series->attachAxis(digits_);
     }
     time_->setTickCount(6);
+    retranslate();
+}
+
+void SpanChart::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QChartView::changeEvent(event);
+}
+
+void SpanChart::retranslate()
+{
+    chart()->setTitle(tr("記憶スパンの移り変わり"));
+    digits_->setTitleText(tr("桁数"));
+    rounds_->setName(tr("各回の桁数"));
+    spread_->setName(tr("標準誤差"));
+    span_->setName(tr("記憶スパン"));
+    beyond_->setName(tr("9桁以上・2桁以下の日"));
 }
 
 void SpanChart::show(const records::RecordsOverview& overview)

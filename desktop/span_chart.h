@@ -10,6 +10,7 @@ class QAreaSeries;
 class QDateTimeAxis;
 class QLineSeries;
 class QScatterSeries;
+class QValueAxis;
 
 namespace pabrel::records {
 struct RecordsOverview;
@@ -35,7 +36,11 @@ public:
     // long history's chart cheap to bring up to date.
     void showLatestRound(const records::RecordsOverview& overview);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void showRounds(const records::RecordsOverview& overview);
     void showPeriods(const records::RecordsOverview& overview);
     records::SpanEstimate periodEstimate(const records::RecordsOverview& overview,
@@ -51,6 +56,7 @@ private:
     QAreaSeries* spread_;
     QScatterSeries* beyond_;
     QDateTimeAxis* time_;
+    QValueAxis* digits_;
     // The first day played, where the first period starts, and the days in each period.
     QDate firstDay_;
     int periodDays_ = 1;

@@ -24,6 +24,168 @@
     </message>
 </context>
 <context>
+    <name>pabrel::desktop::RecordsWindow</name>
+    <message>
+        <source>記録 - Pabrel</source>
+        <translation>Records - Pabrel</translation>
+    </message>
+    <message>
+        <source>CSVに書き出す…</source>
+        <translation>Export as CSV…</translation>
+    </message>
+    <message>
+        <source>記録を消す…</source>
+        <translation>Erase Records…</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>遊んだ回数</source>
+        <translation>Rounds played</translation>
+    </message>
+    <message>
+        <source>正解率</source>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <source>最高レベル</source>
+        <translation>Best level</translation>
+    </message>
+    <message>
+        <source>正しく覚えた最長の桁数</source>
+        <translation>Longest row recalled</translation>
+    </message>
+    <message>
+        <source>レベル</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>回数</source>
+        <translation>Rounds</translation>
+    </message>
+    <message>
+        <source>今の記憶スパン</source>
+        <translation>Digit span now</translation>
+    </message>
+    <message>
+        <source>読み込んでいます…</source>
+        <translation>Reading the records…</translation>
+    </message>
+    <message>
+        <source>まだ記録がありません</source>
+        <translation>No records yet</translation>
+    </message>
+    <message>
+        <source>%1 桁 (±%2)</source>
+        <translation>%1 digits (±%2)</translation>
+    </message>
+    <message>
+        <source>%1 桁以上</source>
+        <translation>%1 digits or more</translation>
+    </message>
+    <message>
+        <source>%1 桁以下</source>
+        <translation>%1 digits or fewer</translation>
+    </message>
+    <message>
+        <source>まだ回数が足りません</source>
+        <translation>Not enough rounds yet</translation>
+    </message>
+    <message>
+        <source>先週 %1 桁</source>
+        <translation>Last week %1 digits</translation>
+    </message>
+    <message>
+        <source>先週 %1 桁以上</source>
+        <translation>Last week %1 digits or more</translation>
+    </message>
+    <message>
+        <source>先週 %1 桁以下</source>
+        <translation>Last week %1 digits or fewer</translation>
+    </message>
+    <message>
+        <source>先週 -</source>
+        <translation>Last week -</translation>
+    </message>
+    <message>
+        <source>%1回</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>レベル %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>%1桁</source>
+        <translation>%1 digits</translation>
+    </message>
+    <message>
+        <source>CSVに書き出す</source>
+        <translation>Export as CSV</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n回分の記録を書き出しました。
+
+%1</source>
+        <translation>
+            <numerusform>Exported %n round.
+
+%1</numerusform>
+            <numerusform>Exported %n rounds.
+
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>書き出せませんでした: %1
+
+%2</source>
+        <translation>Could not export: %1
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n回分の記録をすべて消します。元には戻せません。</source>
+        <translation>
+            <numerusform>All %n round will be erased. This cannot be undone.</numerusform>
+            <numerusform>All %n rounds will be erased. This cannot be undone.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>消す</source>
+        <translation>Erase</translation>
+    </message>
+</context>
+<context>
+    <name>pabrel::desktop::SpanChart</name>
+    <message>
+        <source>記憶スパンの移り変わり</source>
+        <translation>Digit span over time</translation>
+    </message>
+    <message>
+        <source>桁数</source>
+        <translation>Digits</translation>
+    </message>
+    <message>
+        <source>各回の桁数</source>
+        <translation>Digits of each round</translation>
+    </message>
+    <message>
+        <source>標準誤差</source>
+        <translation>Standard error</translation>
+    </message>
+    <message>
+        <source>記憶スパン</source>
+        <translation>Digit span</translation>
+    </message>
+    <message>
+        <source>9桁以上・2桁以下の日</source>
+        <translation>Days of 9 digits or more, or 2 or fewer</translation>
+    </message>
+</context>
+<context>
     <name>pabrel::records::RecordError</name>
     <message>
         <source>記録のファイルがまだありません。</source>

@@ -5,6 +5,7 @@
 
 #include "record_store.h"
 #include "records_window.h"
+#include "translations.h"
 
 #include <QChartView>
 #include <QLabel>
@@ -128,6 +129,15 @@ void RecordsWindowTest::showsTheHistory()
     QCOMPARE(shown.count(), 1);
     QCOMPARE(text(window, "rounds"), QStringLiteral("21回"));
     QCOMPARE(rounds->count(), 21);
+
+    // In English at once, and back.
+    for (const auto& [language, title, span] :
+         {std::tuple{pabrel::ui::Language::English, "Records - Pabrel", "4.5 digits (±0.3)"},
+          std::tuple{pabrel::ui::Language::Japanese, "記録 - Pabrel", "4.5 桁 (±0.3)"}}) {
+        pabrel::ui::Translations::ofApplication().use(language);
+        QTRY_COMPARE(window.windowTitle(), QString::fromUtf8(title));
+        QCOMPARE(text(window, "spanNow"), QString::fromUtf8(span));
+    }
 }
 
 void RecordsWindowTest::showsWhyThereIsNothingToShow()
