@@ -3,18 +3,14 @@
 
 #include "language.h"
 
+#include "player_settings.h"
+
 #include <QLocale>
-#include <QSettings>
 
 namespace pabrel::ui {
 
 namespace {
 const QString SettingKey = QStringLiteral("language");
-
-QSettings playerChoices()
-{
-    return QSettings(QStringLiteral("pabrel"), QStringLiteral("pabrel"));
-}
 } // namespace
 
 QString languageCode(Language language)
@@ -48,12 +44,12 @@ Language desktopLanguage(const QStringList& uiLanguages)
 
 std::optional<Language> storedLanguage()
 {
-    return languageFromCode(playerChoices().value(SettingKey).toString());
+    return languageFromCode(playerSettings().value(SettingKey).toString());
 }
 
 void storeLanguage(Language language)
 {
-    playerChoices().setValue(SettingKey, languageCode(language));
+    playerSettings().setValue(SettingKey, languageCode(language));
 }
 
 Language startingLanguage()

@@ -4,25 +4,19 @@
 #include "listening_mode.h"
 
 #include "digit_reader.h"
+#include "player_settings.h"
 #include "speech_client.h"
 #include "translations.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QMessageBox>
-#include <QSettings>
 #include <QWidget>
 
 namespace pabrel::ui {
 
 namespace {
 const QString SettingKey = QStringLiteral("listening");
-
-// ~/.config/pabrel/pabrel.conf
-QSettings playerChoices()
-{
-    return QSettings(QStringLiteral("pabrel"), QStringLiteral("pabrel"));
-}
 } // namespace
 
 ListeningMode::ListeningMode(QWidget* window)
@@ -72,7 +66,7 @@ bool ListeningMode::setOn(bool on)
 
 void ListeningMode::restore()
 {
-    if (playerChoices().value(SettingKey, false).toBool()) {
+    if (playerSettings().value(SettingKey, false).toBool()) {
         setOn(true);
     }
 }
@@ -142,7 +136,7 @@ void ListeningMode::showProblem(const QString& text)
 
 void ListeningMode::remember()
 {
-    playerChoices().setValue(SettingKey, on_);
+    playerSettings().setValue(SettingKey, on_);
 }
 
 } // namespace pabrel::ui
