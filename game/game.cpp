@@ -3,6 +3,7 @@
 
 #include "game.h"
 
+#include "game_words.h"
 #include "numbers.h"
 #include "timer_periods.h"
 
@@ -13,11 +14,6 @@ namespace pabrel {
 namespace {
 constexpr Int16 DigitZeroCode = 48;
 
-const std::string LevelPrefix = "ﾚﾍﾞﾙ ";
-const std::string GoText = "GO";
-const std::string CorrectText = "正解！";
-const std::string WrongText = "残念！";
-const std::string FarewellText = "またの挑戦ををお待ちしております。";
 const std::string BlankBox = " ";
 const std::string UnusedBox = "*";
 } // namespace
@@ -41,7 +37,7 @@ void Game::Form_Load()
 
 void Game::ShowLevel()
 {
-    view_.setStatusText(LevelPrefix + numberText(state_.level));
+    view_.setStatusText(std::string(words::LevelPrefix) + numberText(state_.level));
     view_.setTimerInterval(Timer::tmrQuestion, displayMs(state_.level));
 }
 
@@ -70,7 +66,7 @@ void Game::tmrCount_Timer()
     state_.countdown = checkedSub(state_.countdown, 1);
     view_.setStatusText(numberText(state_.countdown));
     if (state_.countdown < 1) {
-        view_.setStatusText(GoText);
+        view_.setStatusText(std::string(words::Go));
         random_.reseedFromClock();
         for (int i = 0; i <= state_.level; ++i) {
             state_.question[i] = digitFromRandom(random_.next());
@@ -169,12 +165,12 @@ void Game::Form_KeyPress(KeyCode KeyAscii)
 void Game::Judge()
 {
     if (state_.isCorrect) {
-        view_.setStatusText(CorrectText);
+        view_.setStatusText(std::string(words::Correct));
         if (state_.level < MaxLevel) {
             state_.level = checkedAdd(state_.level, 1);
         }
     } else {
-        view_.setStatusText(WrongText);
+        view_.setStatusText(std::string(words::Wrong));
         if (state_.level > MinLevel) {
             state_.level = checkedSub(state_.level, 1);
         }
@@ -196,7 +192,7 @@ void Game::tmrSeikai_Timer()
 void Game::cmdEnd_Click()
 {
     stopReading();
-    view_.showMessage(FarewellText);
+    view_.showMessage(std::string(words::Farewell));
     view_.close();
 }
 

@@ -3,28 +3,30 @@
 
 #include "game_texts.h"
 
+#include "game_words.h"
+
+#include <utility>
+
 namespace pabrel::ui {
 
 QString GameTexts::translated(const std::string& text)
 {
-    // The game's status at each level is this prefix and the level's number.
-    static const QString LevelPrefix = QStringLiteral("ﾚﾍﾞﾙ ");
-    static const char* const Whole[] = {
-        QT_TR_NOOP("正解！"),
-        QT_TR_NOOP("残念！"),
-        QT_TR_NOOP("またの挑戦ををお待ちしております。"),
+    // Each of the game's words, with the same text marked for translation.
+    static const std::pair<std::string_view, const char*> Whole[] = {
+        {words::Correct, QT_TR_NOOP("正解！")},
+        {words::Wrong, QT_TR_NOOP("残念！")},
+        {words::Farewell, QT_TR_NOOP("またの挑戦ををお待ちしております。")},
     };
 
-    const QString source = QString::fromStdString(text);
-    if (source.startsWith(LevelPrefix)) {
-        return tr("ﾚﾍﾞﾙ %1").arg(source.mid(LevelPrefix.size()));
+    if (text.starts_with(words::LevelPrefix)) {
+        return tr("ﾚﾍﾞﾙ %1").arg(QString::fromStdString(text.substr(words::LevelPrefix.size())));
     }
-    for (const char* known : Whole) {
-        if (text == known) {
-            return tr(known);
+    for (const auto& [word, source] : Whole) {
+        if (text == word) {
+            return tr(source);
         }
     }
-    return source;
+    return QString::fromStdString(text);
 }
 
 } // namespace pabrel::ui
