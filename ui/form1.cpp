@@ -232,6 +232,8 @@ void Form1::retranslate()
     Label1->setFont(gameFont(labelPointSize(language_)));
     Label1->setText(GameTexts::translated(statusSource_));
     nameControls();
+    listening_->retranslate();
+    languageMenu_->retranslate();
 }
 
 void Form1::takePictures(const FormPictures& pictures)

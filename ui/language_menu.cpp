@@ -4,7 +4,6 @@
 #include "language_menu.h"
 
 #include <QActionGroup>
-#include <QEvent>
 #include <QMenu>
 #include <QWidget>
 
@@ -18,7 +17,6 @@ LanguageMenu::LanguageMenu(Language checked, QWidget* window)
     menu_->menuAction()->setObjectName(QStringLiteral("language"));
     setChecked(checked);
     retranslate();
-    window->installEventFilter(this);
 }
 
 LanguageMenu::~LanguageMenu() = default;
@@ -40,14 +38,6 @@ QAction* LanguageMenu::addLanguage(Language language, const QString& name)
     group_->addAction(action);
     connect(action, &QAction::triggered, this, [this, language] { emit chosen(language); });
     return action;
-}
-
-bool LanguageMenu::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void LanguageMenu::retranslate()

@@ -24,24 +24,22 @@ class LanguageMenu : public QObject
     Q_OBJECT
 
 public:
-    // The submenu's title follows the language of `window`.
+    // Offered in `window`'s menu; the window retitles it when its language changes.
     LanguageMenu(Language checked, QWidget* window);
     ~LanguageMenu() override;
 
     // What the window's context menu shows, opening the submenu.
     QAction* menuAction() const;
     void setChecked(Language language);
+    // Titles the submenu in the application's language.
+    void retranslate();
 
 signals:
     // The player picked a language from the menu; it is checked at once.
     void chosen(pabrel::ui::Language language);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QAction* addLanguage(Language language, const QString& name);
-    void retranslate();
 
     // Without a parent, so that it is not one of the window's controls.
     std::unique_ptr<QMenu> menu_;

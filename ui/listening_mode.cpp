@@ -9,7 +9,6 @@
 #include "translations.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -25,21 +24,12 @@ ListeningMode::ListeningMode(QWidget* window)
     action_->setCheckable(true);
     connect(action_, &QAction::triggered, this, [this](bool checked) { setOn(checked); });
     retranslate();
-    window_->installEventFilter(this);
 }
 
 // The reader speaks through the client, so it goes first.
 ListeningMode::~ListeningMode()
 {
     delete reader_;
-}
-
-bool ListeningMode::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void ListeningMode::retranslate()

@@ -47,17 +47,16 @@ public:
     // Tells the player that speech has stopped working; the mode is then off.
     void reportFailure();
 
+    // Names the mode, and speaks, in the application's language.
+    void retranslate();
+
 signals:
     void switched(bool on);
     // The digits given to read() have all been said, or speech failed on the way (the
     // mode has then gone off).
     void readingDone(bool spoken);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void retranslate();
     bool connectSpeech();
     void showProblem(const QString& text);
     void remember();
