@@ -36,17 +36,6 @@ LaunchRequest refused(const QString& why)
     return requestTo(LaunchRequest::Action::Refuse, why);
 }
 
-std::optional<card_texts::Language> languageNamed(const QString& code)
-{
-    if (code == QLatin1String("ja")) {
-        return card_texts::Language::Japanese;
-    }
-    if (code == QLatin1String("en")) {
-        return card_texts::Language::English;
-    }
-    return std::nullopt;
-}
-
 void print(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -135,7 +124,7 @@ LaunchRequest CommandLine::requestFromOptions() const
     request.recordsOff = parser_.isSet(noRecords_);
     request.listening = parser_.isSet(listen_);
     if (parser_.isSet(lang_)) {
-        request.language = languageNamed(parser_.value(lang_));
+        request.language = card_texts::languageWithCode(parser_.value(lang_).toStdString());
         if (!request.language) {
             return refused(QStringLiteral("unknown language '%1' for --lang (ja or en)")
                                .arg(parser_.value(lang_)));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +20,23 @@ enum class Language
     Japanese,
     English,
 };
+
+// The language's two-letter code, as the command line, the settings and the translation
+// files name it.
+constexpr std::string_view codeOf(Language language)
+{
+    return language == Language::English ? "en" : "ja";
+}
+
+constexpr std::optional<Language> languageWithCode(std::string_view code)
+{
+    for (const Language language : {Language::Japanese, Language::English}) {
+        if (code == codeOf(language)) {
+            return language;
+        }
+    }
+    return std::nullopt;
+}
 
 // One language's cards: the rules card, and the cards of levels 1 to 8 in that order.
 struct CardSet

@@ -15,17 +15,13 @@ const QString SettingKey = QStringLiteral("language");
 
 QString languageCode(Language language)
 {
-    return language == Language::English ? QStringLiteral("en") : QStringLiteral("ja");
+    const std::string_view code = card_texts::codeOf(language);
+    return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
 }
 
 std::optional<Language> languageFromCode(QStringView code)
 {
-    for (const Language language : {Language::Japanese, Language::English}) {
-        if (code == languageCode(language)) {
-            return language;
-        }
-    }
-    return std::nullopt;
+    return card_texts::languageWithCode(code.toLatin1().toStdString());
 }
 
 Language desktopLanguage(const QStringList& uiLanguages)
