@@ -44,8 +44,6 @@ void LaunchTest::readsWhatIsAsked_data()
     QTest::newRow("value for a flag") << QStringList{"--version=2"} << Action::Refuse << "version";
     QTest::newRow("a language") << QStringList{"--lang", "en"} << Action::Play << none;
     QTest::newRow("no such language") << QStringList{"--lang=fr"} << Action::Refuse << "'fr'";
-    QTest::newRow("a language's name")
-        << QStringList{"--lang", "English"} << Action::Refuse << "'English'";
 }
 
 void LaunchTest::readsWhatIsAsked()
