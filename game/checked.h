@@ -29,7 +29,7 @@ public:
     using std::out_of_range::out_of_range;
 };
 
-inline Int16 toInt16(long value)
+constexpr Int16 toInt16(long value)
 {
     if (value < INT16_MIN || value > INT16_MAX) {
         throw OverflowError("16-bit overflow: " + std::to_string(value));
@@ -37,12 +37,12 @@ inline Int16 toInt16(long value)
     return static_cast<Int16>(value);
 }
 
-inline Int16 checkedAdd(Int16 a, Int16 b)
+constexpr Int16 checkedAdd(Int16 a, Int16 b)
 {
     return toInt16(long{a} + long{b});
 }
 
-inline Int16 checkedSub(Int16 a, Int16 b)
+constexpr Int16 checkedSub(Int16 a, Int16 b)
 {
     return toInt16(long{a} - long{b});
 }

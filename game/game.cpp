@@ -166,15 +166,10 @@ void Game::Judge()
 {
     if (state_.isCorrect) {
         view_.setStatusText(std::string(words::Correct));
-        if (state_.level < MaxLevel) {
-            state_.level = checkedAdd(state_.level, 1);
-        }
     } else {
         view_.setStatusText(std::string(words::Wrong));
-        if (state_.level > MinLevel) {
-            state_.level = checkedSub(state_.level, 1);
-        }
     }
+    state_.level = levelAfter(state_.level, state_.isCorrect);
     view_.beep();
     roundRunning_ = false;
     resultShowing_ = true;
@@ -215,7 +210,7 @@ void Game::reportJudgement(RoundOutcome outcome)
 void Game::applyMask()
 {
     for (int i = 0; i < DigitBoxCount; ++i) {
-        view_.setDigitBox(i, i < state_.level + 1 ? BlankBox : UnusedBox);
+        view_.setDigitBox(i, i < digitsAt(state_.level) ? BlankBox : UnusedBox);
     }
 }
 

@@ -4,11 +4,10 @@
 #pragma once
 
 #include "checked.h"
+#include "level_rules.h"
 
 namespace pabrel {
 
-inline constexpr Int16 MinLevel = 1;
-inline constexpr Int16 MaxLevel = 8;
 inline constexpr int DigitBoxCount = 9;
 
 // Everything the game remembers. It lives as long as the window and is never saved.
