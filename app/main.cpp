@@ -62,14 +62,17 @@ void reportMissingPicture(const QString& what)
             .arg(what));
 }
 
-// A language given on the command line is remembered, as one chosen from the menu is.
+// A language given to start the game is remembered, as one chosen from its menu is; one
+// given to a command that opens no game window is for that command alone.
 Language languageFor(const LaunchRequest& request)
 {
-    if (request.language) {
-        pabrel::ui::storeLanguage(*request.language);
-        return *request.language;
+    if (!request.language) {
+        return pabrel::ui::startingLanguage();
     }
-    return pabrel::ui::startingLanguage();
+    if (request.action == LaunchRequest::Action::Play) {
+        pabrel::ui::storeLanguage(*request.language);
+    }
+    return *request.language;
 }
 
 int exportCsv(const QString& recordsFile, const QString& target)
@@ -78,8 +81,10 @@ int exportCsv(const QString& recordsFile, const QString& target)
     if (!failure) {
         return EXIT_SUCCESS;
     }
-    const QString why = failure->reading ? failure->reading->message()
-                                         : QStringLiteral("%1: %2").arg(target, failure->writing);
+    const QString why = failure->reading
+                            ? failure->reading->line(pabrel::records::RecordError::Use::Reading)
+                            : QCoreApplication::translate("main", "%1 に書き出せませんでした（%2）")
+                                  .arg(target, failure->writing);
     std::fprintf(stderr, "pabrel: %s\n", qUtf8Printable(why));
     return EXIT_FAILURE;
 }

@@ -7,6 +7,8 @@
 #include "record_store.h"
 #include "records_overview.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,7 +17,7 @@ namespace pabrel::app {
 namespace {
 QString share(int part, int whole)
 {
-    return QStringLiteral("%1 %").arg(100.0 * part / whole, 0, 'f', 1);
+    return QStringLiteral("%1%").arg(100.0 * part / whole, 0, 'f', 1);
 }
 
 QString spanText(const records::SpanEstimate& span)
@@ -60,10 +62,11 @@ int printSummary(const QString& recordsFile)
         failure = records::OverviewReader(store).read(overview);
     }
     if (failure) {
-        return fail(failure->message());
+        return fail(failure->line(records::RecordError::Use::Reading));
     }
     if (overview.rounds == 0) {
-        return fail(QStringLiteral("no rounds are recorded yet in %1").arg(recordsFile));
+        return fail(QStringLiteral("%1 (%2)").arg(
+            QCoreApplication::translate("Summary", "まだ記録がありません。"), recordsFile));
     }
     std::fputs(summaryText(overview, QDate::currentDate()).toUtf8().constData(), stdout);
     return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;

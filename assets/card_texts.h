@@ -90,8 +90,7 @@ inline constexpr std::string_view level5[] = {"Not bad at all!"};
 inline constexpr std::string_view level6[] = {"If you can do this,", "you're flying!!"};
 inline constexpr std::string_view level7[] = {
     "With eyes that quick,", "you could swat a fly mid-air", "with a rice paddle!!"};
-inline constexpr std::string_view level8[] = {"Now you could even",
-                                              "catch a fly with chopsticks!"};
+inline constexpr std::string_view level8[] = {"Now you could even", "catch a fly with chopsticks!"};
 
 inline constexpr std::array<std::span<const std::string_view>, 8> levels = {
     level1, level2, level3, level4, level5, level6, level7, level8};

@@ -96,7 +96,8 @@ bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
     {
         records::RecordStore store(file);
         if (const auto failure = store.open(records::RecordStore::Opening::CreateIfMissing)) {
-            std::fprintf(stderr, "%s\n", qUtf8Printable(failure->message()));
+            std::fprintf(stderr, "%s\n",
+                         qUtf8Printable(failure->line(records::RecordError::Use::Reading)));
             return false;
         }
     }

@@ -66,7 +66,8 @@ void RecordKeeping::showRecords()
 // Told without a modal loop: play goes on, only without records.
 void RecordKeeping::reportFailure(const records::RecordError& error)
 {
-    auto* box = new QMessageBox(QMessageBox::Warning, tr("記録 - Pabrel"), error.message(),
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("記録 - Pabrel"),
+                                error.message(records::RecordError::Use::Recording),
                                 QMessageBox::Ok, &form_);
     box->setObjectName(QStringLiteral("recordsFailure"));
     box->setAttribute(Qt::WA_DeleteOnClose);

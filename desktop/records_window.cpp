@@ -192,7 +192,7 @@ void RecordsWindow::showState()
     if (reading_ && !overview_ && !failure_) {
         showEmptyState(tr("読み込んでいます…"));
     } else if (failure_ && failure_->kind != records::RecordError::Kind::Missing) {
-        showEmptyState(failure_->message());
+        showEmptyState(failure_->message(records::RecordError::Use::Reading));
     } else if (!overview_ || overview_->rounds == 0) {
         showEmptyState(tr("まだ記録がありません"));
     } else {
@@ -348,7 +348,7 @@ void RecordsWindow::exportTo(const QString& path)
             exportButton_->setEnabled(overview_ && overview_->rounds > 0);
             if (failure) {
                 complain(failure->reading
-                             ? failure->reading->message()
+                             ? failure->reading->message(records::RecordError::Use::Reading)
                              : tr("書き出せませんでした: %1\n\n%2").arg(failure->writing, path));
             }
             emit exported(!failure);
@@ -381,7 +381,7 @@ void RecordsWindow::askToEraseAll()
         },
         [this](const std::optional<records::RecordError>& failure) {
             if (failure) {
-                complain(failure->message());
+                complain(failure->message(records::RecordError::Use::Reading));
             }
             reload();
         });

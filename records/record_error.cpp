@@ -21,33 +21,45 @@ QString reason(RecordError::Kind kind)
 {
     switch (kind) {
     case RecordError::Kind::Missing:
-        return Messages::tr("記録のファイルがまだありません。");
+        return Messages::tr("記録ファイルがまだありません。");
     case RecordError::Kind::NotRecords:
-        return Messages::tr("記録のファイルが壊れているか、Pabrel の記録ではありません。");
+        return Messages::tr("記録ファイルが壊れているか、Pabrel の記録ファイルではありません。");
     case RecordError::Kind::Newer:
-        return Messages::tr("記録のファイルは新しい版の Pabrel で書かれていて、"
-                            "この版では読み書きできません。");
+        return Messages::tr("記録ファイルは新しいバージョンの Pabrel で書かれていて、"
+                            "このバージョンでは読み書きできません。");
     case RecordError::Kind::NotWritable:
-        return Messages::tr("記録のファイルに書き込めません。フォルダーかファイルに書き込む"
-                            "権限がないか、ディスクがいっぱいです。");
+        return Messages::tr("記録ファイルに書き込めません。フォルダーかファイルに書き込む"
+                            "権限がないか、ディスクがいっぱいになっている可能性があります。");
     case RecordError::Kind::NoDriver:
         return Messages::tr("記録に使う Qt の SQLite ドライバー（libqt6sql6-sqlite）が"
                             "入っていません。");
     case RecordError::Kind::Locked:
-        return Messages::tr("記録のファイルがほかのプログラムに使われたままで、"
-                            "書き込めません。");
+        return Messages::tr("ほかのプログラムが記録ファイルを使用中のため、書き込めません。");
     }
     return {};
 }
 } // namespace
 
-QString RecordError::message() const
+QString RecordError::sentences(Use use) const
 {
-    QString text = reason(kind);
-    if (kind != Kind::Missing) {
-        text = Messages::tr("%1ファイルはそのまま残し、今回は記録しません。").arg(text);
+    const QString why = reason(kind);
+    if (kind == Kind::Missing) {
+        return why;
     }
-    return text + QStringLiteral("\n\n%1").arg(file);
+    return use == Use::Reading
+               ? Messages::tr("%1ファイルには手を加えていません。").arg(why)
+               : Messages::tr("%1ファイルには手を加えず、Pabrel を起動し直すまで記録しません。")
+                     .arg(why);
+}
+
+QString RecordError::message(Use use) const
+{
+    return sentences(use) + QStringLiteral("\n\n%1").arg(file);
+}
+
+QString RecordError::line(Use use) const
+{
+    return QStringLiteral("%1 (%2)").arg(sentences(use), file);
 }
 
 } // namespace pabrel::records

@@ -35,8 +35,22 @@ struct RecordError
     // What SQLite or the system said, for the curious.
     QString detail;
 
-    // One sentence or two for the player, in the language in use, naming the file.
-    QString message() const;
+    // Whether the failure stopped the game's recording, or only a reading of the records: the
+    // message then says what became of the file and of the rounds still to be played.
+    enum class Use
+    {
+        Reading,
+        Recording,
+    };
+
+    // For a message box: one sentence or two for the player, in the language in use, then
+    // the file's name on a line of its own.
+    QString message(Use use) const;
+    // For the terminal: the same on one line.
+    QString line(Use use) const;
+
+private:
+    QString sentences(Use use) const;
 };
 
 } // namespace pabrel::records

@@ -47,7 +47,8 @@ struct RecordWriter::Worker
         if (failure) {
             qCDebug(recordsLog).noquote()
                 << "recording is off:" << failure->file << "-"
-                << (failure->detail.isEmpty() ? failure->message() : failure->detail);
+                << (failure->detail.isEmpty() ? failure->line(RecordError::Use::Recording)
+                                              : failure->detail);
             off = true;
             store.reset();
             QMetaObject::invokeMethod(

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Summary</name>
+    <message>
+        <source>まだ記録がありません。</source>
+        <translation>No rounds are recorded yet.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>ゲームの絵が読み込めないため、起動できません。
@@ -10,6 +17,10 @@
         <translation>The game&apos;s pictures cannot be loaded, so the game cannot start.
 
 %1</translation>
+    </message>
+    <message>
+        <source>%1 に書き出せませんでした（%2）</source>
+        <translation>Could not export to %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -188,32 +199,36 @@
 <context>
     <name>pabrel::records::RecordError</name>
     <message>
-        <source>記録のファイルがまだありません。</source>
+        <source>記録に使う Qt の SQLite ドライバー（libqt6sql6-sqlite）が入っていません。</source>
+        <translation>Qt&apos;s SQLite driver (libqt6sql6-sqlite), which the records need, is not installed.</translation>
+    </message>
+    <message>
+        <source>記録ファイルがまだありません。</source>
         <translation>There is no records file yet.</translation>
     </message>
     <message>
-        <source>記録のファイルが壊れているか、Pabrel の記録ではありません。</source>
-        <translation>The records file is damaged, or it does not hold Pabrel&apos;s records.</translation>
+        <source>記録ファイルが壊れているか、Pabrel の記録ファイルではありません。</source>
+        <translation>The records file is damaged or is not a Pabrel records file.</translation>
     </message>
     <message>
-        <source>記録のファイルは新しい版の Pabrel で書かれていて、この版では読み書きできません。</source>
-        <translation>The records file was written by a newer version of Pabrel, and this version can neither read nor write it.</translation>
+        <source>記録ファイルは新しいバージョンの Pabrel で書かれていて、このバージョンでは読み書きできません。</source>
+        <translation>The records file was written by a newer version of Pabrel; this version cannot read or write it.</translation>
     </message>
     <message>
-        <source>記録のファイルに書き込めません。フォルダーかファイルに書き込む権限がないか、ディスクがいっぱいです。</source>
-        <translation>The records file cannot be written: there is no permission to write to its folder or to the file, or the disk is full.</translation>
+        <source>記録ファイルに書き込めません。フォルダーかファイルに書き込む権限がないか、ディスクがいっぱいになっている可能性があります。</source>
+        <translation>Cannot write to the records file: you may not have permission to write to the file or its folder, or the disk may be full.</translation>
     </message>
     <message>
-        <source>記録に使う Qt の SQLite ドライバー（libqt6sql6-sqlite）が入っていません。</source>
-        <translation>Qt&apos;s SQLite driver, which the records need (libqt6sql6-sqlite), is not installed.</translation>
+        <source>ほかのプログラムが記録ファイルを使用中のため、書き込めません。</source>
+        <translation>Cannot write to the records file: another program is using it.</translation>
     </message>
     <message>
-        <source>記録のファイルがほかのプログラムに使われたままで、書き込めません。</source>
-        <translation>Another program is still using the records file, so it cannot be written.</translation>
+        <source>%1ファイルには手を加えていません。</source>
+        <translation>%1 The file has not been changed.</translation>
     </message>
     <message>
-        <source>%1ファイルはそのまま残し、今回は記録しません。</source>
-        <translation>%1 The file is left as it is, and nothing is recorded this time.</translation>
+        <source>%1ファイルには手を加えず、Pabrel を起動し直すまで記録しません。</source>
+        <translation>%1 The file has not been changed; no rounds will be recorded until Pabrel is restarted.</translation>
     </message>
 </context>
 <context>

@@ -137,13 +137,13 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
          {"--lang", "en", "--export-csv", "-"},
          "hello\n",
          1,
-         "does not hold Pabrel's records."},
+         "is not a Pabrel records file."},
         {"nowhere to write", {"--export-csv", "no/such/folder/out.csv"}, {}, 1, "out.csv"},
         {"unknown option", {"--recods"}, {}, 2, "recods"},
         {"no file named", {"--export-csv"}, {}, 2, "export-csv"},
         {"two at once", {"--records", "--no-records"}, {}, 2, "--no-records"},
         {"no records to sum up", {"--summary"}, {}, 1, file_},
-        {"no rounds to sum up", {"--summary"}, {}, 1, "no rounds"},
+        {"no rounds to sum up", {"--summary"}, {}, 1, "まだ記録がありません"},
         {"summary and export", {"--summary", "--export-csv", "-"}, {}, 2, "--summary"},
     };
     for (const auto& c : cases) {
@@ -160,6 +160,9 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
         const Run result = run(c.arguments, headless());
         QVERIFY2(result.status == c.status, c.what);
         QVERIFY2(result.err.contains(c.says), qPrintable(result.err));
+        if (c.status == 1) {
+            QCOMPARE(result.err.count(QLatin1Char('\n')), 1);
+        }
         QVERIFY(result.out.isEmpty());
         if (!c.recordsFile.isEmpty()) {
             QFile file(file_);
@@ -167,6 +170,8 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
             QCOMPARE(file.readAll(), c.recordsFile);
         }
     }
+    // "told in English" gave --lang to a command that opens no game window: not remembered.
+    QVERIFY(!QDir(home_->filePath(QStringLiteral("config"))).exists());
 }
 
 // Sittings eight days ago and an hour ago whose spans are 6.5 and 4.5 digits, and then one
@@ -183,11 +188,11 @@ void CommandLineTest::summarisesTheRecords()
     } sittings[] = {
         {8 * 86400, 1, "+++++-+-+-+", nullptr},
         {3600, 1, "+++-+-+-+",
-         "rounds: 20\ncorrect: 70.0 %\nbest level: 6\nspan now: 4.5 digits (±0.3)\n"
+         "rounds: 20\ncorrect: 70.0%\nbest level: 6\nspan now: 4.5 digits (±0.3)\n"
          "span a week before: 6.5 digits (±0.3)\n\nlevel  rounds  correct\n"
-         "    1       2  100.0 %\n"},
+         "    1       2   100.0%\n"},
         {600, 8, "++++-+",
-         "rounds: 26\ncorrect: 73.1 %\nbest level: 8\nspan now: 9 digits or more\n"},
+         "rounds: 26\ncorrect: 73.1%\nbest level: 8\nspan now: 9 digits or more\n"},
     };
     RecordStore store(file_);
     QVERIFY(!store.open(RecordStore::Opening::CreateIfMissing));

@@ -129,7 +129,7 @@ TEST_F(BadFile, IsRefusedWithItsReasonAndLeftAsItWas)
         const auto failure = store.open(RecordStore::Opening::CreateIfMissing);
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure->kind, c.kind) << failure->detail.toStdString();
-        EXPECT_TRUE(failure->message().contains(file));
+        EXPECT_TRUE(failure->message(RecordError::Use::Reading).contains(file));
         EXPECT_EQ(fileBytes(kept), before);
     }
 }
@@ -227,6 +227,19 @@ TEST_F(BadFile, LockedPastTheBusyTimeoutIsRefusedAndReportedOnce)
     }
     QSqlDatabase::removeDatabase(name);
     EXPECT_EQ(querySql(file, QStringLiteral("SELECT count(*) FROM rounds")), QStringLiteral("2"));
+}
+
+// Only the game's recording stops for the rest of the run; a reading leaves nothing to stop,
+// and the terminal gets one line.
+TEST(RecordErrorWording, SaysWhatBecameOfTheFileAndOfTheRoundsStillToPlay)
+{
+    const RecordError error{Kind::NotRecords, QStringLiteral("/home/a/records.sqlite3"), {}};
+    const QString reading = error.message(RecordError::Use::Reading);
+    EXPECT_TRUE(reading.contains(QStringLiteral("手を加えていません")));
+    EXPECT_FALSE(reading.contains(QStringLiteral("記録しません")));
+    EXPECT_TRUE(error.message(RecordError::Use::Recording)
+                    .contains(QStringLiteral("起動し直すまで記録しません")));
+    EXPECT_FALSE(error.line(RecordError::Use::Reading).contains(QLatin1Char('\n')));
 }
 
 } // namespace

@@ -86,7 +86,8 @@ QString querySql(const QString& file, const QString& statement)
 void openForWriting(records::RecordStore& store)
 {
     const auto failure = store.open(records::RecordStore::Opening::CreateIfMissing);
-    ASSERT_FALSE(failure) << failure->message().toStdString() << failure->detail.toStdString();
+    ASSERT_FALSE(failure) << failure->line(records::RecordError::Use::Reading).toStdString()
+                          << failure->detail.toStdString();
 }
 
 } // namespace pabrel::testing

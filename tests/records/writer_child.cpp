@@ -20,14 +20,17 @@ int main(int argc, char** argv)
     }
     pabrel::records::RecordStore store(arguments[1]);
     if (const auto failure = store.open(pabrel::records::RecordStore::Opening::CreateIfMissing)) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(failure->message()));
+        std::fprintf(stderr, "%s\n",
+                     qUtf8Printable(failure->line(pabrel::records::RecordError::Use::Recording)));
         return 1;
     }
     const int rounds = arguments[2].toInt();
     for (int n = 1; n <= rounds; ++n) {
         if (const auto failure = store.add(pabrel::testing::sampleRound(n))) {
-            std::fprintf(stderr, "%s %s\n", qUtf8Printable(failure->message()),
-                         qUtf8Printable(failure->detail));
+            std::fprintf(
+                stderr, "%s %s\n",
+                qUtf8Printable(failure->line(pabrel::records::RecordError::Use::Recording)),
+                qUtf8Printable(failure->detail));
             return 1;
         }
         std::printf("%d\n", n);
