@@ -59,8 +59,9 @@ CommandLine::CommandLine()
       noRecords_(QStringLiteral("no-records"),
                  QStringLiteral("Play without reading or writing records.")),
       listen_(QStringLiteral("listen"),
-              QStringLiteral("Play in the listening mode (聞いて覚える): the digits are spoken, "
-                             "one a second, instead of shown; remembered for the next start.")),
+              QStringLiteral("Play in the listening mode (Listen and Remember, 聞いて覚える): the "
+                             "digits are spoken, one a second, instead of being shown; "
+                             "remembered for the next start.")),
       lang_(QStringLiteral("lang"),
             QStringLiteral("Show the game in <language>: ja (Japanese) or en (English); "
                            "remembered for the next start. Without it, the language last "
