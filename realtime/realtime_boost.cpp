@@ -23,22 +23,73 @@ RealtimeBoost::~RealtimeBoost()
 void RealtimeBoost::begin(std::chrono::milliseconds atMost)
 {
     limit_.start(atMost);
-    if (state_ == State::Idle) {
-        raise();
-    } else if (state_ == State::Withdrawn) {
-        state_ = State::Waiting;
-    }
+    handle(Event::Begin);
 }
 
 void RealtimeBoost::end()
 {
     limit_.stop();
-    if (state_ == State::Idle) {
-        return;
+    handle(Event::End);
+}
+
+RealtimeBoost::Step RealtimeBoost::next(State from, Event event)
+{
+    switch (from) {
+    case State::Idle:
+        return event == Event::Begin ? Step{State::Waiting, Action::TryWays}
+                                     : Step{State::Idle, Action::None};
+    case State::Waiting:
+        switch (event) {
+        case Event::Begin:
+            return {State::Waiting, Action::None};
+        case Event::End:
+            return {State::Withdrawn, Action::Lower};
+        case Event::Granted:
+            return {State::Raised, Action::None};
+        case Event::Denied:
+            return {State::Unraised, Action::Lower};
+        case Event::KitReady:
+            return {State::Waiting, Action::AskKit};
+        }
+        break;
+    case State::Withdrawn:
+        switch (event) {
+        case Event::Begin:
+            return {State::Waiting, Action::None};
+        case Event::End:
+            return {State::Withdrawn, Action::Lower};
+        case Event::Granted:
+        case Event::Denied:
+            return {State::Idle, Action::Lower};
+        case Event::KitReady:
+            return {State::Idle, Action::None};
+        }
+        break;
+    case State::Raised:
+    case State::Unraised:
+        return event == Event::End ? Step{State::Idle, Action::Lower} : Step{from, Action::None};
     }
-    lower();
-    const bool answerDue = state_ == State::Waiting || state_ == State::Withdrawn;
-    state_ = answerDue ? State::Withdrawn : State::Idle;
+    Q_UNREACHABLE();
+}
+
+// The state changes before the action is taken, as an action may answer at once.
+void RealtimeBoost::handle(Event event)
+{
+    const Step step = next(state_, event);
+    state_ = step.to;
+    switch (step.action) {
+    case Action::None:
+        break;
+    case Action::TryWays:
+        tryWays();
+        break;
+    case Action::AskKit:
+        askRealtimeKit();
+        break;
+    case Action::Lower:
+        lower();
+        break;
+    }
 }
 
 QString RealtimeBoost::pathName(Path path)
@@ -60,7 +111,7 @@ QString RealtimeBoost::pathName(Path path)
 // kernel refused for want of privilege, which RealtimeKit may have. A way that failed is
 // not tried again for a while, so that a missing or refusing RealtimeKit costs nothing
 // round after round.
-void RealtimeBoost::raise()
+void RealtimeBoost::tryWays()
 {
     const auto now = Clock::now();
     if (now < directFrom_) {
@@ -69,7 +120,7 @@ void RealtimeBoost::raise()
         const Direct direct = ways_.direct ? raiseDirectly() : Direct::NotPermitted;
         if (direct == Direct::Raised) {
             path_ = Path::Direct;
-            state_ = State::Raised;
+            handle(Event::Granted);
             return;
         }
         directFrom_ = now + RetryAfter;
@@ -81,26 +132,20 @@ void RealtimeBoost::raise()
     if (now < kitFrom_) {
         qCDebug(realtimeLog, "not raised: RealtimeKit is not asked within a minute of a failure");
         path_ = Path::None;
-        state_ = State::Unraised;
+        handle(Event::Denied);
         return;
     }
-    state_ = State::Waiting;
     askRealtimeKit();
 }
 
 void RealtimeBoost::kitAnswered(bool granted)
 {
     path_ = granted ? Path::RealtimeKit : Path::None;
-    if (granted && state_ == State::Waiting) {
-        state_ = State::Raised;
-        return;
-    }
     if (!granted) {
         kitFrom_ = Clock::now() + RetryAfter;
-        kitLongestRunUs_ = 0;
+        kitLongestRunUs_.reset();
     }
-    lower();
-    state_ = state_ == State::Waiting ? State::Unraised : State::Idle;
+    handle(granted ? Event::Granted : Event::Denied);
 }
 
 } // namespace pabrel::realtime

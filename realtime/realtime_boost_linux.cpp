@@ -112,8 +112,8 @@ RealtimeBoost::Direct RealtimeBoost::raiseDirectly()
 // own. Its limits are read on connecting, and the request made once they are known.
 void RealtimeBoost::askRealtimeKit()
 {
-    if (kitLongestRunUs_ > 0) {
-        const pid_t thread = guardRealtimeRun(static_cast<rlim_t>(kitLongestRunUs_));
+    if (kitLongestRunUs_) {
+        const pid_t thread = guardRealtimeRun(static_cast<rlim_t>(*kitLongestRunUs_));
         qCDebug(realtimeLog, "asking RealtimeKit to raise thread %d of process %d", thread,
                 getpid());
         kit_->makeThreadRealtime(getpid(), thread, RealtimePriority);
@@ -137,11 +137,7 @@ void RealtimeBoost::makeKitLink()
             return;
         }
         kitLongestRunUs_ = longestUs;
-        if (state_ == State::Withdrawn) {
-            state_ = State::Idle;
-            return;
-        }
-        askRealtimeKit();
+        handle(Event::KitReady);
     });
     connect(kit_, &RealtimeKitLink::answered, this,
             [this](qint64, RealtimeKitLink::Answer answer) { kitAnswered(isGrant(answer)); });
