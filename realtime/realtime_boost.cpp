@@ -34,40 +34,29 @@ void RealtimeBoost::end()
 
 RealtimeBoost::Step RealtimeBoost::next(State from, Event event)
 {
-    switch (from) {
-    case State::Idle:
-        return event == Event::Begin ? Step{State::Waiting, Action::TryWays}
-                                     : Step{State::Idle, Action::None};
-    case State::Waiting:
-        switch (event) {
-        case Event::Begin:
-            return {State::Waiting, Action::None};
-        case Event::End:
-            return {State::Withdrawn, Action::Lower};
-        case Event::Granted:
-            return {State::Raised, Action::None};
-        case Event::Denied:
-            return {State::Unraised, Action::Lower};
-        case Event::KitReady:
-            return {State::Waiting, Action::AskKit};
+    const bool answerDue = from == State::Waiting || from == State::Withdrawn;
+    switch (event) {
+    case Event::Begin:
+        if (from == State::Idle) {
+            return {State::Waiting, Action::TryWays};
         }
-        break;
-    case State::Withdrawn:
-        switch (event) {
-        case Event::Begin:
-            return {State::Waiting, Action::None};
-        case Event::End:
-            return {State::Withdrawn, Action::Lower};
-        case Event::Granted:
-        case Event::Denied:
-            return {State::Idle, Action::Lower};
-        case Event::KitReady:
-            return {State::Idle, Action::None};
+        return {answerDue ? State::Waiting : from, Action::None};
+    case Event::End:
+        return {answerDue ? State::Withdrawn : State::Idle,
+                from == State::Idle ? Action::None : Action::Lower};
+    case Event::Granted:
+    case Event::Denied:
+        if (from == State::Waiting) {
+            return event == Event::Granted ? Step{State::Raised, Action::None}
+                                           : Step{State::Unraised, Action::Lower};
         }
-        break;
-    case State::Raised:
-    case State::Unraised:
-        return event == Event::End ? Step{State::Idle, Action::Lower} : Step{from, Action::None};
+        return from == State::Withdrawn ? Step{State::Idle, Action::Lower}
+                                        : Step{from, Action::None};
+    case Event::KitReady:
+        if (from == State::Waiting) {
+            return {from, Action::AskKit};
+        }
+        return {from == State::Withdrawn ? State::Idle : from, Action::None};
     }
     Q_UNREACHABLE();
 }
@@ -90,21 +79,6 @@ void RealtimeBoost::handle(Event event)
         lower();
         break;
     }
-}
-
-QString RealtimeBoost::pathName(Path path)
-{
-    switch (path) {
-    case Path::Untried:
-        return QStringLiteral("not tried");
-    case Path::RealtimeKit:
-        return QStringLiteral("RealtimeKit");
-    case Path::Direct:
-        return QStringLiteral("direct");
-    case Path::None:
-        return QStringLiteral("none");
-    }
-    Q_UNREACHABLE();
 }
 
 // The direct way comes first, as it answers at once; RealtimeKit is asked only where the

@@ -77,7 +77,6 @@ public:
 
     // How the thread was last raised, or that it could not be.
     Path path() const { return path_; }
-    static QString pathName(Path path);
     // Whether the calling thread is in a real-time scheduling class right now.
     static bool isCallingThreadRealtime();
 
@@ -146,8 +145,6 @@ private:
     // loop, or at once where there is no RealtimeKit to ask.
     void askRealtimeKit();
     void lower();
-    // Linux's alone: the link to RealtimeKit, and what becomes of its answers.
-    void makeKitLink();
 
     Ways ways_;
     State state_ = State::Idle;

@@ -120,29 +120,26 @@ void RealtimeBoost::askRealtimeKit()
         return;
     }
     if (kit_ == nullptr) {
-        makeKitLink();
+        kit_ = new RealtimeKitLink(ways_.busAddress, ways_.busTimeout, this);
+        connect(kit_, &RealtimeKitLink::connected, this,
+                [this](qint64 longestUs, qint64 maxPriority) {
+                    if (longestUs <= 0 || maxPriority < RealtimePriority) {
+                        qCDebug(realtimeLog,
+                                "RealtimeKit offers too little: RTTimeUSecMax %lld, "
+                                "MaxRealtimePriority %lld",
+                                longestUs, maxPriority);
+                        kitAnswered(false);
+                        return;
+                    }
+                    kitLongestRunUs_ = longestUs;
+                    handle(Event::KitReady);
+                });
+        connect(kit_, &RealtimeKitLink::answered, this,
+                [this](qint64, RealtimeKitLink::Answer answer) { kitAnswered(isGrant(answer)); });
+        connect(kit_, &RealtimeKitLink::unreachable, this,
+                [this] { kitAnswered(isGrant(RealtimeKitLink::Answer::Lost)); });
     }
     kit_->connectToKit();
-}
-
-void RealtimeBoost::makeKitLink()
-{
-    kit_ = new RealtimeKitLink(ways_.busAddress, ways_.busTimeout, this);
-    connect(kit_, &RealtimeKitLink::connected, this, [this](qint64 longestUs, qint64 maxPriority) {
-        if (longestUs <= 0 || maxPriority < RealtimePriority) {
-            qCDebug(realtimeLog,
-                    "RealtimeKit offers too little: RTTimeUSecMax %lld, MaxRealtimePriority %lld",
-                    longestUs, maxPriority);
-            kitAnswered(false);
-            return;
-        }
-        kitLongestRunUs_ = longestUs;
-        handle(Event::KitReady);
-    });
-    connect(kit_, &RealtimeKitLink::answered, this,
-            [this](qint64, RealtimeKitLink::Answer answer) { kitAnswered(isGrant(answer)); });
-    connect(kit_, &RealtimeKitLink::unreachable, this,
-            [this] { kitAnswered(isGrant(RealtimeKitLink::Answer::Lost)); });
 }
 
 void RealtimeBoost::lower()

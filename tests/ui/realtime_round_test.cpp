@@ -15,6 +15,7 @@
 
 using pabrel::testing::FormProbe;
 using pabrel::ui::FlashWatch;
+using namespace std::chrono_literals;
 
 class RealtimeRoundTest : public QObject
 {
@@ -66,8 +67,7 @@ void RealtimeRoundTest::raisedFromCountdownToMask()
     // Should the mask's paint never come, the thread drops back within a second of its due.
     const auto maskDue = std::chrono::milliseconds(pabrel::CountdownSeconds * pabrel::CountTickMs +
                                                    pabrel::LongDisplayMs);
-    QVERIFY(probe.boost().limit > maskDue);
-    QVERIFY(probe.boost().limit <= maskDue + std::chrono::seconds(1));
+    QVERIFY(probe.boost().limit > maskDue && probe.boost().limit <= maskDue + 1s);
     probe.advance(pabrel::CountdownSeconds * pabrel::CountTickMs);
     QTRY_VERIFY(digitsPainted);
     if (!givenUp) {
