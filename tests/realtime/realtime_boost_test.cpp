@@ -68,9 +68,9 @@ void RealtimeBoostTest::followsItsTable_data()
     const auto row = [](const char* name, QList<Event> events, State state, Action action) {
         QTest::newRow(name) << events << state << action;
     };
-    using enum Event;
-    using enum State;
-    using enum Action;
+    using enum RealtimeBoost::Event;
+    using enum RealtimeBoost::State;
+    using enum RealtimeBoost::Action;
     row("ended while idle", {End}, Idle, None);
     row("raised at once", {Begin, Granted}, Raised, None);
     row("no way to be had", {Begin, Denied}, Unraised, Lower);
