@@ -41,6 +41,21 @@ constexpr int FastPaceMs = 20;
 // it are paced to stay under that (a game's round takes over five seconds).
 constexpr int RealtimeKitPaceMs = 250;
 
+QString pathName(RealtimeBoost::Path path)
+{
+    switch (path) {
+    case RealtimeBoost::Path::Untried:
+        return QStringLiteral("not tried");
+    case RealtimeBoost::Path::RealtimeKit:
+        return QStringLiteral("RealtimeKit");
+    case RealtimeBoost::Path::Direct:
+        return QStringLiteral("direct");
+    case RealtimeBoost::Path::None:
+        return QStringLiteral("none");
+    }
+    Q_UNREACHABLE();
+}
+
 // Leaves the thread at normal priority, for the rows without the boost.
 struct NoBoost : pabrel::realtime::Boost
 {
@@ -140,7 +155,7 @@ void playRows(const char* timers, EventTimer::Clock clock, bool boost, int flash
     player.shortenCountdownAndPause(boost ? paceWithBoost() : FastPaceMs);
     player.setClock(clock);
     const auto boostName = [&] {
-        return boost ? RealtimeBoost::pathName(window.boost.path()) : QStringLiteral("off");
+        return boost ? pathName(window.boost.path()) : QStringLiteral("off");
     };
     player.play(RoundPlayer::Plan::StayAtLevelOne, flashes);
     printRow(timers, boostName(), 1,

@@ -23,44 +23,69 @@ RealtimeBoost::~RealtimeBoost()
 void RealtimeBoost::begin(std::chrono::milliseconds atMost)
 {
     limit_.start(atMost);
-    if (state_ == State::Idle) {
-        raise();
-    } else if (state_ == State::Withdrawn) {
-        state_ = State::Waiting;
-    }
+    handle(Event::Begin);
 }
 
 void RealtimeBoost::end()
 {
     limit_.stop();
-    if (state_ == State::Idle) {
-        return;
-    }
-    lower();
-    const bool answerDue = state_ == State::Waiting || state_ == State::Withdrawn;
-    state_ = answerDue ? State::Withdrawn : State::Idle;
+    handle(Event::End);
 }
 
-QString RealtimeBoost::pathName(Path path)
+RealtimeBoost::Step RealtimeBoost::next(State from, Event event)
 {
-    switch (path) {
-    case Path::Untried:
-        return QStringLiteral("not tried");
-    case Path::RealtimeKit:
-        return QStringLiteral("RealtimeKit");
-    case Path::Direct:
-        return QStringLiteral("direct");
-    case Path::None:
-        return QStringLiteral("none");
+    const bool answerDue = from == State::Waiting || from == State::Withdrawn;
+    switch (event) {
+    case Event::Begin:
+        if (from == State::Idle) {
+            return {State::Waiting, Action::TryWays};
+        }
+        return {answerDue ? State::Waiting : from, Action::None};
+    case Event::End:
+        return {answerDue ? State::Withdrawn : State::Idle,
+                from == State::Idle ? Action::None : Action::Lower};
+    case Event::Granted:
+    case Event::Denied:
+        if (from == State::Waiting) {
+            return event == Event::Granted ? Step{State::Raised, Action::None}
+                                           : Step{State::Unraised, Action::Lower};
+        }
+        return from == State::Withdrawn ? Step{State::Idle, Action::Lower}
+                                        : Step{from, Action::None};
+    case Event::KitReady:
+        if (from == State::Waiting) {
+            return {from, Action::AskKit};
+        }
+        return {from == State::Withdrawn ? State::Idle : from, Action::None};
     }
     Q_UNREACHABLE();
+}
+
+// The state changes before the action is taken, as an action may answer at once.
+void RealtimeBoost::handle(Event event)
+{
+    const Step step = next(state_, event);
+    state_ = step.to;
+    switch (step.action) {
+    case Action::None:
+        break;
+    case Action::TryWays:
+        tryWays();
+        break;
+    case Action::AskKit:
+        askRealtimeKit();
+        break;
+    case Action::Lower:
+        lower();
+        break;
+    }
 }
 
 // The direct way comes first, as it answers at once; RealtimeKit is asked only where the
 // kernel refused for want of privilege, which RealtimeKit may have. A way that failed is
 // not tried again for a while, so that a missing or refusing RealtimeKit costs nothing
 // round after round.
-void RealtimeBoost::raise()
+void RealtimeBoost::tryWays()
 {
     const auto now = Clock::now();
     if (now < directFrom_) {
@@ -69,7 +94,7 @@ void RealtimeBoost::raise()
         const Direct direct = ways_.direct ? raiseDirectly() : Direct::NotPermitted;
         if (direct == Direct::Raised) {
             path_ = Path::Direct;
-            state_ = State::Raised;
+            handle(Event::Granted);
             return;
         }
         directFrom_ = now + RetryAfter;
@@ -81,26 +106,20 @@ void RealtimeBoost::raise()
     if (now < kitFrom_) {
         qCDebug(realtimeLog, "not raised: RealtimeKit is not asked within a minute of a failure");
         path_ = Path::None;
-        state_ = State::Unraised;
+        handle(Event::Denied);
         return;
     }
-    state_ = State::Waiting;
     askRealtimeKit();
 }
 
 void RealtimeBoost::kitAnswered(bool granted)
 {
     path_ = granted ? Path::RealtimeKit : Path::None;
-    if (granted && state_ == State::Waiting) {
-        state_ = State::Raised;
-        return;
-    }
     if (!granted) {
         kitFrom_ = Clock::now() + RetryAfter;
-        kitLongestRunUs_ = 0;
+        kitLongestRunUs_.reset();
     }
-    lower();
-    state_ = state_ == State::Waiting ? State::Unraised : State::Idle;
+    handle(granted ? Event::Granted : Event::Denied);
 }
 
 } // namespace pabrel::realtime

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <optional>
 
 namespace pabrel::realtime {
 
@@ -76,25 +77,17 @@ public:
 
     // How the thread was last raised, or that it could not be.
     Path path() const { return path_; }
-    static QString pathName(Path path);
     // Whether the calling thread is in a real-time scheduling class right now.
     static bool isCallingThreadRealtime();
 
-private:
-    // Every change of state, and what brings it (end() also comes from the limit):
-    //   Idle      --begin--> Raised (the direct way), Waiting (the kernel refused for want
-    //                        of privilege, and RealtimeKit is asked) or Unraised
-    //   Waiting   --granted--> Raised; --not granted--> Unraised; --end--> Withdrawn
-    //   Withdrawn --begin--> Waiting; --any answer--> Idle, a grant undone; --the link to
-    //             RealtimeKit up--> Idle, nothing asked
-    //   Raised, Unraised --end--> Idle
-    // end() lowers the thread in every state but Idle, also where it was never raised: a
-    // request RealtimeKit did not answer in time may yet have been carried out.
+    // The boost as a state machine, whose whole table is next(): public, so that it can be
+    // checked apart from any system.
     enum class State
     {
         // Not wanted, at normal priority.
         Idle,
-        // Wanted, RealtimeKit's answer still to come.
+        // Wanted, the answer of the way tried still to come: at once from the kernel, later
+        // from RealtimeKit.
         Waiting,
         // No longer wanted, RealtimeKit's answer still to come.
         Withdrawn,
@@ -103,6 +96,37 @@ private:
         // Wanted, but at normal priority: no way was to be had.
         Unraised,
     };
+    enum class Event
+    {
+        Begin,
+        // end(), or the limit passed.
+        End,
+        // What the way tried answered.
+        Granted,
+        Denied,
+        // The link to RealtimeKit is up and its limits known: a request may be made.
+        KitReady,
+    };
+    enum class Action
+    {
+        None,
+        // The kernel first, then RealtimeKit; the answer comes as Granted or Denied.
+        TryWays,
+        AskKit,
+        // Also where the thread was never raised: a request RealtimeKit did not answer in
+        // time may yet have been carried out.
+        Lower,
+    };
+    struct Step
+    {
+        State to;
+        Action action;
+    };
+    // Every change of state, and what it calls for. An answer that comes to no request is
+    // passed over.
+    static Step next(State from, Event event);
+
+private:
     enum class Direct
     {
         Raised,
@@ -111,16 +135,16 @@ private:
         Failed,
     };
 
-    void raise();
+    void handle(Event event);
+    void tryWays();
     void kitAnswered(bool granted);
     // Each system's own:
     Direct raiseDirectly();
-    // Answers through kitAnswered(), once, whatever becomes of the request: later, from
-    // the event loop, or at once where there is no RealtimeKit to ask.
+    // Connects first where the link is not up, which comes back as KitReady. Answers
+    // through kitAnswered(), once, whatever becomes of the request: later, from the event
+    // loop, or at once where there is no RealtimeKit to ask.
     void askRealtimeKit();
     void lower();
-    // Linux's alone: the link to RealtimeKit, and what becomes of its answers.
-    void makeKitLink();
 
     Ways ways_;
     State state_ = State::Idle;
@@ -129,9 +153,9 @@ private:
     std::chrono::steady_clock::time_point directFrom_{};
     std::chrono::steady_clock::time_point kitFrom_{};
     // Made when RealtimeKit is first asked, and its limit on a real-time thread's run, read
-    // on connecting: 0 until read, and again once RealtimeKit has failed.
+    // on connecting: none until read, and again once RealtimeKit has failed.
     RealtimeKitLink* kit_ = nullptr;
-    qint64 kitLongestRunUs_ = 0;
+    std::optional<qint64> kitLongestRunUs_;
     QTimer limit_;
 };
 

@@ -112,41 +112,34 @@ RealtimeBoost::Direct RealtimeBoost::raiseDirectly()
 // own. Its limits are read on connecting, and the request made once they are known.
 void RealtimeBoost::askRealtimeKit()
 {
-    if (kitLongestRunUs_ > 0) {
-        const pid_t thread = guardRealtimeRun(static_cast<rlim_t>(kitLongestRunUs_));
+    if (kitLongestRunUs_) {
+        const pid_t thread = guardRealtimeRun(static_cast<rlim_t>(*kitLongestRunUs_));
         qCDebug(realtimeLog, "asking RealtimeKit to raise thread %d of process %d", thread,
                 getpid());
         kit_->makeThreadRealtime(getpid(), thread, RealtimePriority);
         return;
     }
     if (kit_ == nullptr) {
-        makeKitLink();
+        kit_ = new RealtimeKitLink(ways_.busAddress, ways_.busTimeout, this);
+        connect(kit_, &RealtimeKitLink::connected, this,
+                [this](qint64 longestUs, qint64 maxPriority) {
+                    if (longestUs <= 0 || maxPriority < RealtimePriority) {
+                        qCDebug(realtimeLog,
+                                "RealtimeKit offers too little: RTTimeUSecMax %lld, "
+                                "MaxRealtimePriority %lld",
+                                longestUs, maxPriority);
+                        kitAnswered(false);
+                        return;
+                    }
+                    kitLongestRunUs_ = longestUs;
+                    handle(Event::KitReady);
+                });
+        connect(kit_, &RealtimeKitLink::answered, this,
+                [this](qint64, RealtimeKitLink::Answer answer) { kitAnswered(isGrant(answer)); });
+        connect(kit_, &RealtimeKitLink::unreachable, this,
+                [this] { kitAnswered(isGrant(RealtimeKitLink::Answer::Lost)); });
     }
     kit_->connectToKit();
-}
-
-void RealtimeBoost::makeKitLink()
-{
-    kit_ = new RealtimeKitLink(ways_.busAddress, ways_.busTimeout, this);
-    connect(kit_, &RealtimeKitLink::connected, this, [this](qint64 longestUs, qint64 maxPriority) {
-        if (longestUs <= 0 || maxPriority < RealtimePriority) {
-            qCDebug(realtimeLog,
-                    "RealtimeKit offers too little: RTTimeUSecMax %lld, MaxRealtimePriority %lld",
-                    longestUs, maxPriority);
-            kitAnswered(false);
-            return;
-        }
-        kitLongestRunUs_ = longestUs;
-        if (state_ == State::Withdrawn) {
-            state_ = State::Idle;
-            return;
-        }
-        askRealtimeKit();
-    });
-    connect(kit_, &RealtimeKitLink::answered, this,
-            [this](qint64, RealtimeKitLink::Answer answer) { kitAnswered(isGrant(answer)); });
-    connect(kit_, &RealtimeKitLink::unreachable, this,
-            [this] { kitAnswered(isGrant(RealtimeKitLink::Answer::Lost)); });
 }
 
 void RealtimeBoost::lower()

@@ -24,7 +24,6 @@ private slots:
     void exportsEveryRoundWithoutADisplay();
     void failsClearlyWithAnExitStatus();
     void summarisesTheRecords();
-    void listsItsOptions();
 
 private:
     struct Run
@@ -214,17 +213,6 @@ void CommandLineTest::summarisesTheRecords()
             QVERIFY2(summary.out.startsWith(sitting.begins), summary.out.constData());
         }
     }
-}
-
-void CommandLineTest::listsItsOptions()
-{
-    const Run help = run({QStringLiteral("--help")}, headless());
-    QCOMPARE(help.status, 0);
-    for (const char* option :
-         {"--records", "--export-csv <file>", "--summary", "--no-records", "--version"}) {
-        QVERIFY2(help.out.contains(option), option);
-    }
-    QVERIFY(run({QStringLiteral("--version")}, headless()).out.startsWith("pabrel 1."));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -68,7 +68,7 @@ void LaunchTest::theProgramAnswersWithoutADisplay_data()
 
     QTest::newRow("help") << QStringList{"--help"} << 0
                           << QStringList{"Usage: pabrel [options]", "記憶ゲーム", "--version",
-                                         "--lang <language>"}
+                                         "--export-csv <file>", "--lang <language>"}
                           << QStringList{};
     QTest::newRow("version") << QStringList{"--version"} << 0
                              << QStringList{"pabrel " PABREL_VERSION "\n"} << QStringList{};

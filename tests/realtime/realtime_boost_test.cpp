@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pabrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The boost against the real kernel: which way raises the thread, that it always comes
-// down again, and the limit it sets on a real-time thread's run. Raising needs root or
-// CAP_SYS_NICE (as in CI); without them the rows that expect a raise are skipped.
+// The boost's table of states, and the boost against the real kernel: which way raises the
+// thread, that it always comes down again, and the limit it sets on a real-time thread's
+// run. Raising needs root or CAP_SYS_NICE (as in CI); without them the rows that expect a
+// raise are skipped.
 
 #include "realtime_boost.h"
 
@@ -15,9 +16,14 @@
 
 using pabrel::realtime::RealtimeBoost;
 using Path = RealtimeBoost::Path;
+using State = RealtimeBoost::State;
+using Event = RealtimeBoost::Event;
+using Action = RealtimeBoost::Action;
 using namespace std::chrono_literals;
 
 Q_DECLARE_METATYPE(RealtimeBoost::Path)
+Q_DECLARE_METATYPE(RealtimeBoost::State)
+Q_DECLARE_METATYPE(RealtimeBoost::Action)
 
 namespace {
 // A bus address where no bus listens: RealtimeKit is unreachable, at once.
@@ -41,6 +47,8 @@ private slots:
     // What the boost says of itself is checked too.
     void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("pabrel.*=true")); }
     void cleanup();
+    void followsItsTable_data();
+    void followsItsTable();
     void raisesByTheWayAvailable_data();
     void raisesByTheWayAvailable();
     void comesDownByItselfAfterItsLimit();
@@ -50,6 +58,48 @@ private slots:
 void RealtimeBoostTest::cleanup()
 {
     QVERIFY(!RealtimeBoost::isCallingThreadRealtime());
+}
+
+void RealtimeBoostTest::followsItsTable_data()
+{
+    QTest::addColumn<QList<Event>>("events");
+    QTest::addColumn<State>("state");
+    QTest::addColumn<Action>("action");
+    const auto row = [](const char* name, QList<Event> events, State state, Action action) {
+        QTest::newRow(name) << events << state << action;
+    };
+    using enum RealtimeBoost::Event;
+    using enum RealtimeBoost::State;
+    using enum RealtimeBoost::Action;
+    row("ended while idle", {End}, Idle, None);
+    row("raised at once", {Begin, Granted}, Raised, None);
+    row("no way to be had", {Begin, Denied}, Unraised, Lower);
+    row("RealtimeKit connected: asked", {Begin, KitReady}, Waiting, AskKit);
+    row("begun again while raised", {Begin, Granted, Begin}, Raised, None);
+    row("ended while raised", {Begin, Granted, End}, Idle, Lower);
+    row("ended while unraised", {Begin, Denied, End}, Idle, Lower);
+    row("an answer to nothing asked", {Begin, Granted, Denied}, Raised, None);
+    row("ended before the answer", {Begin, End}, Withdrawn, Lower);
+    row("withdrawn, then granted: undone", {Begin, End, Granted}, Idle, Lower);
+    row("withdrawn, then refused", {Begin, End, Denied}, Idle, Lower);
+    row("withdrawn, then connected: nothing asked", {Begin, End, KitReady}, Idle, None);
+    row("begun again while withdrawn, then granted", {Begin, End, Begin, Granted}, Raised, None);
+    row("begun again while withdrawn, then connected", {Begin, End, Begin, KitReady}, Waiting,
+        AskKit);
+}
+
+// From Idle, each event in turn; the last step's action is what the boost then does.
+void RealtimeBoostTest::followsItsTable()
+{
+    QFETCH(QList<Event>, events);
+    QFETCH(State, state);
+    QFETCH(Action, action);
+    RealtimeBoost::Step step{State::Idle, Action::None};
+    for (const Event event : events) {
+        step = RealtimeBoost::next(step.to, event);
+    }
+    QCOMPARE(step.to, state);
+    QCOMPARE(step.action, action);
 }
 
 void RealtimeBoostTest::raisesByTheWayAvailable_data()

@@ -133,10 +133,9 @@ void TextFitTest::everyTextLiesInsideItsControl_data()
                          qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(each.name), what)))
                      << each.language);
         };
-        for (int level = 1; level <= 8; ++level) {
-            const QString shown = each.level.arg(level);
-            *row(shown) << level << Moment::Waiting << QStringList{shown} + each.buttons;
-        }
+        // Of the level labels, level 4's lettering is the widest in the game's face.
+        const QString widestLevel = each.level.arg(4);
+        *row(widestLevel) << 4 << Moment::Waiting << QStringList{widestLevel} + each.buttons;
         *row("3") << 1 << Moment::Counting << QStringList{"3"} + each.buttons;
         *row("GO") << 1 << Moment::Go << QStringList{"GO"} + each.buttons;
         *row(each.right) << 1 << Moment::Right << QStringList{each.right} + each.buttons;
