@@ -78,31 +78,23 @@ private:
             for (qsizetype end = 0; (end = heard.indexOf("\r\n")) >= 0; heard.remove(0, end + 2)) {
                 const QByteArray line = heard.left(end).toUpper();
                 if (!speaking && line.startsWith(command_)) {
-                    misbehave();
+                    fault_ == HangUp ? ::shutdown(caller_, SHUT_RDWR)
+                                     : send(fault_ == HalfLine ? "208 OK CLIE" : "");
                     return;
                 }
-                QByteArray reply = "200 OK\r\n";
-                if (speaking) {
-                    speaking = line != ".";
-                    reply = speaking ? QByteArray()
-                                     : "225-" + QByteArray::number(++said_) +
-                                           "\r\n225 OK MESSAGE QUEUED\r\n";
-                } else if (line == "SPEAK") {
-                    speaking = true;
-                    reply = "230 OK RECEIVING DATA\r\n";
-                }
-                ::write(caller_, reply.constData(), static_cast<std::size_t>(reply.size()));
+                const bool ends = speaking && line == ".";
+                speaking = (speaking && !ends) || line == "SPEAK";
+                send(line == "SPEAK" ? "230 OK RECEIVING DATA\r\n"
+                     : ends ? "225-" + QByteArray::number(++said_) + "\r\n225 OK MESSAGE QUEUED\r\n"
+                     : speaking ? QByteArray()
+                                : "200 OK\r\n");
             }
         }
     }
 
-    void misbehave()
+    int send(const QByteArray& reply) const
     {
-        if (fault_ == HalfLine) {
-            ::write(caller_, "208 OK CLIE", 11);
-        } else if (fault_ == HangUp) {
-            ::shutdown(caller_, SHUT_RDWR);
-        }
+        return int(::write(caller_, reply.constData(), std::size_t(reply.size())));
     }
 
     QByteArray command_;
