@@ -5,38 +5,57 @@
 
 #include "speech_client.h"
 
+#include <QTimer>
+
+#include <chrono>
 #include <cstddef>
-#include <libspeechd.h>
+#include <memory>
 
 namespace pabrel::desktop {
 
-// Speaks through speech-dispatcher, starting it if the session has not yet. The library
-// reports the end of each message on its own thread; the report is passed on to this
-// object's thread, and only for the message said last. The language picks the voice: the
-// user's own for it where one is set, else the synthesiser's.
+// The client's requests, and its speech thread's way back to it.
+struct SpeechLine;
+struct SpeechRequest;
+
+// Speaks through speech-dispatcher, starting it if the session has not yet. libspeechd
+// waits for every reply without a limit, and a speech server whose sound output is stuck
+// never answers, so the library is called only from a thread of the client's own: this
+// thread posts its requests there and never waits. Should a request, connecting included,
+// go unanswered for `patience`, speech has failed and the connection is given up, left to
+// its thread, which ends once the library lets it go (or with the program). The language
+// picks the voice: the user's own for it where one is set, else the synthesiser's.
 class SpeechDispatcherClient : public ui::SpeechClient
 {
     Q_OBJECT
 
 public:
-    explicit SpeechDispatcherClient(QObject* parent = nullptr);
+    static constexpr std::chrono::milliseconds DefaultPatience{2000};
+
+    explicit SpeechDispatcherClient(std::chrono::milliseconds patience = DefaultPatience,
+                                    QObject* parent = nullptr);
     ~SpeechDispatcherClient() override;
 
-    bool open() override;
+    void open() override;
     QString failure() const override { return failure_; }
     void setLanguage(ui::Language language) override;
     void say(const QString& text) override;
     void cancel() override;
 
-    // Called on the library's thread when a message has been said or cut short.
-    static void reportEnd(std::size_t message, bool spoken);
-
 private:
-    void ended(std::size_t message, bool spoken);
+    friend class SpeechThread;
 
-    SPDConnection* connection_ = nullptr;
+    void post(SpeechRequest request);
+    void checkProgress();
+    void ended(std::size_t message, bool spoken);
+    void fail(const QString& why);
+    void abandon();
+
+    std::shared_ptr<SpeechLine> line_;
+    std::chrono::milliseconds patience_;
+    QTimer deadline_;
     QString failure_;
-    // The message whose end is awaited; 0 when none is.
+    // The messages asked for so far, and the one whose end is awaited (0 when none is).
+    std::size_t said_ = 0;
     std::size_t awaited_ = 0;
 };
 

@@ -23,8 +23,9 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # a Japanese Gothic face for every text of the game
     fonts-ipafont-gothic
-    # the desktop bell sound (optional: without it the bell is the toolkit's beep)
-    libcanberra-dev
+    # the desktop bell sound (optional: without it the bell is the toolkit's beep), and its
+    # sound-server driver, which desktops have and the bell's test of a silent server needs
+    libcanberra-dev libcanberra-pulse
     # a native window on Wayland desktops
     qt6-wayland
     # the listening mode speaks through speech-dispatcher; its test speaks with espeak-ng

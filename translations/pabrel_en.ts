@@ -293,10 +293,12 @@ speech-dispatcher が入っていて、声が出せるか確かめてくださ�
 Check that speech-dispatcher is installed and can speak.</translation>
     </message>
     <message>
-        <source>音声の読み上げが止まったため、「聞いて覚える」をオフにしました。
-この問題の数字は画面に出します。</source>
-        <translation>Reading aloud has stopped, so “Listen and Remember” is now off.
-This question&apos;s digits will be shown on the screen.</translation>
+        <source>この問題の数字は画面に出します。</source>
+        <translation>This question&apos;s digits will be shown on the screen.</translation>
+    </message>
+    <message>
+        <source>音声の読み上げが止まったため、「聞いて覚える」をオフにしました。</source>
+        <translation>Reading aloud has stopped, so “Listen and Remember” is now off.</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,6 @@ DigitReader::DigitReader(SpeechClient& speech, QObject* parent) : QObject(parent
     connect(&pace_, &QTimer::timeout, this, &DigitReader::paceElapsed);
     connect(&patience_, &QTimer::timeout, this, &DigitReader::fail);
     connect(&speech_, &SpeechClient::spoken, this, &DigitReader::digitSaid);
-    connect(&speech_, &SpeechClient::failed, this, &DigitReader::fail);
 }
 
 void DigitReader::read(const std::vector<int>& digits)

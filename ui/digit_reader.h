@@ -31,7 +31,7 @@ public:
     bool isReading() const { return next_ < digits_.size() || saying_; }
 
 signals:
-    // The last digit has been said, or speech failed on the way.
+    // The last digit has been said, or one was not said in time.
     void finished(bool spoken);
 
 private:

@@ -63,36 +63,75 @@ void ListeningMode::restore()
 
 bool ListeningMode::connectSpeech()
 {
-    if (speech_ == nullptr) {
-        std::unique_ptr<SpeechClient> speech = makeSpeech_ ? makeSpeech_() : nullptr;
-        if (speech == nullptr || !speech->open()) {
-            const QString why =
-                speech != nullptr
-                    ? speech->failure()
-                    : QStringLiteral("this build of Pabrel has no speech-dispatcher support");
-            qCDebug(speechLog).noquote() << "the listening mode stays off:" << why;
-            showProblem(
-                tr("音声で読み上げられないため、「聞いて覚える」をオンにできませんでした。\n"
+    if (speech_ != nullptr) {
+        return true;
+    }
+    std::unique_ptr<SpeechClient> made = makeSpeech_ ? makeSpeech_() : nullptr;
+    if (made == nullptr) {
+        cannotSwitchOn(QStringLiteral("this build of Pabrel has no speech-dispatcher support"));
+        return false;
+    }
+    speech_ = made.release();
+    speech_->setParent(this);
+    connect(speech_, &SpeechClient::opened, this, [this] { connected_ = true; });
+    connect(speech_, &SpeechClient::failed, this, &ListeningMode::speechFailed);
+    speech_->open();
+    speech_->setLanguage(Translations::ofApplication().language());
+    reader_ = new DigitReader(*speech_, this);
+    // Reported from the event loop, never from within the game's own event, and not at
+    // all once the reader has been dropped.
+    connect(
+        reader_, &DigitReader::finished, reader_,
+        [this](bool spoken) {
+            if (spoken) {
+                emit readingDone(true);
+            } else {
+                qCDebug(speechLog) << "a digit was not said in time";
+                speechFailed();
+            }
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+// The connection is of no further use: a round being read goes on with its digits shown
+// (the window tells the player), and otherwise the mode says why it has gone off.
+void ListeningMode::speechFailed()
+{
+    const bool reading = reader_->isReading();
+    const bool wasOn = on_;
+    const bool connected = connected_;
+    const QString why = speech_->failure();
+    qCDebug(speechLog).noquote() << "the listening mode goes off:" << why;
+    dropSpeech();
+    setOn(false);
+    if (reading) {
+        emit readingDone(false);
+    } else if (!wasOn) {
+        return;
+    } else if (connected) {
+        showProblem(stoppedText());
+    } else {
+        cannotSwitchOn(why);
+    }
+}
+
+// Called while the client reports its failure, so it goes once that is done.
+void ListeningMode::dropSpeech()
+{
+    delete reader_;
+    reader_ = nullptr;
+    speech_->deleteLater();
+    speech_ = nullptr;
+    connected_ = false;
+}
+
+void ListeningMode::cannotSwitchOn(const QString& why)
+{
+    qCDebug(speechLog).noquote() << "the listening mode stays off:" << why;
+    showProblem(tr("音声で読み上げられないため、「聞いて覚える」をオンにできませんでした。\n"
                    "speech-dispatcher が入っていて、声が出せるか確かめてください。") +
                 QStringLiteral("\n(") + why + QLatin1Char(')'));
-            return false;
-        }
-        speech_ = std::move(speech);
-        speech_->setLanguage(Translations::ofApplication().language());
-        reader_ = new DigitReader(*speech_, this);
-        // Reported from the event loop, never from within the game's own event.
-        connect(
-            reader_, &DigitReader::finished, this,
-            [this](bool spoken) {
-                if (!spoken) {
-                    qCDebug(speechLog) << "speech stopped working: the listening mode goes off";
-                    setOn(false);
-                }
-                emit readingDone(spoken);
-            },
-            Qt::QueuedConnection);
-    }
-    return true;
 }
 
 void ListeningMode::read(const std::vector<int>& digits)
@@ -114,8 +153,12 @@ void ListeningMode::stop()
 
 void ListeningMode::reportFailure()
 {
-    showProblem(tr("音声の読み上げが止まったため、「聞いて覚える」をオフにしました。\n"
-                   "この問題の数字は画面に出します。"));
+    showProblem(stoppedText() + QLatin1Char('\n') + tr("この問題の数字は画面に出します。"));
+}
+
+QString ListeningMode::stoppedText() const
+{
+    return tr("音声の読み上げが止まったため、「聞いて覚える」をオフにしました。");
 }
 
 void ListeningMode::showProblem(const QString& text)

@@ -18,9 +18,10 @@ class DigitReader;
 class SpeechClient;
 
 // The player's choice to hear each question instead of seeing it (聞いて覚える). It is
-// remembered between runs and offered as a checkable action; switching it on connects to
-// the speech service, and when speech cannot be had the mode says so and stays off. The
-// digits are said in the application's language, and the action is named in it.
+// remembered between runs and offered as a checkable action; switching it on starts
+// connecting to the speech service. Whenever speech fails, connecting included, the
+// connection is given up and the mode goes off, saying so. The digits are said in the
+// application's language, and the action is named in it.
 class ListeningMode : public QObject
 {
     Q_OBJECT
@@ -37,7 +38,8 @@ public:
 
     QAction* action() const { return action_; }
     bool isOn() const { return on_; }
-    // Switches the mode on or off and remembers the choice; returns whether it is on.
+    // Switches the mode on or off and remembers the choice; returns whether it is on. Speech
+    // that then cannot be had switches it off again.
     bool setOn(bool on);
     // Switches the mode on if it was on when the program last ran.
     void restore();
@@ -53,19 +55,25 @@ public:
 signals:
     void switched(bool on);
     // The digits given to read() have all been said, or speech failed on the way (the
-    // mode has then gone off).
+    // mode has then gone off, and reportFailure() says so).
     void readingDone(bool spoken);
 
 private:
     bool connectSpeech();
+    void speechFailed();
+    void dropSpeech();
+    void cannotSwitchOn(const QString& why);
+    QString stoppedText() const;
     void showProblem(const QString& text);
     void remember();
 
     QWidget* window_;
     SpeechFactory makeSpeech_;
     QAction* action_;
-    std::unique_ptr<SpeechClient> speech_;
+    // Made when the mode is switched on without one, dropped when speech fails; a child.
+    SpeechClient* speech_ = nullptr;
     DigitReader* reader_ = nullptr;
+    bool connected_ = false;
     bool on_ = false;
 };
 

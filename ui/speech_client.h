@@ -15,7 +15,8 @@ namespace pabrel::ui {
 Q_DECLARE_LOGGING_CATEGORY(speechLog)
 
 // Says short texts aloud through the desktop's speech service, one at a time, with the
-// voice and rate the user has chosen there.
+// voice and rate the user has chosen there. Nothing waits for the service: requests are
+// taken in order, and what comes of them is reported later, on this object's thread.
 class SpeechClient : public QObject
 {
     Q_OBJECT
@@ -23,19 +24,22 @@ class SpeechClient : public QObject
 public:
     using QObject::QObject;
 
-    // Connects to the service; false if it cannot be reached, with the reason in
-    // failure().
-    virtual bool open() = 0;
+    // Starts connecting to the service; opened() or failed() follows.
+    virtual void open() = 0;
+    // Why speech failed, once failed() has come.
     virtual QString failure() const = 0;
     // The language of what is said from now on, with the user's voice for it.
     virtual void setLanguage(Language language) = 0;
-    // Starts saying the text; spoken() or failed() follows, on this object's thread.
+    // Has the text said once what was asked before is done; spoken() follows.
     virtual void say(const QString& text) = 0;
     // Stops what is being said; nothing more is reported about it.
     virtual void cancel() = 0;
 
 signals:
+    void opened();
     void spoken();
+    // The service could not be reached, refused what was asked, or did not answer in
+    // time. Comes once, and the client is of no further use.
     void failed();
 };
 

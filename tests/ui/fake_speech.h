@@ -30,7 +30,12 @@ public:
 
     explicit FakeSpeech(Script& script) : script_(script) {}
 
-    bool open() override { return script_.opens; }
+    void open() override
+    {
+        QMetaObject::invokeMethod(this,
+                                  script_.opens ? &SpeechClient::opened : &SpeechClient::failed,
+                                  Qt::QueuedConnection);
+    }
     QString failure() const override { return QStringLiteral("no service in this test"); }
     void setLanguage(ui::Language language) override { script_.language = language; }
     void say(const QString& text) override

@@ -26,13 +26,20 @@ class PictureBox;
 
 namespace pabrel::testing {
 
-// Counts the beeps instead of sounding them.
+// Counts the beeps, and sounds them only where a test gives a real bell to pass them on to.
 class CountingBell : public ui::Bell
 {
 public:
-    void ring() override { ++rings; }
+    void ring() override
+    {
+        ++rings;
+        if (passOn != nullptr) {
+            passOn->ring();
+        }
+    }
 
     int rings = 0;
+    ui::Bell* passOn = nullptr;
 };
 
 // Remembers whether the window wants its thread raised, and for how long at most, instead
@@ -68,6 +75,7 @@ public:
     const ui::Form1& form() const { return form_; }
     TestTimers& timers() { return timers_; }
     int rings() const { return bell_.rings; }
+    CountingBell& bell() { return bell_; }
     const RecordingBoost& boost() const { return boost_; }
 
     QLineEdit* box(int index) const;
