@@ -27,7 +27,7 @@
     <name>pabrel::desktop::RecordKeeping</name>
     <message>
         <source>記録を見る…</source>
-        <translation>See the Records…</translation>
+        <translation>View Records…</translation>
     </message>
     <message>
         <source>記録 - Pabrel</source>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>またの挑戦ををお待ちしております。</source>
-        <translation>Thank you for playing. We look forward to your next challenge!</translation>
+        <translation>We look forward to your next attempt!</translation>
     </message>
     <message>
         <source>ﾚﾍﾞﾙ %1</source>
@@ -287,18 +287,22 @@
         <translation>Listen and Remember</translation>
     </message>
     <message>
+        <source>音声の読み上げが止まったため、「聞いて覚える」をオフにしました。</source>
+        <translation>Speech has stopped, so “Listen and Remember” has been turned off.</translation>
+    </message>
+    <message>
         <source>音声で読み上げられないため、「聞いて覚える」をオンにできませんでした。
-speech-dispatcher が入っていて、声が出せるか確かめてください。</source>
-        <translation>“Listen and Remember” could not be switched on, because nothing can be read aloud.
+speech-dispatcher が入っていて、音声が出るか確かめてください。</source>
+        <translation>“Listen and Remember” could not be turned on: the digits cannot be read aloud.
 Check that speech-dispatcher is installed and can speak.</translation>
     </message>
     <message>
-        <source>この問題の数字は画面に出します。</source>
-        <translation>This question&apos;s digits will be shown on the screen.</translation>
+        <source>詳細: %1</source>
+        <translation>Details: %1</translation>
     </message>
     <message>
-        <source>音声の読み上げが止まったため、「聞いて覚える」をオフにしました。</source>
-        <translation>Reading aloud has stopped, so “Listen and Remember” is now off.</translation>
+        <source>この回の数字は画面に表示します。</source>
+        <translation>This round&apos;s digits will be shown on screen.</translation>
     </message>
 </context>
 </TS>

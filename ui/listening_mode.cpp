@@ -130,8 +130,8 @@ void ListeningMode::cannotSwitchOn(const QString& why)
 {
     qCDebug(speechLog).noquote() << "the listening mode stays off:" << why;
     showProblem(tr("音声で読み上げられないため、「聞いて覚える」をオンにできませんでした。\n"
-                   "speech-dispatcher が入っていて、声が出せるか確かめてください。") +
-                QStringLiteral("\n(") + why + QLatin1Char(')'));
+                   "speech-dispatcher が入っていて、音声が出るか確かめてください。") +
+                QLatin1Char('\n') + tr("詳細: %1").arg(why));
 }
 
 void ListeningMode::read(const std::vector<int>& digits)
@@ -153,7 +153,7 @@ void ListeningMode::stop()
 
 void ListeningMode::reportFailure()
 {
-    showProblem(stoppedText() + QLatin1Char('\n') + tr("この問題の数字は画面に出します。"));
+    showProblem(stoppedText() + QLatin1Char('\n') + tr("この回の数字は画面に表示します。"));
 }
 
 QString ListeningMode::stoppedText() const

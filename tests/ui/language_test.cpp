@@ -194,8 +194,7 @@ void LanguageTest::qtsOwnWordsAndTheFarewellAreInTheLanguage_data()
                               << QStringList{"OK", "キャンセル", "はい(&Y)", "いいえ(&N)"}
                               << QStringLiteral("またの挑戦ををお待ちしております。");
     QTest::newRow("English") << Language::English << QStringList{"OK", "Cancel", "&Yes", "&No"}
-                             << QStringLiteral("Thank you for playing. We look forward to "
-                                               "your next challenge!");
+                             << QStringLiteral("We look forward to your next attempt!");
 }
 
 void LanguageTest::qtsOwnWordsAndTheFarewellAreInTheLanguage()
