@@ -15,13 +15,13 @@ const QString SettingKey = QStringLiteral("language");
 
 QString languageCode(Language language)
 {
-    const std::string_view code = card_texts::codeOf(language);
+    const std::string_view code = codeOf(language);
     return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
 }
 
 std::optional<Language> languageFromCode(QStringView code)
 {
-    return card_texts::languageWithCode(code.toLatin1().toStdString());
+    return languageWithCode(code.toLatin1().toStdString());
 }
 
 Language desktopLanguage(const QStringList& uiLanguages)
