@@ -240,25 +240,6 @@
     </message>
 </context>
 <context>
-    <name>pabrel::ui::GameTexts</name>
-    <message>
-        <source>正解！</source>
-        <translation>Correct!</translation>
-    </message>
-    <message>
-        <source>残念！</source>
-        <translation>Too bad!</translation>
-    </message>
-    <message>
-        <source>またの挑戦ををお待ちしております。</source>
-        <translation>Thank you for playing. We look forward to your next challenge!</translation>
-    </message>
-    <message>
-        <source>ﾚﾍﾞﾙ %1</source>
-        <translation>Level %1</translation>
-    </message>
-</context>
-<context>
     <name>pabrel::ui::LanguageMenu</name>
     <message>
         <source>言語</source>
@@ -282,6 +263,26 @@ Check that speech-dispatcher is installed and can speak.</translation>
 この問題の数字は画面に出します。</source>
         <translation>Reading aloud has stopped, so “Listen and Remember” is now off.
 This question&apos;s digits will be shown on the screen.</translation>
+    </message>
+</context>
+<context>
+    <name>pabrel::words</name>
+    <message>
+        <source>ﾚﾍﾞﾙ %1</source>
+        <extracomment>The status between rounds; %1 is the level&apos;s number.</extracomment>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>正解！</source>
+        <translation>Correct!</translation>
+    </message>
+    <message>
+        <source>残念！</source>
+        <translation>Too bad!</translation>
+    </message>
+    <message>
+        <source>またの挑戦ををお待ちしております。</source>
+        <translation>Thank you for playing. We look forward to your next challenge!</translation>
     </message>
 </context>
 </TS>

@@ -230,7 +230,7 @@ void Form1::retranslate()
     cmdStart->setText(tr("スタート"));
     cmdEnd->setText(tr("おわる"));
     Label1->setFont(gameFont(labelPointSize(language_)));
-    Label1->setText(GameTexts::translated(statusSource_));
+    Label1->setText(translatedGameText(statusSource_));
     nameControls();
     listening_->retranslate();
     languageMenu_->retranslate();
@@ -430,7 +430,7 @@ ImageHolder* Form1::imgLevel(int level) const
 void Form1::setStatusText(const std::string& text)
 {
     statusSource_ = text;
-    Label1->setText(GameTexts::translated(text));
+    Label1->setText(translatedGameText(text));
     announcer_->statusChanged();
 }
 
@@ -513,7 +513,7 @@ void Form1::beep()
 
 void Form1::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, GameTexts::translated(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, translatedGameText(text), QMessageBox::Ok,
                     this);
     box.exec();
 }
