@@ -11,6 +11,7 @@
 #include "color_button.h"
 #include "device_pixels.h"
 #include "flash_watch.h"
+#include "form_layout.h"
 #include "game_font.h"
 #include "game_texts.h"
 #include "image_holder.h"
@@ -24,7 +25,6 @@
 #include "timer_factory.h"
 #include "timer_periods.h"
 #include "translations.h"
-#include "twip_rect.h"
 #include "window_timer.h"
 
 #include <QCloseEvent>
@@ -45,37 +45,6 @@ namespace pabrel::ui {
 
 namespace {
 const QString ProgramTitle = QStringLiteral("Pabrel");
-
-constexpr int ClientWidthTwips = 10140;
-constexpr int ClientHeightTwips = 8010;
-
-constexpr std::array<TwipRect, DigitBoxCount> Text1Place{{
-    {120, 4320, 1095, 1590},
-    {1200, 4320, 1095, 1590},
-    {2280, 4320, 1095, 1590},
-    {3360, 4320, 1095, 1590},
-    {4440, 4320, 1095, 1590},
-    {5520, 4320, 1095, 1590},
-    {6600, 4320, 1095, 1590},
-    {7680, 4320, 1095, 1590},
-    {8760, 4320, 1095, 1590},
-}};
-constexpr TwipRect Picture1Place{360, 240, 9255, 3855};
-constexpr TwipRect Label1Place{2280, 6120, 4815, 1575};
-constexpr TwipRect cmdStartPlace{7680, 6120, 2175, 735};
-constexpr TwipRect cmdEndPlace{7680, 6960, 2175, 735};
-constexpr TwipRect ruruPlace{360, 10200, 9270, 3825};
-// ImgLevel(1) to ImgLevel(8).
-constexpr std::array<TwipRect, MaxLevel> ImgLevelPlace{{
-    {600, 9960, 9270, 3825},
-    {840, 9720, 9270, 3825},
-    {1080, 9480, 9270, 3825},
-    {1320, 9240, 9270, 3825},
-    {1560, 9000, 9270, 3825},
-    {1800, 8760, 9270, 3825},
-    {2040, 8520, 9270, 3825},
-    {2280, 8280, 9270, 3825},
-}};
 
 constexpr int DigitPointSize = 72;
 constexpr int LabelPointSize = 72;
