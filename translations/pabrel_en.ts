@@ -240,7 +240,7 @@
     </message>
 </context>
 <context>
-    <name>pabrel::ui::LanguageMenu</name>
+    <name>pabrel::ui::LanguageSwitch</name>
     <message>
         <source>言語</source>
         <translation>Language</translation>

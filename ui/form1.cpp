@@ -16,7 +16,7 @@
 #include "game_texts.h"
 #include "image_holder.h"
 #include "key_code.h"
-#include "language_menu.h"
+#include "language_switch.h"
 #include "listening_mode.h"
 #include "picture_box.h"
 #include "round_recorder.h"
@@ -39,7 +39,6 @@
 #include <QStringView>
 
 #include <exception>
-#include <utility>
 
 namespace pabrel::ui {
 
@@ -83,8 +82,8 @@ int labelPointSize(Language language)
 
 Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* parent)
     : QWidget(parent), bell_(services.bell), boost_(services.boost),
-      tabSelection_(new TabSelection(this)), language_(Translations::ofApplication().language()),
-      game_(*this, services.random)
+      translations_(services.translations), tabSelection_(new TabSelection(this)),
+      language_(translations_.language()), game_(*this, services.random)
 {
     installAccessibleInterfaces();
     setWindowTitle(ProgramTitle);
@@ -125,10 +124,11 @@ void Form1::createControls(TimerFactory& timers)
     tmrSeikai = timers.createTimer(Timer::tmrSeikai, ResultPauseMs, this);
     flash_ = new FlashWatch(Text1[0]);
     announcer_ = new Announcer(Label1);
-    listening_ = new ListeningMode(this);
+    listening_ = new ListeningMode(translations_, this);
     addAction(listening_->action());
-    languageMenu_ = new LanguageMenu(language_, this);
-    addAction(languageMenu_->menuAction());
+    languageSwitch_ = new LanguageSwitch(
+        translations_, [this] { return game_.roundInPlay(); }, this);
+    addAction(languageSwitch_->menuAction());
     recorder_ = new RoundRecorder(flash_, this);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
@@ -202,7 +202,7 @@ void Form1::retranslate()
     Label1->setText(translatedGameText(statusSource_));
     nameControls();
     listening_->retranslate();
-    languageMenu_->retranslate();
+    languageSwitch_->retranslate();
 }
 
 void Form1::takePictures(const FormPictures& pictures)
@@ -259,10 +259,9 @@ void Form1::connectEvents()
     connect(tmrSeikai, &WindowTimer::timeout, this, [this] {
         gate_.deliverTick(tmrSeikai, [this] {
             game_.tmrSeikai_Timer();
-            applyChosenLanguage();
+            languageSwitch_->roundMayHaveEnded();
         });
     });
-    connect(languageMenu_, &LanguageMenu::chosen, this, &Form1::languageChosen);
     connect(flash_, &FlashWatch::maskPainted, this, [this] { boost_.end(); });
     connect(listening_, &ListeningMode::switched, this,
             [this](bool on) { game_.setListening(on); });
@@ -307,10 +306,9 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        const Language now = Translations::ofApplication().language();
+        const Language now = translations_.language();
         if (now != language_) {
             language_ = now;
-            languageMenu_->setChecked(now);
             try {
                 takeCards(cardPictures(now));
             } catch (const std::exception& error) {
@@ -320,21 +318,6 @@ void Form1::changeEvent(QEvent* event)
         retranslate();
     }
     QWidget::changeEvent(event);
-}
-
-void Form1::languageChosen(Language language)
-{
-    storeLanguage(language);
-    chosenLanguage_ = language;
-    applyChosenLanguage();
-}
-
-// A round keeps the language it started in; a choice made during it waits for its end.
-void Form1::applyChosenLanguage()
-{
-    if (chosenLanguage_ && !game_.roundInPlay()) {
-        Translations::ofApplication().use(*std::exchange(chosenLanguage_, std::nullopt));
-    }
 }
 
 // The menu pops up without a loop of its own, so the game's events go on as before.

@@ -5,8 +5,6 @@
 
 #include "player_settings.h"
 
-#include <QLocale>
-
 namespace pabrel::ui {
 
 namespace {
@@ -48,9 +46,9 @@ void storeLanguage(Language language)
     playerSettings().setValue(SettingKey, languageCode(language));
 }
 
-Language startingLanguage()
+Language startingLanguage(const QStringList& uiLanguages)
 {
-    return storedLanguage().value_or(desktopLanguage(QLocale::system().uiLanguages()));
+    return storedLanguage().value_or(desktopLanguage(uiLanguages));
 }
 
 } // namespace pabrel::ui

@@ -30,6 +30,6 @@ std::optional<Language> storedLanguage();
 void storeLanguage(Language language);
 
 // The stored choice, or else the desktop's language.
-Language startingLanguage();
+Language startingLanguage(const QStringList& uiLanguages);
 
 } // namespace pabrel::ui

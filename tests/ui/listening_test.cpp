@@ -7,6 +7,7 @@
 #include "fake_speech.h"
 #include "form_probe.h"
 #include "listening_mode.h"
+#include "player_settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -66,11 +66,6 @@ struct Window
     QSignalSpy done{mode, &ListeningMode::readingDone};
 };
 
-QSettings choices()
-{
-    return QSettings(QStringLiteral("pabrel"), QStringLiteral("pabrel"));
-}
-
 // Presses OK on the next message box once it is open, noting what it said in `text`.
 void answerNextMessage(QString& text)
 {
@@ -91,7 +86,7 @@ class ListeningTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { choices().clear(); }
+    void init() { pabrel::ui::playerSettings().clear(); }
     void theContextMenuSwitchesTheModeOnForThisAndTheNextRun();
     void theAnswerIsDueOnceTheLastDigitHasBeenSaid();
     void givingUpWhileReadingStopsTheSpeech();
@@ -183,7 +178,7 @@ void ListeningTest::withoutSpeechTheModeSaysSoAndStaysOff()
     QVERIFY(!window.mode->setOn(true));
     QVERIFY(message.contains(QStringLiteral("speech-dispatcher")));
     QVERIFY(!window.mode->action()->isChecked());
-    QVERIFY(!choices().value(QStringLiteral("listening")).toBool());
+    QVERIFY(!pabrel::ui::playerSettings().value(QStringLiteral("listening")).toBool());
     // The game itself goes on as ever.
     QVERIFY(window.probe.playToAnswering());
     QCOMPARE(window.probe.flashedDigits().size(), 2);
