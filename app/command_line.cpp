@@ -125,7 +125,7 @@ LaunchRequest CommandLine::requestFromOptions() const
     request.recordsOff = parser_.isSet(noRecords_);
     request.listening = parser_.isSet(listen_);
     if (parser_.isSet(lang_)) {
-        request.language = card_texts::languageWithCode(parser_.value(lang_).toStdString());
+        request.language = languageWithCode(parser_.value(lang_).toStdString());
         if (!request.language) {
             return refused(QStringLiteral("unknown language '%1' for --lang (ja or en)")
                                .arg(parser_.value(lang_)));

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "card_texts.h"
+#include "languages.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -41,7 +41,7 @@ struct LaunchRequest
     // Play in the listening mode, and remember it.
     bool listening = false;
     // The language to show, and remember; none given, the remembered or the desktop's.
-    std::optional<card_texts::Language> language;
+    std::optional<Language> language;
 };
 
 // Every option of the program. The command line is read before the program connects to a

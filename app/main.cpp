@@ -24,6 +24,7 @@
 #endif
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -31,8 +32,8 @@
 #include <exception>
 #include <memory>
 
+using pabrel::Language;
 using pabrel::app::LaunchRequest;
-using pabrel::ui::Language;
 
 namespace {
 QStringList argumentsOf(int argc, char** argv)
@@ -67,7 +68,7 @@ void reportMissingPicture(const QString& what)
 Language languageFor(const LaunchRequest& request)
 {
     if (!request.language) {
-        return pabrel::ui::startingLanguage();
+        return pabrel::ui::startingLanguage(QLocale::system().uiLanguages());
     }
     if (request.action == LaunchRequest::Action::Play) {
         pabrel::ui::storeLanguage(*request.language);
@@ -104,8 +105,10 @@ int showRecords(const QString& recordsFile)
     return QApplication::exec();
 }
 
-int play(const LaunchRequest& request, Language language, const QString& recordsFile)
+int play(const LaunchRequest& request, pabrel::ui::Translations& translations,
+         const QString& recordsFile)
 {
+    const Language language = translations.language();
     pabrel::ui::FormPictures pictures;
     try {
         pictures = pabrel::ui::firstFramePictures(language);
@@ -118,7 +121,7 @@ int play(const LaunchRequest& request, Language language, const QString& records
     pabrel::desktop::DesktopBell bell;
     pabrel::ui::EventTimerFactory timers;
     pabrel::realtime::RealtimeBoost boost;
-    pabrel::ui::Form1 form(pictures, {random, bell, timers, boost});
+    pabrel::ui::Form1 form(pictures, {random, bell, timers, boost, translations});
     QObject::connect(&form, &pabrel::ui::Form1::unloaded, qApp, &QCoreApplication::quit);
 
     pabrel::ui::ListeningMode* listening = form.listeningMode();
@@ -171,18 +174,18 @@ int main(int argc, char** argv)
     const Language language = languageFor(request);
     if (request.action == LaunchRequest::Action::ExportCsv) {
         const QCoreApplication application(argc, argv);
-        pabrel::ui::Translations::ofApplication().use(language);
+        const pabrel::ui::Translations translations(language);
         return exportCsv(recordsFile, request.exportTarget);
     }
     if (request.action == LaunchRequest::Action::PrintSummary) {
         const QCoreApplication application(argc, argv);
-        pabrel::ui::Translations::ofApplication().use(language);
+        const pabrel::ui::Translations translations(language);
         return pabrel::app::printSummary(recordsFile);
     }
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
-    pabrel::ui::Translations::ofApplication().use(language);
+    pabrel::ui::Translations translations(language);
     if (request.action == LaunchRequest::Action::ShowRecords) {
         return showRecords(recordsFile);
     }
-    return play(request, language, recordsFile);
+    return play(request, translations, recordsFile);
 }

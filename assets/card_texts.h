@@ -3,8 +3,9 @@
 
 #pragma once
 
+#include "languages.h"
+
 #include <array>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,29 +15,6 @@
 // cannot see the card hears what it says. Japanese is the source; the English cards say the
 // same things in their own words, with as many lines as the Japanese card.
 namespace pabrel::card_texts {
-
-enum class Language
-{
-    Japanese,
-    English,
-};
-
-// The language's two-letter code, as the command line, the settings and the translation
-// files name it.
-constexpr std::string_view codeOf(Language language)
-{
-    return language == Language::English ? "en" : "ja";
-}
-
-constexpr std::optional<Language> languageWithCode(std::string_view code)
-{
-    for (const Language language : {Language::Japanese, Language::English}) {
-        if (code == codeOf(language)) {
-            return language;
-        }
-    }
-    return std::nullopt;
-}
 
 // One language's cards: the rules card, and the cards of levels 1 to 8 in that order.
 struct CardSet

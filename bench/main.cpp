@@ -18,6 +18,7 @@
 #include "startup_comparison.h"
 #include "statistics.h"
 #include "timer_periods.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -69,8 +70,9 @@ struct GameWindow
 {
     explicit GameWindow(bool boosted = true,
                         const pabrel::ui::FormPictures& pictures = pabrel::ui::builtInPictures())
-        : form(pictures, {random, bell, timers,
-                          boosted ? static_cast<pabrel::realtime::Boost&>(boost) : noBoost})
+        : form(pictures,
+               {random, bell, timers,
+                boosted ? static_cast<pabrel::realtime::Boost&>(boost) : noBoost, translations})
     {
     }
 
@@ -79,6 +81,7 @@ struct GameWindow
     pabrel::ui::EventTimerFactory timers;
     RealtimeBoost boost;
     NoBoost noBoost;
+    pabrel::ui::Translations translations{pabrel::Language::Japanese};
     Form1 form;
 };
 

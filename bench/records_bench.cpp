@@ -18,6 +18,7 @@
 #include "records_window.h"
 #include "round_player.h"
 #include "statistics.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -288,7 +289,9 @@ void measureFlashes(int flashes, int historyRounds)
         pabrel::desktop::DesktopBell bell;
         pabrel::ui::EventTimerFactory timers;
         pabrel::realtime::RealtimeBoost boost;
-        pabrel::ui::Form1 form(pabrel::ui::builtInPictures(), {random, bell, timers, boost});
+        pabrel::ui::Translations translations(pabrel::Language::Japanese);
+        pabrel::ui::Form1 form(pabrel::ui::builtInPictures(),
+                               {random, bell, timers, boost, translations});
         std::unique_ptr<pabrel::desktop::RecordKeeping> keeping;
         if (recording != Recording::Off) {
             keeping = std::make_unique<pabrel::desktop::RecordKeeping>(form, file);

@@ -21,8 +21,7 @@ public:
     Game(GameView& view, RandomSource& random);
 
     const GameState& state() const { return state_; }
-    // From the start of a round's countdown until the pause after its result is over: the
-    // window keeps what it shows (its language among it) the same throughout.
+    // From the start of a round's countdown until the pause after its result is over.
     bool roundInPlay() const { return roundRunning_ || resultShowing_; }
     // Reading the digits aloud instead of flashing them is the player's choice; it applies
     // from the next question.

@@ -255,26 +255,7 @@
     </message>
 </context>
 <context>
-    <name>pabrel::ui::GameTexts</name>
-    <message>
-        <source>正解！</source>
-        <translation>Correct!</translation>
-    </message>
-    <message>
-        <source>残念！</source>
-        <translation>Too bad!</translation>
-    </message>
-    <message>
-        <source>またの挑戦ををお待ちしております。</source>
-        <translation>We look forward to your next attempt!</translation>
-    </message>
-    <message>
-        <source>ﾚﾍﾞﾙ %1</source>
-        <translation>Level %1</translation>
-    </message>
-</context>
-<context>
-    <name>pabrel::ui::LanguageMenu</name>
+    <name>pabrel::ui::LanguageSwitch</name>
     <message>
         <source>言語</source>
         <translation>Language</translation>
@@ -303,6 +284,26 @@ Check that speech-dispatcher is installed and can speak.</translation>
     <message>
         <source>この回の数字は画面に表示します。</source>
         <translation>This round&apos;s digits will be shown on screen.</translation>
+    </message>
+</context>
+<context>
+    <name>pabrel::words</name>
+    <message>
+        <source>ﾚﾍﾞﾙ %1</source>
+        <extracomment>The status between rounds; %1 is the level&apos;s number.</extracomment>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>正解！</source>
+        <translation>Correct!</translation>
+    </message>
+    <message>
+        <source>残念！</source>
+        <translation>Too bad!</translation>
+    </message>
+    <message>
+        <source>またの挑戦ををお待ちしております。</source>
+        <translation>We look forward to your next attempt!</translation>
     </message>
 </context>
 </TS>

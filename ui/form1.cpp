@@ -11,11 +11,12 @@
 #include "color_button.h"
 #include "device_pixels.h"
 #include "flash_watch.h"
+#include "form_layout.h"
 #include "game_font.h"
 #include "game_texts.h"
 #include "image_holder.h"
 #include "key_code.h"
-#include "language_menu.h"
+#include "language_switch.h"
 #include "listening_mode.h"
 #include "picture_box.h"
 #include "round_recorder.h"
@@ -24,7 +25,6 @@
 #include "timer_factory.h"
 #include "timer_periods.h"
 #include "translations.h"
-#include "twip_rect.h"
 #include "window_timer.h"
 
 #include <QCloseEvent>
@@ -39,43 +39,11 @@
 #include <QStringView>
 
 #include <exception>
-#include <utility>
 
 namespace pabrel::ui {
 
 namespace {
 const QString ProgramTitle = QStringLiteral("Pabrel");
-
-constexpr int ClientWidthTwips = 10140;
-constexpr int ClientHeightTwips = 8010;
-
-constexpr std::array<TwipRect, DigitBoxCount> Text1Place{{
-    {120, 4320, 1095, 1590},
-    {1200, 4320, 1095, 1590},
-    {2280, 4320, 1095, 1590},
-    {3360, 4320, 1095, 1590},
-    {4440, 4320, 1095, 1590},
-    {5520, 4320, 1095, 1590},
-    {6600, 4320, 1095, 1590},
-    {7680, 4320, 1095, 1590},
-    {8760, 4320, 1095, 1590},
-}};
-constexpr TwipRect Picture1Place{360, 240, 9255, 3855};
-constexpr TwipRect Label1Place{2280, 6120, 4815, 1575};
-constexpr TwipRect cmdStartPlace{7680, 6120, 2175, 735};
-constexpr TwipRect cmdEndPlace{7680, 6960, 2175, 735};
-constexpr TwipRect ruruPlace{360, 10200, 9270, 3825};
-// ImgLevel(1) to ImgLevel(8).
-constexpr std::array<TwipRect, MaxLevel> ImgLevelPlace{{
-    {600, 9960, 9270, 3825},
-    {840, 9720, 9270, 3825},
-    {1080, 9480, 9270, 3825},
-    {1320, 9240, 9270, 3825},
-    {1560, 9000, 9270, 3825},
-    {1800, 8760, 9270, 3825},
-    {2040, 8520, 9270, 3825},
-    {2280, 8280, 9270, 3825},
-}};
 
 constexpr int DigitPointSize = 72;
 constexpr int LabelPointSize = 72;
@@ -114,8 +82,8 @@ int labelPointSize(Language language)
 
 Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* parent)
     : QWidget(parent), bell_(services.bell), boost_(services.boost),
-      tabSelection_(new TabSelection(this)), language_(Translations::ofApplication().language()),
-      game_(*this, services.random)
+      translations_(services.translations), tabSelection_(new TabSelection(this)),
+      language_(translations_.language()), game_(*this, services.random)
 {
     installAccessibleInterfaces();
     setWindowTitle(ProgramTitle);
@@ -156,10 +124,11 @@ void Form1::createControls(TimerFactory& timers)
     tmrSeikai = timers.createTimer(Timer::tmrSeikai, ResultPauseMs, this);
     flash_ = new FlashWatch(Text1[0]);
     announcer_ = new Announcer(Label1);
-    listening_ = new ListeningMode(this);
+    listening_ = new ListeningMode(translations_, this);
     addAction(listening_->action());
-    languageMenu_ = new LanguageMenu(language_, this);
-    addAction(languageMenu_->menuAction());
+    languageSwitch_ = new LanguageSwitch(
+        translations_, [this] { return game_.roundInPlay(); }, this);
+    addAction(languageSwitch_->menuAction());
     recorder_ = new RoundRecorder(flash_, this);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
@@ -230,10 +199,10 @@ void Form1::retranslate()
     cmdStart->setText(tr("スタート"));
     cmdEnd->setText(tr("おわる"));
     Label1->setFont(gameFont(labelPointSize(language_)));
-    Label1->setText(GameTexts::translated(statusSource_));
+    Label1->setText(translatedGameText(statusSource_));
     nameControls();
     listening_->retranslate();
-    languageMenu_->retranslate();
+    languageSwitch_->retranslate();
 }
 
 void Form1::takePictures(const FormPictures& pictures)
@@ -290,10 +259,9 @@ void Form1::connectEvents()
     connect(tmrSeikai, &WindowTimer::timeout, this, [this] {
         gate_.deliverTick(tmrSeikai, [this] {
             game_.tmrSeikai_Timer();
-            applyChosenLanguage();
+            languageSwitch_->roundMayHaveEnded();
         });
     });
-    connect(languageMenu_, &LanguageMenu::chosen, this, &Form1::languageChosen);
     connect(flash_, &FlashWatch::maskPainted, this, [this] { boost_.end(); });
     connect(listening_, &ListeningMode::switched, this,
             [this](bool on) { game_.setListening(on); });
@@ -338,10 +306,9 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        const Language now = Translations::ofApplication().language();
+        const Language now = translations_.language();
         if (now != language_) {
             language_ = now;
-            languageMenu_->setChecked(now);
             try {
                 takeCards(cardPictures(now));
             } catch (const std::exception& error) {
@@ -351,21 +318,6 @@ void Form1::changeEvent(QEvent* event)
         retranslate();
     }
     QWidget::changeEvent(event);
-}
-
-void Form1::languageChosen(Language language)
-{
-    storeLanguage(language);
-    chosenLanguage_ = language;
-    applyChosenLanguage();
-}
-
-// A round keeps the language it started in; a choice made during it waits for its end.
-void Form1::applyChosenLanguage()
-{
-    if (chosenLanguage_ && !game_.roundInPlay()) {
-        Translations::ofApplication().use(*std::exchange(chosenLanguage_, std::nullopt));
-    }
 }
 
 // The menu pops up without a loop of its own, so the game's events go on as before.
@@ -430,7 +382,7 @@ ImageHolder* Form1::imgLevel(int level) const
 void Form1::setStatusText(const std::string& text)
 {
     statusSource_ = text;
-    Label1->setText(GameTexts::translated(text));
+    Label1->setText(translatedGameText(text));
     announcer_->statusChanged();
 }
 
@@ -513,7 +465,7 @@ void Form1::beep()
 
 void Form1::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, GameTexts::translated(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, translatedGameText(text), QMessageBox::Ok,
                     this);
     box.exec();
 }

@@ -13,7 +13,6 @@
 #include <QWidget>
 
 #include <array>
-#include <optional>
 #include <string>
 
 class QLabel;
@@ -25,7 +24,7 @@ class Announcer;
 class ColorButton;
 class FlashWatch;
 class ImageHolder;
-class LanguageMenu;
+class LanguageSwitch;
 class ListeningMode;
 class PictureBox;
 class RoundRecorder;
@@ -37,7 +36,7 @@ class WindowTimer;
 // named after its role (objectName), digit boxes and level holders with their index:
 // "Text1(0)", "ImgLevel(1)". The GameView side is private, for the game alone; its close()
 // unloads the window, and hides QWidget::close() from other callers. The window speaks the
-// application's language (Translations) and changes it from its menu, between rounds.
+// application's language (Translations), which the player changes from its menu.
 class Form1 : public QWidget, private GameView
 {
     Q_OBJECT
@@ -78,8 +77,6 @@ private:
     void connectEvents();
     void takePictures(const FormPictures& pictures);
     void takeCards(const FormPictures& cards);
-    void languageChosen(Language language);
-    void applyChosenLanguage();
     void showHeldPicture(ImageHolder* holder);
     void layHeldPicture(ImageHolder* holder);
     void countdownStarting();
@@ -120,13 +117,13 @@ private:
     Bell& bell_;
     FlashWatch* flash_ = nullptr;
     realtime::Boost& boost_;
+    Translations& translations_;
     TabSelection* tabSelection_;
     Announcer* announcer_ = nullptr;
     ListeningMode* listening_ = nullptr;
-    LanguageMenu* languageMenu_ = nullptr;
+    LanguageSwitch* languageSwitch_ = nullptr;
+    // The language of the cards and texts on show.
     Language language_;
-    // Chosen during a round, for once it is over.
-    std::optional<Language> chosenLanguage_;
     // The game's last status text, as the game wrote it, to be laid again in another language.
     std::string statusSource_;
     RoundRecorder* recorder_ = nullptr;

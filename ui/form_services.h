@@ -15,17 +15,20 @@ namespace pabrel::ui {
 
 class Bell;
 class TimerFactory;
+class Translations;
 
 // What the window takes from whoever makes it, to outlive it: where the question's digits
-// come from, what sounds the beep, what makes its three timers, and what raises its thread
-// while the digits show. The program passes the real ones; tests pass scripted digits,
-// timers they step themselves and a boost that only records what it is asked.
+// come from, what sounds the beep, what makes its three timers, what raises its thread
+// while the digits show, and the application's translators, whose language the window
+// speaks and changes. The program passes the real ones; tests pass scripted digits, timers
+// they step themselves and a boost that only records what it is asked.
 struct FormServices
 {
     RandomSource& random;
     Bell& bell;
     TimerFactory& timers;
     realtime::Boost& boost;
+    Translations& translations;
 };
 
 } // namespace pabrel::ui

@@ -5,28 +5,18 @@
 
 #include "game_words.h"
 
-#include <utility>
+#include <QCoreApplication>
 
 namespace pabrel::ui {
 
-QString GameTexts::translated(const std::string& text)
+QString translatedGameText(const std::string& text)
 {
-    // Each of the game's words, with the same text marked for translation.
-    static const std::pair<std::string_view, const char*> Whole[] = {
-        {words::Correct, QT_TR_NOOP("正解！")},
-        {words::Wrong, QT_TR_NOOP("残念！")},
-        {words::Farewell, QT_TR_NOOP("またの挑戦ををお待ちしております。")},
-    };
-
     if (text.starts_with(words::LevelPrefix)) {
-        return tr("ﾚﾍﾞﾙ %1").arg(QString::fromStdString(text.substr(words::LevelPrefix.size())));
+        const QString number = QString::fromStdString(text.substr(words::LevelPrefix.size()));
+        return QCoreApplication::translate(words::Context, words::Level.data()).arg(number);
     }
-    for (const auto& [word, source] : Whole) {
-        if (text == word) {
-            return tr(source);
-        }
-    }
-    return QString::fromStdString(text);
+    // A text the translations do not hold comes back as it is.
+    return QCoreApplication::translate(words::Context, text.c_str());
 }
 
 } // namespace pabrel::ui

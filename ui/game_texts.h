@@ -3,22 +3,14 @@
 
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 
 #include <string>
 
 namespace pabrel::ui {
 
-// The game writes its texts in Japanese, the source language; this gives each in the
-// language in use. The count and "GO" are the same in every language, and so is whatever
-// the game writes that is not listed here.
-class GameTexts
-{
-    Q_DECLARE_TR_FUNCTIONS(pabrel::ui::GameTexts)
-
-public:
-    static QString translated(const std::string& text);
-};
+// What the game writes, in the language in use. Its words are marked for translation where
+// the game keeps them; the count and "GO" are the same in every language.
+QString translatedGameText(const std::string& text);
 
 } // namespace pabrel::ui

@@ -5,8 +5,6 @@
 
 #include "player_settings.h"
 
-#include <QLocale>
-
 namespace pabrel::ui {
 
 namespace {
@@ -15,13 +13,13 @@ const QString SettingKey = QStringLiteral("language");
 
 QString languageCode(Language language)
 {
-    const std::string_view code = card_texts::codeOf(language);
+    const std::string_view code = codeOf(language);
     return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
 }
 
 std::optional<Language> languageFromCode(QStringView code)
 {
-    return card_texts::languageWithCode(code.toLatin1().toStdString());
+    return languageWithCode(code.toLatin1().toStdString());
 }
 
 Language desktopLanguage(const QStringList& uiLanguages)
@@ -48,9 +46,9 @@ void storeLanguage(Language language)
     playerSettings().setValue(SettingKey, languageCode(language));
 }
 
-Language startingLanguage()
+Language startingLanguage(const QStringList& uiLanguages)
 {
-    return storedLanguage().value_or(desktopLanguage(QLocale::system().uiLanguages()));
+    return storedLanguage().value_or(desktopLanguage(uiLanguages));
 }
 
 } // namespace pabrel::ui

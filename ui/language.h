@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "card_texts.h"
+#include "languages.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,8 +13,7 @@
 
 namespace pabrel::ui {
 
-// The languages the game speaks. Japanese is the source of every text, and the default.
-using Language = card_texts::Language;
+using pabrel::Language;
 
 // "ja" or "en", as the command line, the settings file and the translation files name them.
 QString languageCode(Language language);
@@ -31,6 +30,6 @@ std::optional<Language> storedLanguage();
 void storeLanguage(Language language);
 
 // The stored choice, or else the desktop's language.
-Language startingLanguage();
+Language startingLanguage(const QStringList& uiLanguages);
 
 } // namespace pabrel::ui

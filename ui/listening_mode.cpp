@@ -18,8 +18,8 @@ namespace {
 const QString SettingKey = QStringLiteral("listening");
 } // namespace
 
-ListeningMode::ListeningMode(QWidget* window)
-    : QObject(window), window_(window), action_(new QAction(this))
+ListeningMode::ListeningMode(const Translations& translations, QWidget* window)
+    : QObject(window), translations_(translations), window_(window), action_(new QAction(this))
 {
     action_->setCheckable(true);
     connect(action_, &QAction::triggered, this, [this](bool checked) { setOn(checked); });
@@ -36,7 +36,7 @@ void ListeningMode::retranslate()
 {
     action_->setText(tr("聞いて覚える"));
     if (speech_ != nullptr) {
-        speech_->setLanguage(Translations::ofApplication().language());
+        speech_->setLanguage(translations_.language());
     }
 }
 
@@ -76,7 +76,7 @@ bool ListeningMode::connectSpeech()
     connect(speech_, &SpeechClient::opened, this, [this] { connected_ = true; });
     connect(speech_, &SpeechClient::failed, this, &ListeningMode::speechFailed);
     speech_->open();
-    speech_->setLanguage(Translations::ofApplication().language());
+    speech_->setLanguage(translations_.language());
     reader_ = new DigitReader(*speech_, this);
     // Reported from the event loop, never from within the game's own event, and not at
     // all once the reader has been dropped.

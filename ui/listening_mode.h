@@ -16,6 +16,7 @@ namespace pabrel::ui {
 
 class DigitReader;
 class SpeechClient;
+class Translations;
 
 // The player's choice to hear each question instead of seeing it (聞いて覚える). It is
 // remembered between runs and offered as a checkable action; switching it on starts
@@ -31,7 +32,7 @@ public:
 
     // Messages are shown over the window. Until a speech service is given (never, in a
     // build without one), the mode cannot be switched on.
-    explicit ListeningMode(QWidget* window);
+    ListeningMode(const Translations& translations, QWidget* window);
     ~ListeningMode() override;
 
     void setSpeechFactory(SpeechFactory makeSpeech) { makeSpeech_ = std::move(makeSpeech); }
@@ -67,6 +68,7 @@ private:
     void showProblem(const QString& text);
     void remember();
 
+    const Translations& translations_;
     QWidget* window_;
     SpeechFactory makeSpeech_;
     QAction* action_;

@@ -13,13 +13,6 @@ namespace {
 constexpr Language SourceLanguage = Language::Japanese;
 } // namespace
 
-Translations& Translations::ofApplication()
-{
-    auto* application = QCoreApplication::instance();
-    auto* found = application->findChild<Translations*>(QString(), Qt::FindDirectChildrenOnly);
-    return found != nullptr ? *found : *new Translations(application);
-}
-
 void Translations::use(Language language)
 {
     language_ = language;

@@ -5,29 +5,24 @@
 
 #include "language.h"
 
-#include <QObject>
 #include <QTranslator>
 
 namespace pabrel::ui {
 
 // The application's translators: the game's own, compiled in from translations/, and Qt's
-// for its standard buttons and dialogs, from the system's Qt translations. One set belongs
-// to the application object; installing a language makes every window retranslate itself
-// (QEvent::LanguageChange). Until a language is installed the texts are the Japanese
-// sources and Qt's own English.
-class Translations : public QObject
+// for its standard buttons and dialogs, from the system's Qt translations. The program
+// makes one set once its application object exists, and passes it to whatever speaks the
+// language; they are installed for as long as they live. Installing another language makes
+// every window retranslate itself (QEvent::LanguageChange).
+class Translations
 {
-    Q_OBJECT
-
 public:
-    static Translations& ofApplication();
+    explicit Translations(Language language) { use(language); }
 
     Language language() const { return language_; }
     void use(Language language);
 
 private:
-    using QObject::QObject;
-
     Language language_ = Language::Japanese;
     QTranslator own_;
     QTranslator qt_;

@@ -24,9 +24,15 @@ constexpr int AnswerDueWithinMs = CountdownMs + 600 + 3000;
 FormProbe::FormProbe(const ui::FormPictures& pictures, TestTimers::Kind timers,
                      const std::vector<int>& digits)
     : random_(ScriptedRandom::forDigits(digits)), timers_(timers),
-      form_(pictures, {random_, bell_, timers_, boost_})
+      form_(pictures, {random_, bell_, timers_, boost_, translations()})
 {
     watchTheFlash();
+}
+
+ui::Translations& FormProbe::translations()
+{
+    static ui::Translations translations(Language::Japanese);
+    return translations;
 }
 
 QLineEdit* FormProbe::box(int index) const

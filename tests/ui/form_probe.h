@@ -8,6 +8,7 @@
 #include "form1.h"
 #include "scripted_random.h"
 #include "test_timers.h"
+#include "translations.h"
 
 #include <QImage>
 #include <QString>
@@ -66,6 +67,10 @@ class FormProbe
 public:
     // The digits the questions take, in order and over again, unless a test gives others.
     static inline const std::vector<int> UsualDigits{3, 1, 4, 1, 5, 9, 2, 6, 5};
+
+    // The application's translators, one set for the whole test program as the program has
+    // one; every window under test speaks their language, Japanese until a test says.
+    static ui::Translations& translations();
 
     explicit FormProbe(const ui::FormPictures& pictures = {},
                        TestTimers::Kind timers = TestTimers::Kind::Stepped,

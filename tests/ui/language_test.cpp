@@ -12,6 +12,7 @@
 #include "language.h"
 #include "listening_mode.h"
 #include "picture_box.h"
+#include "player_settings.h"
 #include "shown_pictures.h"
 #include "translations.h"
 
@@ -22,7 +23,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -30,14 +30,8 @@ using pabrel::testing::FakeSpeech;
 using pabrel::testing::FormProbe;
 using pabrel::testing::pictureBoxMismatch;
 using pabrel::ui::Language;
-using pabrel::ui::Translations;
 
 namespace {
-QSettings choices()
-{
-    return QSettings(QStringLiteral("pabrel"), QStringLiteral("pabrel"));
-}
-
 // Picks a language from the window's context menu, as a player does.
 void choose(pabrel::ui::Form1& form, const QString& language)
 {
@@ -98,8 +92,8 @@ private slots:
 
 void LanguageTest::init()
 {
-    choices().clear();
-    Translations::ofApplication().use(Language::Japanese);
+    pabrel::ui::playerSettings().clear();
+    FormProbe::translations().use(Language::Japanese);
 }
 
 void LanguageTest::followsTheDesktopUnlessChosen_data()
@@ -129,11 +123,9 @@ void LanguageTest::followsTheDesktopUnlessChosen()
     QFETCH(QString, stored);
     QFETCH(Language, expected);
     if (!stored.isNull()) {
-        choices().setValue(QStringLiteral("language"), stored);
+        pabrel::ui::playerSettings().setValue(QStringLiteral("language"), stored);
     }
-    const Language chosen =
-        pabrel::ui::storedLanguage().value_or(pabrel::ui::desktopLanguage(desktop));
-    QCOMPARE(chosen, expected);
+    QCOMPARE(pabrel::ui::startingLanguage(desktop), expected);
 }
 
 void LanguageTest::aChoiceDuringARoundWaitsForItsEnd()
@@ -149,7 +141,7 @@ void LanguageTest::aChoiceDuringARoundWaitsForItsEnd()
     QTest::qWait(50);
     QCOMPARE(probe.label()->text(), QStringLiteral("正解！"));
     QCOMPARE(probe.startButton()->text(), QStringLiteral("スタート"));
-    QCOMPARE(Translations::ofApplication().language(), Language::Japanese);
+    QCOMPARE(FormProbe::translations().language(), Language::Japanese);
 
     probe.advance(1500);
     QTRY_COMPARE(probe.label()->text(), QStringLiteral("Level 2"));
@@ -168,7 +160,7 @@ void LanguageTest::betweenRoundsEverythingChangesAndJapaneseIsAsBefore()
         probe.pictureBox()->setFocus();
         return probe.shot();
     };
-    Translations::ofApplication().use(Language::English);
+    FormProbe::translations().use(Language::English);
     FormProbe probe(pabrel::ui::builtInPictures(Language::English));
     QVERIFY(probe.showActive());
     QCOMPARE(probe.label()->text(), QStringLiteral("Level 1"));
@@ -202,7 +194,7 @@ void LanguageTest::qtsOwnWordsAndTheFarewellAreInTheLanguage()
     QFETCH(Language, language);
     QFETCH(QStringList, buttons);
     QFETCH(QString, farewell);
-    Translations::ofApplication().use(language);
+    FormProbe::translations().use(language);
     QMessageBox question;
     QStringList shown;
     for (const auto each :

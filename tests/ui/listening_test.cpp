@@ -8,6 +8,7 @@
 #include "form_probe.h"
 #include "listening_mode.h"
 #include "next_message.h"
+#include "player_settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -66,11 +66,6 @@ struct Window
     QSignalSpy done{mode, &ListeningMode::readingDone};
 };
 
-QSettings choices()
-{
-    return QSettings(QStringLiteral("pabrel"), QStringLiteral("pabrel"));
-}
-
 } // namespace
 
 class ListeningTest : public QObject
@@ -78,7 +73,7 @@ class ListeningTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { choices().clear(); }
+    void init() { pabrel::ui::playerSettings().clear(); }
     void theContextMenuSwitchesTheModeOnForThisAndTheNextRun();
     void theAnswerIsDueOnceTheLastDigitHasBeenSaid();
     void givingUpWhileReadingStopsTheSpeech();
@@ -170,7 +165,7 @@ void ListeningTest::withoutSpeechTheModeSaysSoAndStaysOff()
     window.mode->setOn(true);
     QTRY_VERIFY(message.contains(QStringLiteral("speech-dispatcher")));
     QVERIFY(!window.mode->action()->isChecked());
-    QVERIFY(!choices().value(QStringLiteral("listening")).toBool());
+    QVERIFY(!pabrel::ui::playerSettings().value(QStringLiteral("listening")).toBool());
     // The game itself goes on as ever.
     QVERIFY(window.probe.playToAnswering());
     QCOMPARE(window.probe.flashedDigits().size(), 2);

@@ -134,7 +134,7 @@ void RecordsWindowTest::showsTheHistory()
     for (const auto& [language, title, span] :
          {std::tuple{pabrel::ui::Language::English, "Records - Pabrel", "4.5 digits (±0.3)"},
           std::tuple{pabrel::ui::Language::Japanese, "記録 - Pabrel", "4.5 桁 (±0.3)"}}) {
-        pabrel::ui::Translations::ofApplication().use(language);
+        const pabrel::ui::Translations translations(language);
         QTRY_COMPARE(window.windowTitle(), QString::fromUtf8(title));
         QCOMPARE(text(window, "spanNow"), QString::fromUtf8(span));
     }

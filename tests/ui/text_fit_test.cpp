@@ -149,7 +149,7 @@ void TextFitTest::everyTextLiesInsideItsControl()
     QFETCH(int, level);
     QFETCH(Moment, moment);
     QFETCH(QStringList, texts);
-    pabrel::ui::Translations::ofApplication().use(language);
+    FormProbe::translations().use(language);
     FormProbe probe(pabrel::ui::builtInPictures(language));
     QVERIFY(probe.showActive());
     bring(probe, level, moment);

@@ -186,7 +186,7 @@ CardDesign englishLevelCard(const card_texts::CardSet& texts, int level,
 
 std::vector<CardDesign> englishCards()
 {
-    const card_texts::CardSet texts = card_texts::cardsIn(card_texts::Language::English);
+    const card_texts::CardSet texts = card_texts::cardsIn(Language::English);
     constexpr auto Left = LineAlignment::Left;
     constexpr auto Centred = LineAlignment::Centred;
     return {
@@ -204,9 +204,9 @@ std::vector<CardDesign> englishCards()
 
 } // namespace
 
-std::vector<CardDesign> cardDesigns(card_texts::Language language)
+std::vector<CardDesign> cardDesigns(Language language)
 {
-    if (language == card_texts::Language::English) {
+    if (language == Language::English) {
         return englishCards();
     }
     return japaneseCards();

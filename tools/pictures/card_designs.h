@@ -13,6 +13,6 @@ namespace pabrel::art {
 // The rules card and the eight level cards in the given language, in that order, with their
 // wording and where their lettering goes. The Japanese cards are named rules.bmp and
 // level1.bmp to level8.bmp; the English ones are the same names in en/.
-std::vector<CardDesign> cardDesigns(card_texts::Language language);
+std::vector<CardDesign> cardDesigns(Language language);
 
 } // namespace pabrel::art

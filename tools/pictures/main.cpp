@@ -63,7 +63,7 @@ void drawAll(const std::filesystem::path& folder)
     writeFile(folder / "pabrel.ico", encodeIco(icon));
     writeDesktopIcons(icon, folder / "icons");
     const CardArt cards(letteringFace());
-    using pabrel::card_texts::Language;
+    using pabrel::Language;
     for (const Language language : {Language::Japanese, Language::English}) {
         for (const CardDesign& design : cardDesigns(language)) {
             const std::filesystem::path path = folder / design.fileName;
