@@ -301,6 +301,7 @@ void Form1::connectEvents()
         gate_.deliver([this, spoken] {
             if (!spoken) {
                 listening_->reportFailure();
+                recorder_->readingAloud(false);
             }
             game_.speech_Done(spoken ? SpeechOutcome::Spoken : SpeechOutcome::Failed);
         });
@@ -525,6 +526,7 @@ void Form1::close()
 
 void Form1::speakDigits(const std::vector<int>& digits)
 {
+    recorder_->readingAloud(true);
     listening_->read(digits);
 }
 

@@ -112,7 +112,7 @@ TEST_F(BadFile, IsRefusedWithItsReasonAndLeftAsItWas)
          },
          Kind::NotRecords,
          {}},
-        {"a later Pabrel's file", [](const QString& f) { makeRecords(f, 5, 2); }, Kind::Newer, {}},
+        {"a later Pabrel's file", [](const QString& f) { makeRecords(f, 5, RecordStore::SchemaVersion + 1); }, Kind::Newer, {}},
         {"a file where the folder should be",
          [](const QString& f) { writeFile(QFileInfo(f).absolutePath(), "not a folder"); },
          Kind::NotWritable, QStringLiteral("pabrel")},
