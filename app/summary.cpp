@@ -31,8 +31,7 @@ QString spanLines(const records::SpanEstimator& span, records::Presentation pres
                   QDate today, const QString& name)
 {
     return QStringLiteral("%1 now: %2\n%1 a week before: %3\n")
-        .arg(name,
-             spanText(span.week(today, presentation), "the last 7 days"),
+        .arg(name, spanText(span.week(today, presentation), "the last 7 days"),
              spanText(span.week(today.addDays(-records::SpanEstimator::WeekDays), presentation),
                       "the 7 days before"));
 }
@@ -55,8 +54,8 @@ QString summaryText(const records::RecordsOverview& overview, QDate today)
     // Rounds read aloud are another task, with a span of their own.
     const QDate fortnightAgo = today.addDays(1 - 2 * records::SpanEstimator::WeekDays);
     if (overview.span.days(fortnightAgo, today, Presentation::Spoken).rounds > 0) {
-        text += spanLines(overview.span, Presentation::Spoken, today,
-                          QStringLiteral("listening span"));
+        text +=
+            spanLines(overview.span, Presentation::Spoken, today, QStringLiteral("listening span"));
     }
     text += QStringLiteral("\nlevel  rounds  correct\n");
     for (const auto& level : overview.levels) {

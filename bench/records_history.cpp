@@ -69,8 +69,7 @@ pabrel::records::RoundRecord playRound(Player& player, double skill, const QDate
     return round;
 }
 // The player's history from `firstDay` on, round by round; returns the last day played.
-QDate playHistory(int rounds, QDate firstDay, unsigned seed,
-                  const std::function<void(const records::RoundRecord&)>& visit)
+QDate playHistory(int rounds, QDate firstDay, unsigned seed, const RoundVisitor& visit)
 {
     Player player{std::mt19937(seed)};
     QDate day = firstDay;
@@ -93,7 +92,7 @@ QDate playHistory(int rounds, QDate firstDay, unsigned seed,
 }
 } // namespace
 
-bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
+bool writeRounds(const QString& file, const std::function<void(const RoundVisitor&)>& play)
 {
     {
         records::RecordStore store(file);
@@ -102,11 +101,6 @@ bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
             return false;
         }
     }
-    // Played once to learn how many days it takes, and again from the day that makes it end
-    // on `lastDay`.
-    const QDate start(2000, 1, 1);
-    const QDate firstDay =
-        lastDay.addDays(-start.daysTo(playHistory(rounds, start, seed, [](const auto&) {})));
     const QString connection = QStringLiteral("history");
     bool written = false;
     {
@@ -116,16 +110,17 @@ bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
         db.transaction();
         QSqlQuery insert(db);
         insert.prepare(QStringLiteral("INSERT INTO rounds (started_at, level, shown, typed,"
-                                      " outcome, display_ms, painted_ms, answer_ms)"
-                                      " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+                                      " outcome, display_ms, painted_ms, answer_ms, presentation)"
+                                      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         // Written straight, many rounds to a transaction: the store commits each alone.
-        playHistory(rounds, firstDay, seed, [&](const records::RoundRecord& round) {
+        play([&](const records::RoundRecord& round) {
             for (const QVariant& value :
                  {QVariant(round.startedAt.toUTC().toString(Qt::ISODateWithMs)),
                   QVariant(round.level), QVariant(round.shown), QVariant(round.typed),
                   QVariant(QString(records::nameOf(round.outcome))), QVariant(round.displayMs),
                   round.paintedMs ? QVariant(*round.paintedMs) : QVariant(),
-                  round.answerMs ? QVariant(*round.answerMs) : QVariant()}) {
+                  round.answerMs ? QVariant(*round.answerMs) : QVariant(),
+                  QVariant(QString(records::nameOf(round.presentation)))}) {
                 insert.addBindValue(value);
             }
             insert.exec();
@@ -138,6 +133,17 @@ bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
     }
     QSqlDatabase::removeDatabase(connection);
     return written;
+}
+
+bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
+{
+    // Played once to learn how many days it takes, and again from the day that makes it end
+    // on `lastDay`.
+    const QDate start(2000, 1, 1);
+    const QDate firstDay =
+        lastDay.addDays(-start.daysTo(playHistory(rounds, start, seed, [](const auto&) {})));
+    return writeRounds(
+        file, [&](const RoundVisitor& visit) { playHistory(rounds, firstDay, seed, visit); });
 }
 
 } // namespace pabrel::bench

@@ -316,8 +316,8 @@ void RecordsWindow::showHeadlineAndTotals()
     const std::vector<QDate> played = overview_->span.playedDays();
     const bool anySpoken =
         !played.empty() &&
-        overview_->span.days(played.front(), played.back(), records::Presentation::Spoken)
-                .rounds > 0;
+        overview_->span.days(played.front(), played.back(), records::Presentation::Spoken).rounds >
+            0;
     presentation_->setVisible(anySpoken);
     showSpan();
     fillTotals();

@@ -141,7 +141,8 @@ SpanChart::Run& SpanChart::run(std::size_t index)
         made.band->setPen(Qt::NoPen);
         made.band->setBrush(QColor(230, 120, 30, 60));
         made.line->setPen(QPen(QColor(230, 120, 30), 2));
-        for (QAbstractSeries* series : std::initializer_list<QAbstractSeries*>{made.band, made.line}) {
+        for (QAbstractSeries* series :
+             std::initializer_list<QAbstractSeries*>{made.band, made.line}) {
             chart()->addSeries(series);
             series->attachAxis(time_);
             series->attachAxis(digits_);
@@ -175,7 +176,8 @@ void SpanChart::showRounds(const records::RecordsOverview& overview)
 {
     QList<QPointF> points;
     for (const auto& round : records::thinned(overview.levelOverTime, MostRoundPoints)) {
-        points.append(QPointF(static_cast<qreal>(round.msecsSinceEpoch), digitsAt(Int16(round.level))));
+        points.append(
+            QPointF(static_cast<qreal>(round.msecsSinceEpoch), digitsAt(Int16(round.level))));
     }
     rounds_->replace(points);
 }

@@ -70,7 +70,8 @@ Posterior posterior(const LevelCounts& counts, double low, double high)
             for (int level = MinLevel; level <= MaxLevel; ++level) {
                 const int answered = counts.answered[level - 1];
                 if (answered > 0) {
-                    // The chance of a wrong answer is 1 / (1 + e^-z), of a right one e^-z times that.
+                    // The chance of a wrong answer is 1 / (1 + e^-z), of a right one e^-z times
+                    // that.
                     const double z = slopes()[b] * (digitsAt(level) - span);
                     sum += (answered - counts.right[level - 1]) * z - answered * softplus(z);
                 }
@@ -116,7 +117,11 @@ Posterior posterior(const LevelCounts& counts, double low, double high)
         }
         below += weights[s];
     }
-    return {sum / total,           median, above / total, beneath / total, spreadOf(sum, squares),
+    return {sum / total,
+            median,
+            above / total,
+            beneath / total,
+            spreadOf(sum, squares),
             spreadOf(withinSum, withinSquares)};
 }
 } // namespace

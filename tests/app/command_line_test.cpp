@@ -198,9 +198,9 @@ void CommandLineTest::summarisesTheRecords()
     RecordStore store(file_);
     QVERIFY(!store.open(RecordStore::Opening::CreateIfMissing));
     for (const auto& sitting : sittings) {
-        for (const auto& round : pabrel::testing::playedRounds(
-                 now.addSecs(-sitting.secondsAgo), sitting.answers, sitting.level,
-                 sitting.presentation)) {
+        for (const auto& round :
+             pabrel::testing::playedRounds(now.addSecs(-sitting.secondsAgo), sitting.answers,
+                                           sitting.level, sitting.presentation)) {
             QVERIFY(!store.add(round));
         }
         if (sitting.begins != nullptr) {

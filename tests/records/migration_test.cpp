@@ -47,8 +47,8 @@ protected:
 TEST_F(Migration, ReadersTakeTheFirstSchemaAsItIsAndTheGameBringsItUpToDate)
 {
     makeFirstSchemaFile(file, 3);
-    const QStringList first = {"2026-01-01T00:00:00.000Z", "2", "1234", "12x", "wrong", "300",
-                               "", "1", "shown"};
+    const QStringList first = {
+        "2026-01-01T00:00:00.000Z", "2", "1234", "12x", "wrong", "300", "", "1", "shown"};
     for (const RecordStore::Opening opening :
          {RecordStore::Opening::ExistingOnly, RecordStore::Opening::CreateIfMissing}) {
         RecordStore store(file);

@@ -11,9 +11,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace pabrel::testing {
 
@@ -61,7 +60,7 @@ std::vector<records::RoundRecord> playedRounds(const QDateTime& from, std::strin
         round.startedAt = from.addSecs(20 * qint64(n));
         round.level = level;
         round.shown = QString(digitsAt(Int16(level)), QLatin1Char('5'));
-        round.outcome = right              ? RoundOutcome::Correct
+        round.outcome = right               ? RoundOutcome::Correct
                         : answers[n] == 'g' ? RoundOutcome::GaveUp
                                             : RoundOutcome::Wrong;
         round.typed = right ? round.shown : QStringLiteral("5,\"x");

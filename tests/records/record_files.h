@@ -3,10 +3,9 @@
 
 #pragma once
 
+#include "level_rules.h"
 #include "record_store.h"
 #include "round_record.h"
-
-#include "level_rules.h"
 
 #include <QByteArray>
 #include <QString>

@@ -32,7 +32,8 @@ SpanEstimate weekOf(const SimulatedPlayer& player, unsigned seed, int roundsADay
         if (roundsADay > 0 || std::uniform_int_distribution(0, 3)(random) > 0) {
             level = MinLevel;
         }
-        const int rounds = roundsADay > 0 ? roundsADay : std::uniform_int_distribution(6, 14)(random);
+        const int rounds =
+            roundsADay > 0 ? roundsADay : std::uniform_int_distribution(6, 14)(random);
         const QDateTime from = Start.addDays(day - 6);
         for (const auto& round : playedRounds(from, player.sitting(rounds, level, random), level)) {
             estimator.add(round.startedAt.toMSecsSinceEpoch(), round.level, round.outcome,
@@ -64,8 +65,8 @@ TEST(SpanEstimator, GivesAnHonestSpreadForPlayersOfEverySpanAndSlope)
                 withinTwo += off <= 1.96;
                 error += estimate.digits - span;
             }
-            const std::string condition = "span " + std::to_string(span) + ", slope " +
-                                          std::to_string(slope);
+            const std::string condition =
+                "span " + std::to_string(span) + ", slope " + std::to_string(slope);
             EXPECT_GE(figures, 0.9 * Players) << condition;
             EXPECT_NEAR(error / figures, 0, 0.2) << condition;
             EXPECT_GE(covered, 0.55 * figures) << condition;

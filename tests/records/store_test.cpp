@@ -90,7 +90,8 @@ TEST_F(Store, OverviewSumsUpTheHistoryAsReadOrAsWritten)
         round.level = level;
         round.shown = QString(level + 1, QLatin1Char('7'));
         round.outcome = outcome;
-        round.presentation = day == 4 ? records::Presentation::Spoken : records::Presentation::Shown;
+        round.presentation =
+            day == 4 ? records::Presentation::Spoken : records::Presentation::Shown;
         round.startedAt = QDateTime(QDate(2026, 3, day), QTime(12, level), Qt::UTC);
         ASSERT_FALSE(store.add(round));
         asWritten.add(round);
