@@ -18,6 +18,7 @@ void RecordsOverview::add(qint64 startedAtMs, int level, RoundOutcome outcome,
     const bool right = outcome == RoundOutcome::Correct;
     ++rounds;
     correct += right;
+    spoken += presentation == Presentation::Spoken;
     bestLevel = std::max(bestLevel, level);
     if (right) {
         longestRecalled = std::max(longestRecalled, int(digitsAt(Int16(level))));

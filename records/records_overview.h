@@ -39,6 +39,8 @@ struct RecordsOverview
 
     int rounds = 0;
     int correct = 0;
+    // Rounds read aloud.
+    int spoken = 0;
     int bestLevel = 0;
     // The most digits of a correct answer; 0 before the first one.
     int longestRecalled = 0;

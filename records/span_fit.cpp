@@ -20,9 +20,9 @@ constexpr int SpanPoints = 49;
 constexpr int SlopePoints = 12;
 constexpr double ShallowestSlope = 0.5;
 constexpr double SteepestSlope = 6.0;
-// A grid coarser than a quarter of the spread is laid again, finer, around the mean.
+// A grid coarser than half the spread is laid again, finer, around the mean.
 constexpr int MostRefinements = 4;
-constexpr double GridPerSpread = 4;
+constexpr double GridPerSpread = 2;
 constexpr double SpreadsAround = 6;
 // How sure the posterior must be that the span lies beyond an end of the rows to say so.
 constexpr double EndCertainty = 0.8;
