@@ -20,11 +20,22 @@ QString share(int part, int whole)
     return QStringLiteral("%1%").arg(100.0 * part / whole, 0, 'f', 1);
 }
 
-QString spanText(const records::SpanEstimate& span)
+QString spanText(const records::SpanEstimate& span, const char* period)
 {
     return span.said({QStringLiteral("%1 digits (±%2)"), QStringLiteral("%1 digits or more"),
                       QStringLiteral("%1 digits or fewer"),
-                      QStringLiteral("not enough rounds yet")});
+                      QStringLiteral("not enough rounds in %1 (%2 rounds)")
+                          .arg(QLatin1String(period), QStringLiteral("%1"))});
+}
+
+// The span in the last seven days and in the seven before, under `name`.
+QString spanLines(const records::SpanEstimator& span, records::Presentation presentation,
+                  QDate today, const QString& name)
+{
+    return QStringLiteral("%1 now: %2\n%1 a week before: %3\n")
+        .arg(name, spanText(span.week(today, presentation), "the last 7 days"),
+             spanText(span.week(today.addDays(-records::SpanEstimator::WeekDays), presentation),
+                      "the 7 days before"));
 }
 
 int fail(const QString& message)
@@ -40,9 +51,14 @@ QString summaryText(const records::RecordsOverview& overview, QDate today)
                        .arg(overview.rounds)
                        .arg(share(overview.correct, overview.rounds))
                        .arg(overview.bestLevel);
-    text += QStringLiteral("span now: %1\nspan a week before: %2\n")
-                .arg(spanText(overview.span.week(today)),
-                     spanText(overview.span.week(today.addDays(-7))));
+    using records::Presentation;
+    text += spanLines(overview.span, Presentation::Shown, today, QStringLiteral("span"));
+    // Rounds read aloud are another task, with a span of their own.
+    const QDate fortnightAgo = today.addDays(1 - 2 * records::SpanEstimator::WeekDays);
+    if (overview.span.days(fortnightAgo, today, Presentation::Spoken).rounds > 0) {
+        text +=
+            spanLines(overview.span, Presentation::Spoken, today, QStringLiteral("listening span"));
+    }
     text += QStringLiteral("\nlevel  rounds  correct\n");
     for (const auto& level : overview.levels) {
         text += QStringLiteral("%1  %2  %3\n")

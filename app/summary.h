@@ -13,7 +13,8 @@ struct RecordsOverview;
 namespace pabrel::app {
 
 // The records in plain text, for `pabrel --summary`: the totals, the digit span in the
-// week up to `today` and the week before, then each level's rounds.
+// seven days up to `today` and the seven before (and the same for rounds read aloud, if
+// there are any), then each level's rounds.
 QString summaryText(const records::RecordsOverview& overview, QDate today);
 
 // Prints the summary of `recordsFile` to standard output; needs a QCoreApplication but no

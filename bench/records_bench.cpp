@@ -145,7 +145,7 @@ void measureWindowUpdates(const QString& file)
     Times repaint;
     pabrel::records::RoundRecord round;
     round.level = 5;
-    round.outcome = QStringLiteral("correct");
+    round.outcome = pabrel::RoundOutcome::Correct;
     for (int run = 0; run < 50; ++run) {
         round.startedAt = QDateTime::currentDateTimeUtc();
         const Stopwatch clock;

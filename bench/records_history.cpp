@@ -3,7 +3,9 @@
 
 #include "records_history.h"
 
+#include "level_rules.h"
 #include "record_store.h"
+#include "round_columns.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -42,18 +44,18 @@ pabrel::records::RoundRecord playRound(Player& player, double skill, const QDate
     pabrel::records::RoundRecord round;
     round.startedAt = at;
     round.level = player.level;
-    round.shown = digits(player, player.level + 1);
+    round.shown = digits(player, digitsAt(Int16(player.level)));
     round.displayMs = player.level <= 2 ? 600 : 300;
     const bool givesUp = player.chance(0.03);
     const bool right = !givesUp && player.chance(1 / (1 + std::exp(2.2 * (player.level - skill))));
     if (givesUp) {
-        round.outcome = QStringLiteral("gave-up");
+        round.outcome = RoundOutcome::GaveUp;
         round.typed = round.shown.left(player.between(0, player.level));
     } else if (right) {
-        round.outcome = QStringLiteral("correct");
+        round.outcome = RoundOutcome::Correct;
         round.typed = round.shown;
     } else {
-        round.outcome = QStringLiteral("wrong");
+        round.outcome = RoundOutcome::Wrong;
         round.typed = round.shown;
         const int slip = player.between(0, player.level);
         round.typed[slip] = QChar(u'0' + (round.typed[slip].digitValue() + 1) % 10);
@@ -63,12 +65,11 @@ pabrel::records::RoundRecord playRound(Player& player, double skill, const QDate
         round.paintedMs = round.displayMs + player.between(5, 60) / 100.0;
         round.answerMs = player.between(700, 1500) + 350 * player.level;
     }
-    player.level = right ? std::min(player.level + 1, 8) : std::max(player.level - 1, 1);
+    player.level = levelAfter(Int16(player.level), right);
     return round;
 }
 // The player's history from `firstDay` on, round by round; returns the last day played.
-QDate playHistory(int rounds, QDate firstDay, unsigned seed,
-                  const std::function<void(const records::RoundRecord&)>& visit)
+QDate playHistory(int rounds, QDate firstDay, unsigned seed, const RoundVisitor& visit)
 {
     Player player{std::mt19937(seed)};
     QDate day = firstDay;
@@ -91,7 +92,7 @@ QDate playHistory(int rounds, QDate firstDay, unsigned seed,
 }
 } // namespace
 
-bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
+bool writeRounds(const QString& file, const std::function<void(const RoundVisitor&)>& play)
 {
     {
         records::RecordStore store(file);
@@ -101,11 +102,6 @@ bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
             return false;
         }
     }
-    // Played once to learn how many days it takes, and again from the day that makes it end
-    // on `lastDay`.
-    const QDate start(2000, 1, 1);
-    const QDate firstDay =
-        lastDay.addDays(-start.daysTo(playHistory(rounds, start, seed, [](const auto&) {})));
     const QString connection = QStringLiteral("history");
     bool written = false;
     {
@@ -115,15 +111,17 @@ bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
         db.transaction();
         QSqlQuery insert(db);
         insert.prepare(QStringLiteral("INSERT INTO rounds (started_at, level, shown, typed,"
-                                      " outcome, display_ms, painted_ms, answer_ms)"
-                                      " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-        playHistory(rounds, firstDay, seed, [&](const records::RoundRecord& round) {
+                                      " outcome, display_ms, painted_ms, answer_ms, presentation)"
+                                      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        // Written straight, many rounds to a transaction: the store commits each alone.
+        play([&](const records::RoundRecord& round) {
             for (const QVariant& value :
                  {QVariant(round.startedAt.toUTC().toString(Qt::ISODateWithMs)),
                   QVariant(round.level), QVariant(round.shown), QVariant(round.typed),
-                  QVariant(round.outcome), QVariant(round.displayMs),
+                  QVariant(QString(records::nameOf(round.outcome))), QVariant(round.displayMs),
                   round.paintedMs ? QVariant(*round.paintedMs) : QVariant(),
-                  round.answerMs ? QVariant(*round.answerMs) : QVariant()}) {
+                  round.answerMs ? QVariant(*round.answerMs) : QVariant(),
+                  QVariant(QString(records::nameOf(round.presentation)))}) {
                 insert.addBindValue(value);
             }
             insert.exec();
@@ -136,6 +134,17 @@ bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
     }
     QSqlDatabase::removeDatabase(connection);
     return written;
+}
+
+bool seedHistory(const QString& file, int rounds, QDate lastDay, unsigned seed)
+{
+    // Played once to learn how many days it takes, and again from the day that makes it end
+    // on `lastDay`.
+    const QDate start(2000, 1, 1);
+    const QDate firstDay =
+        lastDay.addDays(-start.daysTo(playHistory(rounds, start, seed, [](const auto&) {})));
+    return writeRounds(
+        file, [&](const RoundVisitor& visit) { playHistory(rounds, firstDay, seed, visit); });
 }
 
 } // namespace pabrel::bench

@@ -3,10 +3,20 @@
 
 #pragma once
 
+#include "round_record.h"
+
 #include <QDate>
 #include <QString>
 
+#include <functional>
+
 namespace pabrel::bench {
+
+using RoundVisitor = std::function<void(const records::RoundRecord&)>;
+
+// Writes the rounds that `play` hands its visitor to the records file, made if missing, in
+// one transaction. Returns false, with a message on standard error, if it cannot.
+bool writeRounds(const QString& file, const std::function<void(const RoundVisitor&)>& play);
 
 // Fills a new records file with `rounds` rounds of a made-up player who plays most
 // evenings up to `lastDay` and slowly gets better, moving between levels by the game's

@@ -7,7 +7,9 @@
 #include "overview_reader.h"
 #include "record_store.h"
 #include "span_chart.h"
+#include "span_estimator.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -136,22 +138,35 @@ QWidget* RecordsWindow::createContentPage()
     return page;
 }
 
-// 今の記憶スパン: the last seven days, and beside it the seven before.
+// The span of the last seven days, and beside it that of the seven before; where some
+// rounds were read aloud, a choice of which rounds it is for.
 QLayout* RecordsWindow::createHeadline()
 {
     spanTitle_ = new QLabel;
+    spanTitle_->setObjectName(QStringLiteral("spanTitle"));
     spanNow_ = valueLabel("spanNow");
     QFont large = spanNow_->font();
     large.setPointSizeF(large.pointSizeF() * 1.6);
     large.setBold(true);
     spanNow_->setFont(large);
+    weekBeforeTitle_ = new QLabel;
     spanWeekBefore_ = valueLabel("spanWeekBefore");
+    presentation_ = new QComboBox;
+    presentation_->setObjectName(QStringLiteral("presentation"));
+    presentation_->addItems({QString(), QString()});
+    connect(presentation_, &QComboBox::currentIndexChanged, this, [this] {
+        if (overview_ && overview_->rounds > 0) {
+            showFigures();
+        }
+    });
     auto* headline = new QHBoxLayout;
     headline->addWidget(spanTitle_);
     headline->addWidget(spanNow_);
     headline->addSpacing(24);
+    headline->addWidget(weekBeforeTitle_);
     headline->addWidget(spanWeekBefore_);
     headline->addStretch(1);
+    headline->addWidget(presentation_);
     return headline;
 }
 
@@ -182,7 +197,18 @@ void RecordsWindow::retranslate()
             ->setText(totals[row]);
     }
     levels_->setHorizontalHeaderLabels({tr("レベル"), tr("回数"), tr("正解率")});
-    spanTitle_->setText(tr("今の記憶スパン"));
+    spanTitle_->setText(tr("記憶スパン（直近7日間）"));
+    weekBeforeTitle_->setText(tr("その前の7日間"));
+    const QString explained =
+        tr("この桁数の数字の列なら、だいたい半分は正しく答えられる、という長さです。\n"
+           "±は推定の幅です。本当の値は、およそ3回に2回この幅の中にあります。\n"
+           "遊ぶ回数が増えるほど幅は狭くなり、推定は確かになります。");
+    for (QWidget* headline : std::initializer_list<QWidget*>{spanTitle_, spanNow_}) {
+        headline->setToolTip(explained);
+    }
+    presentation_->setItemText(0, tr("画面に出た数字"));
+    presentation_->setItemText(1, tr("読み上げた数字"));
+    presentation_->setAccessibleName(tr("記憶スパンの対象"));
     showState();
 }
 
@@ -256,7 +282,7 @@ void RecordsWindow::roundWritten(const records::RoundRecord& round)
         showState();
     } else {
         showHeadlineAndTotals();
-        chart_->showLatestRound(*overview_);
+        chart_->showLatestRound(*overview_, presentation());
     }
     emit figuresShown();
 }
@@ -272,22 +298,43 @@ void RecordsWindow::showEmptyState(const QString& text)
 void RecordsWindow::showFigures()
 {
     showHeadlineAndTotals();
-    chart_->show(*overview_);
+    chart_->show(*overview_, presentation());
     pages_->setCurrentIndex(1);
     exportButton_->setEnabled(true);
     eraseButton_->setEnabled(true);
 }
 
+records::Presentation RecordsWindow::presentation() const
+{
+    return !presentation_->isHidden() && presentation_->currentIndex() == 1
+               ? records::Presentation::Spoken
+               : records::Presentation::Shown;
+}
+
 void RecordsWindow::showHeadlineAndTotals()
 {
-    const QDate today = QDate::currentDate();
-    spanNow_->setText(overview_->span.week(today).said(
-        {tr("%1 桁 (±%2)"), tr("%1 桁以上"), tr("%1 桁以下"), tr("まだ回数が足りません")}));
-    spanWeekBefore_->setText(
-        overview_->span.week(today.addDays(-7))
-            .said({tr("先週 %1 桁"), tr("先週 %1 桁以上"), tr("先週 %1 桁以下"), tr("先週 -")}));
+    const std::vector<QDate> played = overview_->span.playedDays();
+    const bool anySpoken =
+        !played.empty() &&
+        overview_->span.days(played.front(), played.back(), records::Presentation::Spoken).rounds >
+            0;
+    presentation_->setVisible(anySpoken);
+    showSpan();
     fillTotals();
     fillLevels();
+}
+
+void RecordsWindow::showSpan()
+{
+    const QDate today = QDate::currentDate();
+    const auto& span = overview_->span;
+    spanNow_->setText(span.week(today, presentation())
+                          .said({tr("%1 桁 (±%2)"), tr("%1 桁以上"), tr("%1 桁以下"),
+                                 tr("回数が足りません（%1回）")}));
+    spanWeekBefore_->setText(
+        span.week(today.addDays(-records::SpanEstimator::WeekDays), presentation())
+            .said({tr("%1 桁 (±%2)"), tr("%1 桁以上"), tr("%1 桁以下"),
+                   tr("回数が足りません（%1回）")}));
 }
 
 void RecordsWindow::fillTotals()

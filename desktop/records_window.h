@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QComboBox;
 class QFormLayout;
 class QLabel;
 class QPushButton;
@@ -21,8 +22,9 @@ namespace pabrel::desktop {
 
 class SpanChart;
 
-// 記録: the player's progress read from the records file: the digit span now and a week
-// before, its course over time, totals, each level's share of correct answers, and buttons
+// 記録: the player's progress read from the records file: the digit span in the last seven
+// days and the seven before, its course over time (for flashed rounds, or for rounds read
+// aloud where there are any), totals, each level's share of correct answers, and buttons
 // to export or erase it all. The file is read, exported and erased on threads of their own,
 // so that the game never waits for it; a round just written joins the figures at once.
 class RecordsWindow : public QWidget
@@ -65,6 +67,8 @@ private:
     void showFigures();
     void showEmptyState(const QString& text);
     void showHeadlineAndTotals();
+    void showSpan();
+    records::Presentation presentation() const;
     void fillTotals();
     void fillLevels();
     void chooseExportFile();
@@ -81,7 +85,9 @@ private:
     QLabel* emptyState_ = nullptr;
     QLabel* spanTitle_ = nullptr;
     QLabel* spanNow_ = nullptr;
+    QLabel* weekBeforeTitle_ = nullptr;
     QLabel* spanWeekBefore_ = nullptr;
+    QComboBox* presentation_ = nullptr;
     SpanChart* chart_ = nullptr;
     QLabel* roundsValue_ = nullptr;
     QLabel* shareValue_ = nullptr;

@@ -4,7 +4,7 @@
 #include "span_chart.h"
 
 #include "records_overview.h"
-#include "span_estimate.h"
+#include "span_estimator.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -23,88 +23,95 @@ constexpr qint64 MsPerDay = 24 * 60 * 60 * 1000;
 constexpr int MostRoundPoints = 1000;
 // Markers on each point of the line while they stay apart.
 constexpr std::size_t MostMarkedPoints = 60;
-
-// The line has at most this many points, about one for every few pixels of its width.
-constexpr int MostPeriods = 200;
+// Up to this many days the chart goes day by day; beyond, by weeks that end today.
+constexpr int MostDailyPeriods = 60;
+// The line has at most about this many points, one for every few pixels of its width.
+constexpr int MostPeriods = 150;
 
 int periodDaysFor(QDate first, QDate last)
 {
-    return std::max<int>(1, static_cast<int>((first.daysTo(last) + MostPeriods) / MostPeriods));
-}
-
-// Each period's estimate: on the line in its band, or as a mark at the end of the levels
-// that it lies beyond.
-struct DayPoints
-{
-    QList<QPointF> span;
-    QList<QPointF> upper;
-    QList<QPointF> lower;
-    QList<QPointF> beyond;
-
-    void add(qreal noon, const records::SpanEstimate& estimate)
-    {
-        using Kind = records::SpanEstimate::Kind;
-        switch (estimate.kind) {
-        case Kind::Digits:
-            span.append(QPointF(noon, estimate.digits));
-            upper.append(QPointF(noon, estimate.digits + estimate.standardError));
-            lower.append(QPointF(noon, estimate.digits - estimate.standardError));
-            break;
-        case Kind::AtLeastCeiling:
-            beyond.append(QPointF(noon, records::SpanEstimate::CeilingDigits));
-            break;
-        case Kind::AtMostFloor:
-            beyond.append(QPointF(noon, records::SpanEstimate::FloorDigits));
-            break;
-        case Kind::None:
-            break;
-        }
+    const auto days = first.daysTo(last) + 1;
+    if (days <= MostDailyPeriods) {
+        return 1;
     }
-};
+    constexpr int Week = records::SpanEstimator::WeekDays;
+    return Week * static_cast<int>((days + Week * MostPeriods - 1) / (Week * MostPeriods));
+}
 
 QValueAxis* digitsAxis()
 {
     auto* digits = new QValueAxis;
-    digits->setRange(records::SpanEstimate::FloorDigits - 0.5,
-                     records::SpanEstimate::CeilingDigits + 0.5);
+    digits->setRange(MinDigits - 0.5, MaxDigits + 0.5);
     digits->setTickType(QValueAxis::TicksDynamic);
-    digits->setTickAnchor(records::SpanEstimate::FloorDigits);
+    digits->setTickAnchor(MinDigits);
     digits->setTickInterval(1);
     digits->setLabelFormat(QStringLiteral("%d"));
     return digits;
 }
+
+// The unbroken stretches of the line and its band, and the marks beyond the ends.
+struct Drawing
+{
+    QList<QList<QPointF>> lines;
+    QList<QList<QPointF>> uppers;
+    QList<QList<QPointF>> lowers;
+    QList<QPointF> beyond;
+    bool broken = true;
+
+    void add(qreal middle, const records::SpanEstimate& estimate)
+    {
+        using Kind = records::SpanEstimate::Kind;
+        if (estimate.kind != Kind::Digits) {
+            broken = true;
+            if (estimate.kind != Kind::None) {
+                beyond.append(
+                    QPointF(middle, estimate.kind == Kind::AtLeastCeiling ? MaxDigits : MinDigits));
+            }
+            return;
+        }
+        if (broken) {
+            lines.append(QList<QPointF>());
+            uppers.append(QList<QPointF>());
+            lowers.append(QList<QPointF>());
+            broken = false;
+        }
+        lines.back().append(QPointF(middle, estimate.digits));
+        uppers.back().append(QPointF(middle, estimate.digits + estimate.spread));
+        lowers.back().append(QPointF(middle, estimate.digits - estimate.spread));
+    }
+};
+
+void replaceIfChanged(QXYSeries* series, const QList<QPointF>& points)
+{
+    if (series->points() != points) {
+        series->replace(points);
+    }
+}
 } // namespace
 
 SpanChart::SpanChart(QWidget* parent)
-    : QChartView(new QChart, parent), rounds_(new QLineSeries), span_(new QLineSeries),
-      upper_(new QLineSeries(this)), lower_(new QLineSeries(this)),
-      spread_(new QAreaSeries(upper_, lower_)), beyond_(new QScatterSeries),
+    : QChartView(new QChart, parent), rounds_(new QLineSeries), beyond_(new QScatterSeries),
       time_(new QDateTimeAxis), digits_(digitsAxis())
 {
     setRenderHint(QPainter::Antialiasing);
     // A long history is a dense band: kept light, behind the estimate.
     rounds_->setPen(QPen(QColor(70, 130, 200, 45), 1));
-    spread_->setPen(Qt::NoPen);
-    spread_->setBrush(QColor(230, 120, 30, 60));
-    span_->setPen(QPen(QColor(230, 120, 30), 2));
     beyond_->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
     beyond_->setMarkerSize(9);
     beyond_->setColor(QColor(200, 60, 30));
     beyond_->setBorderColor(Qt::transparent);
 
     QChart* chart = this->chart();
-    for (QAbstractSeries* series :
-         std::initializer_list<QAbstractSeries*>{rounds_, spread_, span_, beyond_}) {
-        chart->addSeries(series);
-    }
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->addAxis(time_, Qt::AlignBottom);
     chart->addAxis(digits_, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart->series()) {
+    for (QAbstractSeries* series : std::initializer_list<QAbstractSeries*>{rounds_, beyond_}) {
+        chart->addSeries(series);
         series->attachAxis(time_);
         series->attachAxis(digits_);
     }
     time_->setTickCount(6);
+    run(0);
     retranslate();
 }
 
@@ -121,15 +128,45 @@ void SpanChart::retranslate()
     chart()->setTitle(tr("記憶スパンの移り変わり"));
     digits_->setTitleText(tr("桁数"));
     rounds_->setName(tr("各回の桁数"));
-    spread_->setName(tr("標準誤差"));
-    span_->setName(tr("記憶スパン"));
+    runs_.front().line->setName(tr("記憶スパン"));
     beyond_->setName(tr("9桁以上・2桁以下の日"));
 }
 
-void SpanChart::show(const records::RecordsOverview& overview)
+// The stretch of line `index`, made when first needed; only the first has a legend.
+SpanChart::Run& SpanChart::run(std::size_t index)
+{
+    while (runs_.size() <= index) {
+        Run made{new QLineSeries, new QLineSeries(this), new QLineSeries(this), nullptr};
+        made.band = new QAreaSeries(made.upper, made.lower);
+        made.band->setPen(Qt::NoPen);
+        made.band->setBrush(QColor(230, 120, 30, 60));
+        made.line->setPen(QPen(QColor(230, 120, 30), 2));
+        for (QAbstractSeries* series :
+             std::initializer_list<QAbstractSeries*>{made.band, made.line}) {
+            chart()->addSeries(series);
+            series->attachAxis(time_);
+            series->attachAxis(digits_);
+            chart()->legend()->markers(series).first()->setVisible(series == made.line &&
+                                                                   runs_.empty());
+        }
+        runs_.push_back(made);
+    }
+    return runs_[index];
+}
+
+void SpanChart::show(const records::RecordsOverview& overview, records::Presentation presentation)
 {
     showRounds(overview);
-    showPeriods(overview);
+    const std::vector<QDate> played = overview.span.playedDays();
+    lastDay_ = std::max(QDate::currentDate(), played.empty() ? QDate() : played.back());
+    periodDays_ = played.empty() ? 1 : periodDaysFor(played.front(), lastDay_);
+    const auto periods =
+        played.empty() ? 0 : std::size_t(played.front().daysTo(lastDay_) / periodDays_ + 1);
+    estimates_.assign(periods, {});
+    for (std::size_t period = 0; period < periods; ++period) {
+        estimates_[period] = periodEstimate(overview, presentation, period);
+    }
+    drawPeriods();
     const auto& rounds = overview.levelOverTime;
     fitTimeAxis(rounds.empty() ? 0 : rounds.front().msecsSinceEpoch,
                 rounds.empty() ? 0 : rounds.back().msecsSinceEpoch);
@@ -139,77 +176,69 @@ void SpanChart::showRounds(const records::RecordsOverview& overview)
 {
     QList<QPointF> points;
     for (const auto& round : records::thinned(overview.levelOverTime, MostRoundPoints)) {
-        points.append(QPointF(static_cast<qreal>(round.msecsSinceEpoch), round.level + 1));
+        points.append(
+            QPointF(static_cast<qreal>(round.msecsSinceEpoch), digitsAt(Int16(round.level))));
     }
     rounds_->replace(points);
 }
 
-void SpanChart::showPeriods(const records::RecordsOverview& overview)
-{
-    const std::vector<QDate> played = overview.span.playedDays();
-    firstDay_ = played.empty() ? QDate() : played.front();
-    periodDays_ = played.empty() ? 1 : periodDaysFor(firstDay_, played.back());
-    DayPoints points;
-    for (QDate start = firstDay_; !played.empty() && start <= played.back();
-         start = start.addDays(periodDays_)) {
-        points.add(middleOf(start), periodEstimate(overview, start));
-    }
-    span_->replace(points.span);
-    upper_->replace(points.upper);
-    lower_->replace(points.lower);
-    beyond_->replace(points.beyond);
-    span_->setPointsVisible(static_cast<std::size_t>(points.span.size()) <= MostMarkedPoints);
-    chart()->legend()->markers(spread_).first()->setVisible(false);
-    chart()->legend()->markers(beyond_).first()->setVisible(!points.beyond.isEmpty());
-}
-
-void SpanChart::showLatestRound(const records::RecordsOverview& overview)
+void SpanChart::showLatestRound(const records::RecordsOverview& overview,
+                                records::Presentation presentation)
 {
     const auto& latest = overview.levelOverTime.back();
     const QDate day = QDateTime::fromMSecsSinceEpoch(latest.msecsSinceEpoch).date();
-    const QDate start = day.isValid() && firstDay_.isValid() && day >= firstDay_
-                            ? firstDay_.addDays(firstDay_.daysTo(day) / periodDays_ * periodDays_)
-                            : QDate();
-    const qreal middle = start.isValid() ? middleOf(start) : 0;
-    const auto drawnAfter = [middle](const QXYSeries* series) {
-        return series->count() > 0 && series->at(series->count() - 1).x() > middle;
-    };
-    // A round from before the last period drawn, as after the clock was set back, or one
-    // that needs longer periods, is drawn again whole.
-    if (!start.isValid() || periodDaysFor(firstDay_, day) != periodDays_ || drawnAfter(span_) ||
-        drawnAfter(beyond_)) {
-        show(overview);
+    const std::vector<QDate> played = overview.span.playedDays();
+    // A round on a day after the periods drawn, or before them, as after the clock was set
+    // back, is drawn again whole; so is one that needs longer periods.
+    if (estimates_.empty() || !day.isValid() || day > lastDay_ || day < periodStart(0) ||
+        periodDaysFor(played.front(), lastDay_) != periodDays_) {
+        show(overview, presentation);
         return;
     }
-    rounds_->append(static_cast<qreal>(latest.msecsSinceEpoch), latest.level + 1);
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{span_, upper_, lower_, beyond_}) {
-        if (series->count() > 0 && series->at(series->count() - 1).x() == middle) {
-            series->remove(series->count() - 1);
-        }
-    }
-    DayPoints points;
-    points.add(middle, periodEstimate(overview, start));
-    span_->append(points.span);
-    upper_->append(points.upper);
-    lower_->append(points.lower);
-    beyond_->append(points.beyond);
-    chart()->legend()->markers(beyond_).first()->setVisible(beyond_->count() > 0);
+    rounds_->append(static_cast<qreal>(latest.msecsSinceEpoch), digitsAt(Int16(latest.level)));
+    const auto period = std::size_t(periodStart(0).daysTo(day) / periodDays_);
+    estimates_[period] = periodEstimate(overview, presentation, period);
+    drawPeriods();
     if (time_->max().toMSecsSinceEpoch() < latest.msecsSinceEpoch) {
         fitTimeAxis(overview.levelOverTime.front().msecsSinceEpoch, latest.msecsSinceEpoch);
     }
 }
 
-records::SpanEstimate SpanChart::periodEstimate(const records::RecordsOverview& overview,
-                                                QDate start) const
+QDate SpanChart::periodStart(std::size_t period) const
 {
-    return periodDays_ == 1 ? overview.span.day(start)
-                            : overview.span.days(start, start.addDays(periodDays_ - 1));
+    const auto fromLast = qint64(estimates_.size() - 1 - period);
+    return lastDay_.addDays(-fromLast * periodDays_ - (periodDays_ - 1));
 }
 
-// A period's estimate stands at the middle of its days, a day's at its noon.
-qreal SpanChart::middleOf(QDate start) const
+records::SpanEstimate SpanChart::periodEstimate(const records::RecordsOverview& overview,
+                                                records::Presentation presentation,
+                                                std::size_t period) const
 {
-    return static_cast<qreal>(start.startOfDay().toMSecsSinceEpoch() + periodDays_ * MsPerDay / 2);
+    const QDate start = periodStart(period);
+    return overview.span.days(start, start.addDays(periodDays_ - 1), presentation);
+}
+
+// Each period's estimate stands at the middle of its days, a day's at its noon. Only the
+// stretches that changed are handed to the chart again.
+void SpanChart::drawPeriods()
+{
+    Drawing drawing;
+    for (std::size_t period = 0; period < estimates_.size(); ++period) {
+        const QDate start = periodStart(period);
+        drawing.add(qreal(start.startOfDay().toMSecsSinceEpoch() + periodDays_ * MsPerDay / 2),
+                    estimates_[period]);
+    }
+    const auto stretches = std::size_t(drawing.lines.size());
+    for (std::size_t index = 0; index < std::max(stretches, runs_.size()); ++index) {
+        const bool used = index < stretches;
+        Run& stretch = run(index);
+        replaceIfChanged(stretch.line, used ? drawing.lines[qsizetype(index)] : QList<QPointF>{});
+        replaceIfChanged(stretch.upper, used ? drawing.uppers[qsizetype(index)] : QList<QPointF>{});
+        replaceIfChanged(stretch.lower, used ? drawing.lowers[qsizetype(index)] : QList<QPointF>{});
+        stretch.line->setPointsVisible(estimates_.size() <= MostMarkedPoints);
+    }
+    replaceIfChanged(beyond_, drawing.beyond);
+    chart()->legend()->markers(beyond_).first()->setVisible(!drawing.beyond.isEmpty());
 }
 
 // A short history is shown by the hour and never less than an hour of it; a longer one by

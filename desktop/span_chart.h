@@ -3,8 +3,13 @@
 
 #pragma once
 
+#include "round_record.h"
+#include "span_estimate.h"
+
 #include <QChartView>
 #include <QDate>
+
+#include <vector>
 
 class QAreaSeries;
 class QDateTimeAxis;
@@ -14,16 +19,15 @@ class QValueAxis;
 
 namespace pabrel::records {
 struct RecordsOverview;
-struct SpanEstimate;
 } // namespace pabrel::records
 
 namespace pabrel::desktop {
 
-// The player's digit span over time: each day's estimate as a line, its standard error as
-// a band around it, and the digits of every round as a faint band behind. A day whose
-// rounds give no estimate has no point; a day beyond the ends of the levels has a mark at
-// that end. A history longer than the chart has room for is drawn in periods of several
-// days, each with the estimate of all its rounds.
+// The player's digit span over time: each period's estimate as a line, its spread as a band
+// around it, and the digits of every round as a faint band behind. A short history is drawn
+// day by day; a longer one in periods of seven days (or a multiple of seven) that end
+// today, as the headline's do. A period whose rounds give no estimate breaks the line and
+// its band; one beyond the ends of the rows has a mark at that end.
 class SpanChart : public QChartView
 {
     Q_OBJECT
@@ -31,35 +35,44 @@ class SpanChart : public QChartView
 public:
     explicit SpanChart(QWidget* parent = nullptr);
 
-    void show(const records::RecordsOverview& overview);
-    // The round that `overview` took last: only its day is drawn again, which keeps a
-    // long history's chart cheap to bring up to date.
-    void showLatestRound(const records::RecordsOverview& overview);
+    void show(const records::RecordsOverview& overview, records::Presentation presentation);
+    // The round that `overview` took last: only its period is estimated again, which keeps
+    // a long history's chart cheap to bring up to date.
+    void showLatestRound(const records::RecordsOverview& overview,
+                         records::Presentation presentation);
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    struct Run
+    {
+        QLineSeries* line;
+        QLineSeries* upper;
+        QLineSeries* lower;
+        QAreaSeries* band;
+    };
+
     void retranslate();
     void showRounds(const records::RecordsOverview& overview);
-    void showPeriods(const records::RecordsOverview& overview);
     records::SpanEstimate periodEstimate(const records::RecordsOverview& overview,
-                                         QDate start) const;
-    qreal middleOf(QDate start) const;
+                                         records::Presentation presentation,
+                                         std::size_t period) const;
+    QDate periodStart(std::size_t period) const;
+    void drawPeriods();
+    Run& run(std::size_t index);
     void fitTimeAxis(qint64 firstMs, qint64 lastMs);
 
     QLineSeries* rounds_;
-    QLineSeries* span_;
-    // The band's edges, which the band draws but does not own.
-    QLineSeries* upper_;
-    QLineSeries* lower_;
-    QAreaSeries* spread_;
     QScatterSeries* beyond_;
     QDateTimeAxis* time_;
     QValueAxis* digits_;
-    // The first day played, where the first period starts, and the days in each period.
-    QDate firstDay_;
+    // One for each unbroken stretch of the line, kept for the next drawing when unused.
+    std::vector<Run> runs_;
+    // The periods, oldest first, the last ending on lastDay_, and their estimates.
+    QDate lastDay_;
     int periodDays_ = 1;
+    std::vector<records::SpanEstimate> estimates_;
 };
 
 } // namespace pabrel::desktop

@@ -4,6 +4,7 @@
 #include "overview_reader.h"
 
 #include "record_store.h"
+#include "round_columns.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -12,28 +13,34 @@
 namespace pabrel::records {
 
 namespace {
-// Times as milliseconds since the epoch, and outcomes as numbers, are the cheapest things
-// for SQLite to hand over: a long history is read in one pass.
-const QString Select =
-    QStringLiteral(
-        "SELECT CAST(round((julianday(started_at) - 2440587.5) * 86400000) AS INTEGER), level,"
-        " CASE outcome WHEN 'correct' THEN %1 WHEN 'wrong' THEN %2 ELSE %3 END"
-        " FROM rounds ORDER BY started_at, id")
+// Times as milliseconds since the epoch, and outcomes and presentations as numbers, are the
+// cheapest things for SQLite to hand over: a long history is read in one pass.
+QString selectStatement(int schemaVersion)
+{
+    return QStringLiteral(
+               "SELECT CAST(round((julianday(started_at) - 2440587.5) * 86400000) AS INTEGER),"
+               " level, CASE outcome WHEN '%1' THEN %2 WHEN '%3' THEN %4 ELSE %5 END,"
+               " %6 = '%7' FROM rounds ORDER BY started_at, id")
+        .arg(nameOf(RoundOutcome::Correct))
         .arg(int(RoundOutcome::Correct))
+        .arg(nameOf(RoundOutcome::Wrong))
         .arg(int(RoundOutcome::Wrong))
-        .arg(int(RoundOutcome::GaveUp));
+        .arg(int(RoundOutcome::GaveUp))
+        .arg(QLatin1String(PresentationColumn.read(schemaVersion)), nameOf(Presentation::Spoken));
+}
 } // namespace
 
 std::optional<RecordError> OverviewReader::read(RecordsOverview& overview)
 {
     QSqlQuery query(store_.database());
     query.setForwardOnly(true);
-    if (auto failure = store_.run(query, Select)) {
+    if (auto failure = store_.run(query, selectStatement(store_.schemaVersion()))) {
         return failure;
     }
     while (query.next()) {
         overview.add(query.value(0).toLongLong(), query.value(1).toInt(),
-                     static_cast<RoundOutcome>(query.value(2).toInt()));
+                     static_cast<RoundOutcome>(query.value(2).toInt()),
+                     query.value(3).toBool() ? Presentation::Spoken : Presentation::Shown);
     }
     if (query.lastError().isValid()) {
         return store_.error(query.lastError());

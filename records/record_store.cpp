@@ -37,6 +37,8 @@ const std::array<QStringList, RecordStore::SchemaVersion> Migrations{{
                     " display_ms INTEGER NOT NULL,"
                     " painted_ms REAL,"
                     " answer_ms INTEGER)")},
+    {QStringLiteral("ALTER TABLE rounds ADD COLUMN presentation TEXT NOT NULL DEFAULT 'shown'"
+                    " CHECK (presentation IN ('shown', 'spoken'))")},
 }};
 
 // SQLite's primary result codes, which its extended codes carry in their low byte.
@@ -164,7 +166,12 @@ std::optional<RecordError> RecordStore::openOnce(Opening opening)
             return failure;
         }
     }
-    return migrateFrom(version);
+    // A reader takes an earlier schema as it is: only the game writes the file.
+    version_ = version;
+    if (opening == Opening::ExistingOnly && version > 0) {
+        return std::nullopt;
+    }
+    return migrateFrom(version_);
 }
 
 std::optional<RecordError> RecordStore::openConnection(Opening opening)
@@ -235,7 +242,7 @@ std::optional<RecordError> RecordStore::checkSchema(int& version, bool readEvery
     return std::nullopt;
 }
 
-std::optional<RecordError> RecordStore::migrateFrom(int version)
+std::optional<RecordError> RecordStore::migrateFrom(int& version)
 {
     while (version < SchemaVersion) {
         if (auto failure = migrateOneStep(version)) {
@@ -293,10 +300,11 @@ std::optional<RecordError> RecordStore::add(const RoundRecord& round)
     query.addBindValue(round.shown);
     // Nothing typed is an empty answer, not a missing one.
     query.addBindValue(round.typed.isNull() ? QStringLiteral("") : round.typed);
-    query.addBindValue(round.outcome);
+    query.addBindValue(QString(nameOf(round.outcome)));
     query.addBindValue(round.displayMs);
     query.addBindValue(optionalValue(round.paintedMs));
     query.addBindValue(optionalValue(round.answerMs));
+    query.addBindValue(QString(nameOf(round.presentation)));
     if (auto failure = run(query)) {
         return failure;
     }

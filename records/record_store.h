@@ -26,7 +26,7 @@ class RecordStore
 {
 public:
     // What PRAGMA user_version holds once the schema is up to date.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
     static constexpr int DefaultBusyTimeoutMs = 3000;
 
     enum class Opening
@@ -44,9 +44,12 @@ public:
 
     const QString& file() const { return file_; }
 
-    // Opens the file, checks that it holds Pabrel's records of this or an earlier schema,
-    // and brings an earlier schema up to date.
+    // Opens the file and checks that it holds Pabrel's records of this or an earlier
+    // schema. Opened for writing, an earlier schema is brought up to date; opened for
+    // reading, it is read as it is.
     std::optional<RecordError> open(Opening opening);
+    // The schema of the open file.
+    int schemaVersion() const { return version_; }
     std::optional<RecordError> add(const RoundRecord& round);
     // Erases every round, overwriting their bytes in the file.
     std::optional<RecordError> eraseAll();
@@ -63,13 +66,14 @@ private:
     std::optional<RecordError> openConnection(Opening opening);
     void closeConnection();
     std::optional<RecordError> checkSchema(int& version, bool readEveryPage);
-    std::optional<RecordError> migrateFrom(int version);
+    std::optional<RecordError> migrateFrom(int& version);
     std::optional<RecordError> migrateOneStep(int& version);
     RecordError error(RecordError::Kind kind, const QString& detail = {}) const;
 
     QString file_;
     QString connection_;
     int busyTimeoutMs_;
+    int version_ = 0;
 };
 
 } // namespace pabrel::records

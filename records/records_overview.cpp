@@ -3,13 +3,14 @@
 
 #include "records_overview.h"
 
-#include "game_state.h"
+#include "level_rules.h"
 
 #include <algorithm>
 
 namespace pabrel::records {
 
-void RecordsOverview::add(qint64 startedAtMs, int level, RoundOutcome outcome)
+void RecordsOverview::add(qint64 startedAtMs, int level, RoundOutcome outcome,
+                          Presentation presentation)
 {
     if (level < MinLevel || level > MaxLevel) {
         return;
@@ -17,10 +18,10 @@ void RecordsOverview::add(qint64 startedAtMs, int level, RoundOutcome outcome)
     const bool right = outcome == RoundOutcome::Correct;
     ++rounds;
     correct += right;
+    spoken += presentation == Presentation::Spoken;
     bestLevel = std::max(bestLevel, level);
-    // A question at level n has n + 1 digits.
     if (right) {
-        longestRecalled = std::max(longestRecalled, level + 1);
+        longestRecalled = std::max(longestRecalled, int(digitsAt(Int16(level))));
     }
     auto played =
         std::lower_bound(levels.begin(), levels.end(), level,
@@ -31,13 +32,13 @@ void RecordsOverview::add(qint64 startedAtMs, int level, RoundOutcome outcome)
     ++played->rounds;
     played->correct += right;
     levelOverTime.push_back({startedAtMs, level});
-    span.add(startedAtMs, level, outcome);
+    span.add(startedAtMs, level, outcome, presentation);
 }
 
 void RecordsOverview::add(const RoundRecord& round)
 {
-    if (const auto outcome = outcomeNamed(round.outcome); outcome && round.startedAt.isValid()) {
-        add(round.startedAt.toMSecsSinceEpoch(), round.level, *outcome);
+    if (round.startedAt.isValid()) {
+        add(round.startedAt.toMSecsSinceEpoch(), round.level, round.outcome, round.presentation);
     }
 }
 

@@ -33,12 +33,14 @@ struct RecordsOverview
     // Days are counted in `zone`: the player's own unless a test says otherwise.
     explicit RecordsOverview(const QTimeZone& zone = QTimeZone::systemTimeZone()) : span(zone) {}
 
-    void add(qint64 startedAtMs, int level, RoundOutcome outcome);
-    // A round of another outcome or level than the game gives is passed over.
+    // A round of a level the game does not have, or with no valid time, is passed over.
+    void add(qint64 startedAtMs, int level, RoundOutcome outcome, Presentation presentation);
     void add(const RoundRecord& round);
 
     int rounds = 0;
     int correct = 0;
+    // Rounds read aloud.
+    int spoken = 0;
     int bestLevel = 0;
     // The most digits of a correct answer; 0 before the first one.
     int longestRecalled = 0;

@@ -13,11 +13,12 @@
 namespace pabrel::records {
 
 namespace {
-QString selectStatement()
+QString selectStatement(int schemaVersion)
 {
     QStringList columns;
     for (const RoundColumn& column : RoundColumns) {
-        columns.append(QStringLiteral("coalesce(%1, '')").arg(QLatin1String(column.asText)));
+        columns.append(
+            QStringLiteral("coalesce(%1, '')").arg(QLatin1String(column.read(schemaVersion))));
     }
     return QStringLiteral("SELECT %1 FROM rounds ORDER BY started_at, id")
         .arg(columns.join(QLatin1Char(',')));
@@ -27,10 +28,9 @@ QString selectStatement()
 std::optional<RecordError>
 RoundReader::forEachRound(const std::function<void(const QStringList&)>& visit)
 {
-    static const QString select = selectStatement();
     QSqlQuery query(store_.database());
     query.setForwardOnly(true);
-    if (auto failure = store_.run(query, select)) {
+    if (auto failure = store_.run(query, selectStatement(store_.schemaVersion()))) {
         return failure;
     }
     QStringList fields;

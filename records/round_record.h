@@ -12,25 +12,13 @@
 
 namespace pabrel::records {
 
-// How a round ended, as the records spell it.
-inline const QString CorrectOutcome = QStringLiteral("correct");
-inline const QString WrongOutcome = QStringLiteral("wrong");
-inline const QString GaveUpOutcome = QStringLiteral("gave-up");
-
-// The outcome that `name` spells, if it is one of the three.
-inline std::optional<RoundOutcome> outcomeNamed(const QString& name)
+// How the digits reached the player: flashed on screen, or read aloud in the listening
+// mode. The two are different tasks, and their spans are told apart.
+enum class Presentation
 {
-    if (name == CorrectOutcome) {
-        return RoundOutcome::Correct;
-    }
-    if (name == WrongOutcome) {
-        return RoundOutcome::Wrong;
-    }
-    if (name == GaveUpOutcome) {
-        return RoundOutcome::GaveUp;
-    }
-    return std::nullopt;
-}
+    Shown,
+    Spoken,
+};
 
 // One finished round.
 struct RoundRecord
@@ -42,13 +30,14 @@ struct RoundRecord
     QString shown;
     // The characters typed as the answer, as typed: "7x".
     QString typed;
-    QString outcome;
+    RoundOutcome outcome = RoundOutcome::Wrong;
     // How long the level keeps the digits on show.
     int displayMs = 0;
     // How long they were on screen, from paint to paint; none where it was not measured.
     std::optional<double> paintedMs;
     // From the mask to the judgement; none for a round given up before the mask.
     std::optional<qint64> answerMs;
+    Presentation presentation = Presentation::Shown;
 
     friend bool operator==(const RoundRecord&, const RoundRecord&) = default;
 };

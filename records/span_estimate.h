@@ -3,41 +3,36 @@
 
 #pragma once
 
-#include "game_state.h"
+#include "level_rules.h"
 
 #include <QString>
 
 namespace pabrel::records {
 
-// How many digits the player recalls right half the time, as far as a run of rounds tells.
+// How many digits the player recalls right half the time, as far as a period's rounds tell.
 struct SpanEstimate
 {
     enum class Kind
     {
         // Too few rounds yet to say.
         None,
-        // `digits`, give or take `standardError`.
+        // `digits`, give or take `spread`.
         Digits,
-        // Most answers were right at the top level: CeilingDigits or more.
+        // Beyond the longest row the game shows: MaxDigits or more.
         AtLeastCeiling,
-        // Most answers were wrong at the bottom level: FloorDigits or fewer.
+        // Below the shortest: MinDigits or fewer.
         AtMostFloor,
     };
 
-    // The longest and the shortest rows of digits the game shows.
-    static constexpr int CeilingDigits = MaxLevel + 1;
-    static constexpr int FloorDigits = MinLevel + 1;
-
     Kind kind = Kind::None;
-    // The mean number of digits at the counted reversals of the level staircase.
+    // The span's posterior mean and standard deviation.
     double digits = 0;
-    // The standard error of that mean.
-    double standardError = 0;
-    // How many reversals were counted.
-    int reversals = 0;
+    double spread = 0;
+    // The rounds that went into it.
+    int rounds = 0;
 
-    // How each kind is said: `digits` takes the span (%1) and, if it likes, its standard
-    // error (%2) to one decimal, `atLeast` and `atMost` the number of digits at that end.
+    // How each kind is said: `digits` takes the span (%1) and, if it likes, its spread (%2),
+    // `atLeast` and `atMost` the number of digits at that end, `none` the rounds counted.
     struct Words
     {
         QString digits;

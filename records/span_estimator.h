@@ -5,7 +5,7 @@
 
 #include "round_record.h"
 #include "span_estimate.h"
-#include "staircase_tracker.h"
+#include "span_fit.h"
 
 #include <QDate>
 #include <QTimeZone>
@@ -14,58 +14,37 @@
 
 namespace pabrel::records {
 
-// Estimates the player's digit span from the level staircase of their rounds: the mean
-// number of digits at its reversals, leaving out the first two of each staircase. It takes
-// the rounds one by one, oldest first, and keeps a few counts for each day played, so that
-// a long history builds quickly and adding a round and asking again costs next to nothing.
-// It uses Qt Core alone and may be built on one thread and used on another.
+// Estimates the player's digit span over any run of days from the rounds of those days,
+// each kind of presentation apart. It takes the rounds in any order and keeps each day's
+// counts of rounds and right answers level by level, so that a long history builds quickly
+// and adding a round and asking again costs next to nothing. It uses Qt Core alone and may
+// be built on one thread and used on another.
 class SpanEstimator
 {
 public:
-    // The fewest counted reversals that give a number, and the fewest answers at the top or
-    // bottom level that say the span lies beyond it.
-    static constexpr int MinimumEvidence = 4;
+    static constexpr int WeekDays = 7;
 
     // Days are counted in `zone`: the player's own unless a test says otherwise.
     explicit SpanEstimator(const QTimeZone& zone = QTimeZone::systemTimeZone());
 
-    void add(qint64 startedAtMs, int level, RoundOutcome outcome);
-    // A round with no valid time, level or outcome is passed over.
-    void add(const RoundRecord& round);
+    // A round of a level the game does not have is passed over.
+    void add(qint64 startedAtMs, int level, RoundOutcome outcome, Presentation presentation);
 
-    SpanEstimate day(QDate day) const;
     // From `first` to `last`, both included.
-    SpanEstimate days(QDate first, QDate last) const;
-    // The seven days up to `lastDay`: week(today) is this week's figure, and
-    // week(today.addDays(-7)) that of the week before.
-    SpanEstimate week(QDate lastDay) const;
+    SpanEstimate days(QDate first, QDate last, Presentation presentation) const;
+    // The seven days up to `lastDay`: week(today) is the last seven days' figure, and
+    // week(today.addDays(-7)) that of the seven before.
+    SpanEstimate week(QDate lastDay, Presentation presentation) const;
     // Every day with a round, earliest first.
     std::vector<QDate> playedDays() const;
 
 private:
-    struct Tally
-    {
-        // Right and wrong answers at the top and the bottom level; a give-up moves the
-        // staircase down like a wrong answer but is no answer, and says nothing of the span
-        // at either end of the levels.
-        int answeredAtTop = 0;
-        int rightAtTop = 0;
-        int answeredAtBottom = 0;
-        int wrongAtBottom = 0;
-        // The counted reversals, with the sums of their digits and of those squared.
-        int reversals = 0;
-        qint64 digitSum = 0;
-        qint64 digitSquareSum = 0;
+    using DayCounts = std::array<LevelCounts, 2>;
 
-        Tally& operator+=(const Tally& other);
-    };
-
-    static SpanEstimate estimate(const Tally& tally);
     QDate localDay(qint64 msecsSinceEpoch);
 
     QTimeZone zone_;
-    StaircaseTracker staircases_;
-    std::map<QDate, Tally> days_;
+    std::map<QDate, DayCounts> days_;
     // The day of the last round and where it starts and ends, which most rounds share.
     QDate lastDay_;
     qint64 lastDayStartMs_ = 0;

@@ -77,10 +77,6 @@
         <translation>Rounds</translation>
     </message>
     <message>
-        <source>今の記憶スパン</source>
-        <translation>Digit span now</translation>
-    </message>
-    <message>
         <source>読み込んでいます…</source>
         <translation>Reading the records…</translation>
     </message>
@@ -99,26 +95,6 @@
     <message>
         <source>%1 桁以下</source>
         <translation>%1 digits or fewer</translation>
-    </message>
-    <message>
-        <source>まだ回数が足りません</source>
-        <translation>Not enough rounds yet</translation>
-    </message>
-    <message>
-        <source>先週 %1 桁</source>
-        <translation>Last week %1 digits</translation>
-    </message>
-    <message>
-        <source>先週 %1 桁以上</source>
-        <translation>Last week %1 digits or more</translation>
-    </message>
-    <message>
-        <source>先週 %1 桁以下</source>
-        <translation>Last week %1 digits or fewer</translation>
-    </message>
-    <message>
-        <source>先週 -</source>
-        <translation>Last week -</translation>
     </message>
     <message>
         <source>%1回</source>
@@ -168,6 +144,38 @@
         <source>消す</source>
         <translation>Erase</translation>
     </message>
+    <message>
+        <source>記憶スパン（直近7日間）</source>
+        <translation>Digit span (last 7 days)</translation>
+    </message>
+    <message>
+        <source>その前の7日間</source>
+        <translation>Previous 7 days</translation>
+    </message>
+    <message>
+        <source>この桁数の数字の列なら、だいたい半分は正しく答えられる、という長さです。
+±は推定の幅です。本当の値は、およそ3回に2回この幅の中にあります。
+遊ぶ回数が増えるほど幅は狭くなり、推定は確かになります。</source>
+        <translation>Rows of this many digits are the ones you get right about half the time.
+The ± is how far the estimate may be off: about two times in three, your true span lies within it.
+The more you play, the narrower it gets and the surer the figure.</translation>
+    </message>
+    <message>
+        <source>画面に出た数字</source>
+        <translation>Digits shown</translation>
+    </message>
+    <message>
+        <source>読み上げた数字</source>
+        <translation>Digits read aloud</translation>
+    </message>
+    <message>
+        <source>記憶スパンの対象</source>
+        <translation>Rounds counted in the digit span</translation>
+    </message>
+    <message>
+        <source>回数が足りません（%1回）</source>
+        <translation>Not enough rounds (%1)</translation>
+    </message>
 </context>
 <context>
     <name>pabrel::desktop::SpanChart</name>
@@ -182,10 +190,6 @@
     <message>
         <source>各回の桁数</source>
         <translation>Digits of each round</translation>
-    </message>
-    <message>
-        <source>標準誤差</source>
-        <translation>Standard error</translation>
     </message>
     <message>
         <source>記憶スパン</source>

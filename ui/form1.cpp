@@ -269,6 +269,7 @@ void Form1::connectEvents()
         gate_.deliver([this, spoken] {
             if (!spoken) {
                 listening_->reportFailure();
+                recorder_->readingAloud(false);
             }
             game_.speech_Done(spoken ? SpeechOutcome::Spoken : SpeechOutcome::Failed);
         });
@@ -477,6 +478,7 @@ void Form1::close()
 
 void Form1::speakDigits(const std::vector<int>& digits)
 {
+    recorder_->readingAloud(true);
     listening_->read(digits);
 }
 

@@ -12,18 +12,6 @@ namespace {
 // for the paint, well within the pause after the result.
 constexpr int PaintWaitMs = 250;
 
-QString outcomeText(RoundOutcome outcome)
-{
-    switch (outcome) {
-    case RoundOutcome::Correct:
-        return records::CorrectOutcome;
-    case RoundOutcome::Wrong:
-        return records::WrongOutcome;
-    case RoundOutcome::GaveUp:
-        return records::GaveUpOutcome;
-    }
-    return {};
-}
 } // namespace
 
 RoundRecorder::RoundRecorder(FlashWatch* flash, QObject* parent) : QObject(parent)
@@ -55,11 +43,20 @@ void RoundRecorder::flush()
     }
 }
 
+void RoundRecorder::readingAloud(bool on)
+{
+    readAloud_ = on;
+    current_.presentation = on ? records::Presentation::Spoken : records::Presentation::Shown;
+}
+
 void RoundRecorder::questionShown()
 {
     flush();
     current_ = {};
     current_.startedAt = QDateTime::currentDateTimeUtc();
+    current_.presentation =
+        readAloud_ ? records::Presentation::Spoken : records::Presentation::Shown;
+    readAloud_ = false;
     digitsWerePainted_ = false;
     maskPaintDue_ = false;
     emit flashing(true);
@@ -77,7 +74,7 @@ void RoundRecorder::roundJudged(const JudgedRound& round)
 {
     current_.level = round.level;
     current_.shown = QString::fromStdString(round.shown);
-    current_.outcome = outcomeText(round.outcome);
+    current_.outcome = round.outcome;
     current_.displayMs = round.displayMs;
     if (round.masked) {
         current_.answerMs = sinceMask_.elapsed();

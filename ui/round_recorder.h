@@ -31,6 +31,9 @@ public:
     void characterTyped(char32_t character);
     // Hands over a judged round that still waits for its mask to be painted.
     void flush();
+    // The coming round's digits are read aloud instead of shown (true), told before the
+    // game reports the question; or they could not be read and are shown after all (false).
+    void readingAloud(bool on);
 
     void questionShown() override;
     void questionMasked() override;
@@ -51,6 +54,8 @@ private:
     QTimer paintDeadline_;
     bool digitsWerePainted_ = false;
     bool maskPaintDue_ = false;
+    // The question about to be reported is read aloud.
+    bool readAloud_ = false;
 };
 
 } // namespace pabrel::ui

@@ -4,6 +4,7 @@
 // The records options of the real program, with no display at all.
 
 #include "csv_export.h"
+#include "record_files.h"
 #include "record_store.h"
 
 #include <QBuffer>
@@ -90,7 +91,7 @@ void CommandLineTest::exportsEveryRoundWithoutADisplay()
         round.level = 2;
         round.shown = QStringLiteral("123");
         round.typed = QStringLiteral("1\"2,ア");
-        round.outcome = QStringLiteral("wrong");
+        round.outcome = pabrel::RoundOutcome::Wrong;
         round.displayMs = 600;
         QVERIFY(!store.add(round));
         QBuffer csv(&expected);
@@ -173,39 +174,38 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
     QVERIFY(!QDir(home_->filePath(QStringLiteral("config"))).exists());
 }
 
-// Sittings eight days ago and an hour ago whose spans are 6.5 and 4.5 digits, and then one
-// right at the top level ten minutes ago.
+// Flashed sittings eight days ago and an hour ago that swing about 6.5 and 4.5 digits, then
+// rounds read aloud, all right at the top level.
 void CommandLineTest::summarisesTheRecords()
 {
+    using pabrel::records::Presentation;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const struct
     {
         qint64 secondsAgo;
         int level;
         const char* answers;
+        Presentation presentation;
         const char* begins;
     } sittings[] = {
-        {8 * 86400, 1, "+++++-+-+-+", nullptr},
-        {3600, 1, "+++-+-+-+",
-         "rounds: 20\ncorrect: 70.0%\nbest level: 6\nspan now: 4.5 digits (±0.3)\n"
-         "span a week before: 6.5 digits (±0.3)\n\nlevel  rounds  correct\n"
-         "    1       2   100.0%\n"},
-        {600, 8, "++++-+",
-         "rounds: 26\ncorrect: 73.1%\nbest level: 8\nspan now: 9 digits or more\n"},
+        {8 * 86400, 1, "+++++-+-+-+", Presentation::Shown, nullptr},
+        {3600, 1, "+++-+-+-+", Presentation::Shown,
+         "rounds: 20\ncorrect: 70.0%\nbest level: 6\n"
+         "span now: 4.6 digits (±0.5)\nspan a week before: 6.6 digits (±0.5)\n\n"
+         "level  rounds  correct\n    1       2   100.0%\n"},
+        {600, 8, "++++++++++++", Presentation::Spoken,
+         "rounds: 32\ncorrect: 81.3%\nbest level: 8\n"
+         "span now: 4.6 digits (±0.5)\nspan a week before: 6.6 digits (±0.5)\n"
+         "listening span now: 9 digits or more\n"
+         "listening span a week before: not enough rounds in the 7 days before (0 rounds)\n\n"},
     };
     RecordStore store(file_);
     QVERIFY(!store.open(RecordStore::Opening::CreateIfMissing));
     for (const auto& sitting : sittings) {
-        int level = sitting.level;
-        for (int i = 0; sitting.answers[i] != '\0'; ++i) {
-            const bool right = sitting.answers[i] == '+';
-            pabrel::records::RoundRecord round;
-            round.startedAt = now.addSecs(20 * i - sitting.secondsAgo);
-            round.level = level;
-            round.shown = QString(level + 1, QLatin1Char('1'));
-            round.outcome = QLatin1String(right ? "correct" : "wrong");
+        for (const auto& round :
+             pabrel::testing::playedRounds(now.addSecs(-sitting.secondsAgo), sitting.answers,
+                                           sitting.level, sitting.presentation)) {
             QVERIFY(!store.add(round));
-            level = std::clamp(level + (right ? 1 : -1), 1, 8);
         }
         if (sitting.begins != nullptr) {
             const Run summary = run({QStringLiteral("--summary")}, headless());

@@ -40,6 +40,7 @@ TEST(Csv, WritesEveryRoundOldestFirstWithAHeader)
     records::RoundRecord later = sampleRound(2);
     later.typed = QStringLiteral("0,\"ア😀");
     later.paintedMs = 300.456;
+    later.presentation = records::Presentation::Spoken;
     ASSERT_FALSE(store.add(later));
     records::RoundRecord first = sampleRound(0);
     first.typed.clear();
@@ -48,11 +49,12 @@ TEST(Csv, WritesEveryRoundOldestFirstWithAHeader)
     QBuffer out;
     out.open(QIODevice::WriteOnly);
     ASSERT_FALSE(records::writeCsv(store, out));
-    EXPECT_EQ(
-        QString::fromUtf8(out.data()),
-        QStringLiteral("started_at,level,shown,typed,outcome,display_ms,painted_ms,answer_ms\r\n"
-                       "2026-03-01T09:00:00.000Z,1,01,,correct,600,,800\r\n"
-                       "2026-03-01T09:01:34.246Z,3,0123,\"0,\"\"ア😀\",gave-up,300,300.46,802\r\n"));
+    EXPECT_EQ(QString::fromUtf8(out.data()),
+              QStringLiteral("started_at,level,shown,typed,outcome,display_ms,painted_ms,answer_ms,"
+                             "presentation\r\n"
+                             "2026-03-01T09:00:00.000Z,1,01,,correct,600,,800,shown\r\n"
+                             "2026-03-01T09:01:34.246Z,3,0123,\"0,\"\"ア😀\",gave-up,300,300.46,802,"
+                             "spoken\r\n"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "record_files.h"
 
+#include "round_columns.h"
 #include "round_reader.h"
 
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace pabrel::testing {
@@ -21,11 +23,10 @@ records::RoundRecord sampleRound(int n)
         QDateTime(QDate(2026, 3, 1), QTime(9, 0), Qt::UTC).addMSecs(qint64{n} * 47'123);
     round.level = 1 + n % 8;
     round.shown = QStringLiteral("0123456789").left(round.level + 1);
-    const QString outcomes[] = {records::CorrectOutcome, records::WrongOutcome,
-                                records::GaveUpOutcome};
-    round.outcome = outcomes[n % 3];
+    round.outcome = RoundOutcome(n % 3);
     round.typed =
-        round.outcome == records::CorrectOutcome ? round.shown : round.shown.left(n % 3) + "x";
+        round.outcome == RoundOutcome::Correct ? round.shown : round.shown.left(n % 3) + "x";
+    round.presentation = n % 4 == 3 ? records::Presentation::Spoken : records::Presentation::Shown;
     round.displayMs = round.level <= 2 ? 600 : 300;
     if (n % 5 != 0) {
         round.paintedMs = round.displayMs + 0.25 * (n % 7);
@@ -42,10 +43,51 @@ QStringList asRow(const records::RoundRecord& round)
             QString::number(round.level),
             round.shown,
             round.typed,
-            round.outcome,
+            records::nameOf(round.outcome),
             QString::number(round.displayMs),
             round.paintedMs ? QString::number(*round.paintedMs, 'f', 2) : QString(),
-            round.answerMs ? QString::number(*round.answerMs) : QString()};
+            round.answerMs ? QString::number(*round.answerMs) : QString(),
+            records::nameOf(round.presentation)};
+}
+
+std::vector<records::RoundRecord> playedRounds(const QDateTime& from, std::string_view answers,
+                                               int level, records::Presentation presentation)
+{
+    std::vector<records::RoundRecord> rounds(answers.size());
+    for (std::size_t n = 0; n < answers.size(); ++n) {
+        const bool right = answers[n] == '+';
+        records::RoundRecord& round = rounds[n];
+        round.startedAt = from.addSecs(20 * qint64(n));
+        round.level = level;
+        round.shown = QString(digitsAt(Int16(level)), QLatin1Char('5'));
+        round.outcome = right               ? RoundOutcome::Correct
+                        : answers[n] == 'g' ? RoundOutcome::GaveUp
+                                            : RoundOutcome::Wrong;
+        round.typed = right ? round.shown : QStringLiteral("5,\"x");
+        round.displayMs = level <= 2 ? 600 : 300;
+        round.presentation = presentation;
+        level = levelAfter(Int16(level), right);
+    }
+    return rounds;
+}
+
+char SimulatedPlayer::answer(int level, std::mt19937& random) const
+{
+    const double chance = 1 / (1 + std::exp(slope * (digitsAt(Int16(level)) - span)));
+    if (std::generate_canonical<double, 32>(random) < chance) {
+        return '+';
+    }
+    return std::generate_canonical<double, 32>(random) < giveUpShare ? 'g' : '-';
+}
+
+std::string SimulatedPlayer::sitting(int rounds, int& level, std::mt19937& random) const
+{
+    std::string answers;
+    for (int n = 0; n < rounds; ++n) {
+        answers += answer(level, random);
+        level = levelAfter(Int16(level), answers.back() == '+');
+    }
+    return answers;
 }
 
 std::vector<QStringList> rowsOf(const QString& file)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "level_rules.h"
 #include "record_store.h"
 #include "round_record.h"
 
@@ -10,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <random>
+#include <string_view>
 #include <vector>
 
 namespace pabrel::testing {
@@ -17,6 +20,26 @@ namespace pabrel::testing {
 // A plausible round, different for every `n`: levels, outcomes and answers vary, and one
 // in five has no painted time or no answer time.
 records::RoundRecord sampleRound(int n);
+
+// Rounds played by the game's rules, one every 20 s from `from` and from `level` on:
+// `answers` holds each round's answer, '+' right, '-' wrong and 'g' given up.
+std::vector<records::RoundRecord>
+playedRounds(const QDateTime& from, std::string_view answers, int level = MinLevel,
+             records::Presentation presentation = records::Presentation::Shown);
+
+// A player who gets a row of d digits right with the chance 1 / (1 + e^(slope (d - span)))
+// and gives up on `giveUpShare` of the rows they miss.
+struct SimulatedPlayer
+{
+    double span;
+    double slope;
+    double giveUpShare = 0;
+
+    char answer(int level, std::mt19937& random) const;
+    // A sitting of `rounds` rounds from `level`, as answers for playedRounds; `level` ends
+    // where the next round would be.
+    std::string sitting(int rounds, int& level, std::mt19937& random) const;
+};
 
 // How the records read `round` back, field by field as text.
 QStringList asRow(const records::RoundRecord& round);

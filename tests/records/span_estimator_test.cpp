@@ -1,143 +1,150 @@
 // SPDX-FileCopyrightText: 2026 The Pabrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "record_files.h"
 #include "span_estimator.h"
 
-#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <random>
 
 namespace pabrel::testing {
 namespace {
 
+using records::Presentation;
 using records::SpanEstimate;
 using enum SpanEstimate::Kind;
-using Rounds = std::vector<records::RoundRecord>;
 
-// Tokyo's days, nine hours ahead of UTC, on a clock that starts at 20:00 there.
+// Tokyo's days, nine hours ahead of UTC; the last day of the week played is Start's.
 const QTimeZone Tokyo(9 * 3600);
 const QDateTime Start(QDate(2026, 3, 16), QTime(20, 0), Tokyo);
-constexpr qint64 RoundMs = 20'000, MinuteMs = 60'000, DayMs = 1440 * MinuteMs;
 
-int levelAfter(int level, char answer)
+// A week as players play it: sittings of 6 to 14 rounds on four of its seven days, most of
+// them in a new window that starts at level 1; or `roundsADay` rounds on every day.
+SpanEstimate weekOf(const SimulatedPlayer& player, unsigned seed, int roundsADay = 0)
 {
-    return std::clamp(level + (answer == '+' ? 1 : -1), int{MinLevel}, int{MaxLevel});
-}
-
-// Plays `answers` ('+' right, '-' wrong, 'g' given up) a round every 20 s from `fromMs`.
-Rounds sitting(std::string_view answers, qint64 fromMs = 0, int level = MinLevel)
-{
-    Rounds rounds(answers.size());
-    for (std::size_t n = 0; n < answers.size(); level = levelAfter(level, answers[n++])) {
-        rounds[n].startedAt = Start.addMSecs(fromMs + RoundMs * qint64(n));
-        rounds[n].level = level;
-        rounds[n].outcome = answers[n] == '+'   ? records::CorrectOutcome
-                            : answers[n] == '-' ? records::WrongOutcome
-                                                : records::GaveUpOutcome;
+    std::mt19937 random(seed);
+    records::SpanEstimator estimator(Tokyo);
+    int level = MinLevel;
+    for (int day = 0; day < 7; ++day) {
+        if (roundsADay == 0 && std::uniform_int_distribution(0, 6)(random) < 3) {
+            continue;
+        }
+        if (roundsADay > 0 || std::uniform_int_distribution(0, 3)(random) > 0) {
+            level = MinLevel;
+        }
+        const int rounds =
+            roundsADay > 0 ? roundsADay : std::uniform_int_distribution(6, 14)(random);
+        const QDateTime from = Start.addDays(day - 6);
+        for (const auto& round : playedRounds(from, player.sitting(rounds, level, random), level)) {
+            estimator.add(round.startedAt.toMSecsSinceEpoch(), round.level, round.outcome,
+                          round.presentation);
+        }
     }
-    return rounds;
+    return estimator.week(Start.date(), Presentation::Shown);
 }
 
-Rounds operator+(Rounds a, const Rounds& b)
+TEST(SpanEstimator, GivesAnHonestSpreadForPlayersOfEverySpanAndSlope)
 {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-// In time order, as the records file hands them over.
-Rounds sorted(Rounds rounds)
-{
-    std::ranges::stable_sort(rounds, {}, &records::RoundRecord::startedAt);
-    return rounds;
-}
-
-records::SpanEstimator estimatorOf(const Rounds& rounds, const QTimeZone& zone = Tokyo)
-{
-    records::SpanEstimator estimator(zone);
-    for (const auto& round : rounds) {
-        estimator.add(round);
+    constexpr unsigned Players = 150;
+    int withinOne = 0;
+    int withinTwo = 0;
+    int given = 0;
+    for (const double span : {4.5, 6.0, 7.5}) {
+        for (const double slope : {0.8, 1.5, 3.0}) {
+            int figures = 0;
+            int covered = 0;
+            double error = 0;
+            for (unsigned seed = 0; seed < Players; ++seed) {
+                const SpanEstimate estimate = weekOf({span, slope}, seed);
+                if (estimate.kind != Digits) {
+                    continue;
+                }
+                ++figures;
+                const double off = std::abs(estimate.digits - span) / estimate.spread;
+                covered += off <= 1;
+                withinTwo += off <= 1.96;
+                error += estimate.digits - span;
+            }
+            const std::string condition =
+                "span " + std::to_string(span) + ", slope " + std::to_string(slope);
+            EXPECT_GE(figures, 0.9 * Players) << condition;
+            EXPECT_NEAR(error / figures, 0, 0.2) << condition;
+            EXPECT_GE(covered, 0.55 * figures) << condition;
+            EXPECT_LE(covered, 0.85 * figures) << condition;
+            withinOne += covered;
+            given += figures;
+        }
     }
-    return estimator;
+    EXPECT_GE(withinOne, 0.60 * given);
+    EXPECT_LE(withinOne, 0.78 * given);
+    EXPECT_GE(withinTwo, 0.89 * given);
+    EXPECT_LE(withinTwo, 0.98 * given);
 }
 
-// Each recalls d digits with the chance 1 / (1 + e^(1.5 (d - span))) over 200 rounds, in four
-// sittings an hour apart that start from level 1 as the game does.
-TEST(SpanEstimator, FindsTheSpanOfSimulatedPlayersWithinHalfADigit)
+TEST(SpanEstimator, TellsTheEndsWhereTheRoundsReachThem)
 {
-    const std::pair<double, SpanEstimate::Kind> players[] = {
-        {4.5, Digits},         {6.0, Digits},      {7.5, Digits},
-        {9.5, AtLeastCeiling}, {1.5, AtMostFloor}, {1.0, AtMostFloor}};
-    for (const auto& [span, kind] : players) {
+    const struct
+    {
+        SimulatedPlayer player;
+        int roundsADay;
+        SpanEstimate::Kind kind;
+        double leastShare;
+    } cases[] = {
+        // Five rounds a day from level 1 are enough for a figure.
+        {{6.0, 1.5}, 5, Digits, 0.8},
+        {{10.5, 1.5}, 0, AtLeastCeiling, 0.9},
+        {{1.0, 1.5}, 0, AtMostFloor, 0.9},
+        // Giving up on the long rows does not make a player look better.
+        {{8.5, 1.5, 0.5}, 0, AtLeastCeiling, 0.0},
+    };
+    for (const auto& [player, roundsADay, kind, leastShare] : cases) {
         int found = 0;
         for (unsigned seed = 0; seed < 200; ++seed) {
-            std::mt19937 random(seed);
-            Rounds rounds;
-            for (int hour = 0; hour < 4; ++hour) {
-                std::string answers;
-                for (int level = MinLevel; answers.size() < 50;
-                     level = levelAfter(level, answers.back())) {
-                    const double chance = 1 / (1 + std::exp(1.5 * (level + 1 - span)));
-                    answers += std::generate_canonical<double, 32>(random) < chance ? '+' : '-';
-                }
-                rounds = rounds + sitting(answers, hour * 60 * MinuteMs);
-            }
-            const SpanEstimate estimate = estimatorOf(rounds).day(Start.date());
-            found += estimate.kind == kind &&
-                     (kind != Digits || std::abs(estimate.digits - span) <= 0.5);
+            found += weekOf(player, seed, roundsADay).kind == kind;
         }
-        EXPECT_GE(found, 190) << "span " << span;
+        if (leastShare > 0) {
+            EXPECT_GE(found, leastShare * 200) << player.span;
+        } else {
+            EXPECT_LE(found, 0.15 * 200) << player.span;
+        }
     }
 }
 
-TEST(SpanEstimator, StaysOnTheRightStaircaseThroughAwkwardRounds)
+TEST(SpanEstimator, CountsEachRoundOnItsLocalDayAndByItsPresentation)
 {
-    // Climbs to level 4 and swings between 5 and 4 digits: four counted reversals.
-    const Rounds swings = sitting("+++-+-+-+");
-    // Copies of a round that would turn the staircase too soon, were they not passed over.
-    Rounds unreadable = swings;
-    unreadable.insert(unreadable.begin() + 6, 3, swings[6]);
-    unreadable[6].outcome = QStringLiteral("skipped");
-    unreadable[7].level = MaxLevel + 1;
-    unreadable[8].startedAt = {};
-    const qint64 tenMinutesOn = 8 * RoundMs + 10 * MinuteMs;
-    const std::tuple<const char*, Rounds, SpanEstimate::Kind, double> cases[] = {
-        {"swings", swings, Digits, 4.5},
-        {"give-ups as wrong answers", sitting("+++g+g+g+"), Digits, 4.5},
-        {"three reversals", sitting("+++-+-+-"), None, 0},
-        {"only give-ups", sitting("gggggggg"), None, 0},
-        {"pause of 10 min", swings + sitting("-+-+", tenMinutesOn, 4), Digits, 4.5},
-        {"longer pause", swings + sitting("-+-+", tenMinutesOn + 1, 4), Digits, 4.4},
-        {"restart", sitting("+++++-+-") + sitting("++++-+-+-+", 8 * RoundMs), Digits, 5.8},
-        {"two windows", sorted(swings + sitting("+++++-+-+-+", RoundMs / 2)), Digits, 5.5},
-        {"clock set back 90 s", sorted(swings + sitting("-+-+-+", 9 * RoundMs - 90'000, 4)), Digits,
-         31.0 / 7},
-        {"clock set back an hour, as played", swings + sitting("-+-+-+", 9 * RoundMs - 3600'000, 4),
-         Digits, 4.5},
-        {"unreadable rounds", unreadable, Digits, 4.5},
-        {"right at the top", sitting("+++++++++++++++++-+"), AtLeastCeiling, 0},
-        {"three right at the top", sitting("+++", 0, MaxLevel), None, 0},
-        {"wrong at the bottom", sitting("----+--"), AtMostFloor, 0},
+    records::SpanEstimator estimator(Tokyo);
+    const auto add = [&](const QDateTime& from, std::string_view answers,
+                         Presentation presentation) {
+        for (const auto& round : playedRounds(from, answers, MinLevel, presentation)) {
+            estimator.add(round.startedAt.toMSecsSinceEpoch(), round.level, round.outcome,
+                          round.presentation);
+        }
     };
-    for (const auto& [name, rounds, kind, digits] : cases) {
-        const SpanEstimate span = estimatorOf(rounds).day(Start.date());
-        EXPECT_EQ(span.kind, kind) << name;
-        EXPECT_DOUBLE_EQ(span.digits, digits) << name;
-    }
+    // Read aloud today, flashed a week ago across Tokyo's midnight (23:59:40 to 00:00:20).
+    add(Start, "+++-+-+-+-+-+-+-+-+-+-", Presentation::Spoken);
+    add(Start.addDays(-7).addSecs(4 * 3600 - 20), "+++", Presentation::Shown);
+    EXPECT_EQ(estimator.week(Start.date(), Presentation::Shown).rounds, 2);
+    EXPECT_EQ(estimator.week(Start.date(), Presentation::Spoken).rounds, 22);
+    EXPECT_EQ(estimator.week(Start.date().addDays(-7), Presentation::Shown).rounds, 1);
+    const SpanEstimate spoken = estimator.week(Start.date(), Presentation::Spoken);
+    EXPECT_EQ(spoken.kind, Digits);
+    EXPECT_NEAR(spoken.digits, 4.5, 0.3);
 }
 
-TEST(SpanEstimator, CountsEachRoundOnItsLocalDayAndWeek)
+TEST(SpanEstimate, KeepsASignificantDigitOfItsSpread)
 {
-    // A week ago, a sitting at 20:00 and one across Tokyo's midnight, whose counted reversals
-    // all fall on the next day; then one today.
-    const auto estimator = estimatorOf(sitting("+++++-+-+-+", -7 * DayMs) +
-                                       sitting("+++-+-+-+", 238 * MinuteMs + 40'000 - 7 * DayMs) +
-                                       sitting("+++-+-+-+"));
-    EXPECT_EQ(estimator.day(Start.date().addDays(-7)).digits, 6.5);
-    EXPECT_EQ(estimator.week(Start.date()), (SpanEstimate{Digits, 4.5, std::sqrt(1.0 / 28), 8}));
-    // A zone that cannot be found counts UTC's days.
-    EXPECT_EQ(estimatorOf(sitting("+++-+-+-+"), QTimeZone("No/Zone")).day(Start.date()).digits,
-              4.5);
+    const SpanEstimate::Words words{"%1 (±%2)", "%1+", "%1-", "none of %1"};
+    const std::pair<SpanEstimate, const char*> cases[] = {
+        {{Digits, 6.4321, 0.21, 40}, "6.4 (±0.2)"},
+        {{Digits, 6.4321, 0.043, 900}, "6.43 (±0.04)"},
+        {{Digits, 6.4321, 0.0042, 90000}, "6.432 (±0.004)"},
+        {{AtLeastCeiling, 0, 0, 40}, "9+"},
+        {{AtMostFloor, 0, 0, 40}, "2-"},
+        {{None, 0, 0, 12}, "none of 12"},
+    };
+    for (const auto& [estimate, said] : cases) {
+        EXPECT_EQ(estimate.said(words), QString::fromUtf8(said));
+    }
 }
 
 } // namespace

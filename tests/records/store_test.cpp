@@ -51,7 +51,7 @@ TEST_F(Store, KeepsEveryRoundAsWrittenInAPrivateFolder)
     EXPECT_EQ(QFileInfo(folder).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
                                                             QFile::ExeOwner | QFile::ReadUser |
                                                             QFile::WriteUser | QFile::ExeUser);
-    EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
+    EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA user_version")), QStringLiteral("2"));
     EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("wal"));
     EXPECT_EQ(querySql(file, QStringLiteral("SELECT started_at FROM rounds WHERE id = 1")),
               QStringLiteral("2026-03-01T09:08:38.353Z"));
@@ -75,15 +75,14 @@ TEST_F(Store, OverviewSumsUpTheHistoryAsReadOrAsWritten)
 {
     RecordStore store(file);
     openForWriting(store);
+    using enum RoundOutcome;
     const struct
     {
         int level;
-        QString outcome;
+        RoundOutcome outcome;
         int day;
-    } rounds[] = {{1, records::CorrectOutcome, 3}, {2, records::CorrectOutcome, 3},
-                  {3, records::WrongOutcome, 3},   {2, records::CorrectOutcome, 3},
-                  {3, records::CorrectOutcome, 3}, {4, records::CorrectOutcome, 3},
-                  {5, records::GaveUpOutcome, 3},  {2, records::WrongOutcome, 4}};
+    } rounds[] = {{1, Correct, 3}, {2, Correct, 3}, {3, Wrong, 3},  {2, Correct, 3},
+                  {3, Correct, 3}, {4, Correct, 3}, {5, GaveUp, 3}, {2, Wrong, 4}};
     // A window that was open all along took each round as it was written.
     records::RecordsOverview asWritten;
     for (const auto& [level, outcome, day] : rounds) {
@@ -91,6 +90,8 @@ TEST_F(Store, OverviewSumsUpTheHistoryAsReadOrAsWritten)
         round.level = level;
         round.shown = QString(level + 1, QLatin1Char('7'));
         round.outcome = outcome;
+        round.presentation =
+            day == 4 ? records::Presentation::Spoken : records::Presentation::Shown;
         round.startedAt = QDateTime(QDate(2026, 3, day), QTime(12, level), Qt::UTC);
         ASSERT_FALSE(store.add(round));
         asWritten.add(round);
@@ -107,6 +108,9 @@ TEST_F(Store, OverviewSumsUpTheHistoryAsReadOrAsWritten)
         EXPECT_EQ(overview->levels[1].rounds, 3);
         EXPECT_EQ(overview->levels[1].correct, 2);
         EXPECT_EQ(overview->span.playedDays().size(), 2u);
+        const QDate day(2026, 3, 4);
+        EXPECT_EQ(overview->span.week(day, records::Presentation::Spoken).rounds, 1);
+        EXPECT_EQ(overview->span.week(day, records::Presentation::Shown).rounds, 7);
     }
     // In time order, a round's level at its time.
     ASSERT_EQ(asRead.levelOverTime.size(), 8u);

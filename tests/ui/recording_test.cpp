@@ -4,7 +4,9 @@
 // Rounds played in the real window, on timers the test steps, end up in the records file
 // with what the player saw and typed.
 
+#include "fake_speech.h"
 #include "form_probe.h"
+#include "listening_mode.h"
 #include "record_keeping.h"
 #include "record_store.h"
 #include "records_window.h"
@@ -16,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,12 +33,13 @@ class RecordingTest : public QObject
 
 private slots:
     void playedRoundsAreRecordedAsPlayed();
+    void roundsReadAloudAreRecordedAsSpoken();
     void theContextMenuOpensTheRecordsWithoutStoppingTheGame();
     void anUnusableFileIsToldOnceAndLeftAlone();
 
 private:
     // Each round's fields: started_at, level, shown, typed, outcome, display_ms,
-    // painted_ms, answer_ms.
+    // painted_ms, answer_ms, presentation.
     static std::vector<QStringList> recorded(const QString& file)
     {
         RecordStore store(file);
@@ -114,6 +118,36 @@ void RecordingTest::playedRoundsAreRecordedAsPlayed()
         static_cast<QWidget&>(probe.form()).close();
     }
     QCOMPARE(recorded(file).size(), std::size_t{3});
+}
+
+// A round read aloud, then a flashed one.
+void RecordingTest::roundsReadAloudAreRecordedAsSpoken()
+{
+    QTemporaryDir home;
+    const QString file = home.filePath(QStringLiteral("records.sqlite3"));
+    pabrel::testing::FakeSpeech::Script script;
+    FormProbe probe;
+    pabrel::ui::ListeningMode* mode = probe.form().listeningMode();
+    mode->setSpeechFactory(
+        [&script] { return std::make_unique<pabrel::testing::FakeSpeech>(script); });
+    RecordKeeping keeping(probe.form(), file);
+    QSignalSpy done(mode, &pabrel::ui::ListeningMode::readingDone);
+    QVERIFY(probe.showActive() && mode->setOn(true));
+    QTest::mouseClick(probe.startButton(), Qt::LeftButton);
+    probe.advance(3000);
+    QTRY_COMPARE(done.size(), 1);
+    probe.type(script.said.join(QString()));
+    probe.advance(1500);
+    mode->setOn(false);
+    QVERIFY(probe.playToAnswering());
+    probe.type(probe.flashedDigits());
+    probe.advance(1500);
+    keeping.writer().waitUntilWritten();
+    const std::vector<QStringList> rounds = recorded(file);
+    QCOMPARE(rounds.size(), std::size_t{2});
+    QCOMPARE(rounds[0][4], QStringLiteral("correct"));
+    QCOMPARE(rounds[0][8], QStringLiteral("spoken"));
+    QCOMPARE(rounds[1][8], QStringLiteral("shown"));
 }
 
 void RecordingTest::theContextMenuOpensTheRecordsWithoutStoppingTheGame()

@@ -3,11 +3,13 @@
 
 // The records window on a real records file, seeded with a known history.
 
+#include "record_files.h"
 #include "record_store.h"
 #include "records_window.h"
 #include "translations.h"
 
 #include <QChartView>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMessageBox>
@@ -51,29 +53,18 @@ private:
 };
 
 namespace {
-// Plays `answers` ('+' right, '-' wrong) from level 1, a round every 20 s from `from`.
-void playSitting(RecordStore& store, const QDateTime& from, const char* answers)
+void playSitting(RecordStore& store, const QDateTime& from, const char* answers,
+                 pabrel::records::Presentation presentation = pabrel::records::Presentation::Shown)
 {
-    int level = 1;
-    for (int i = 0; answers[i] != '\0'; ++i) {
-        const bool right = answers[i] == '+';
-        RoundRecord round;
-        round.startedAt = from.addSecs(20 * i);
-        round.level = level;
-        round.shown = QString(level + 1, QLatin1Char('5'));
-        round.outcome = right ? QStringLiteral("correct") : QStringLiteral("wrong");
-        round.typed = right ? round.shown : QStringLiteral("5,\"x");
-        round.displayMs = level <= 2 ? 600 : 300;
-        round.paintedMs = round.displayMs + 0.5;
-        round.answerMs = 1200 + i;
+    for (const RoundRecord& round :
+         pabrel::testing::playedRounds(from, answers, pabrel::MinLevel, presentation)) {
         QVERIFY(!store.add(round));
-        level = std::clamp(level + (right ? 1 : -1), 1, 8);
     }
 }
 } // namespace
 
-// A sitting eight days ago whose staircase turns at 7 and 6 digits, and one an hour ago
-// that turns at 5 and 4: spans of 6.5 and 4.5 digits.
+// A sitting eight days ago that swings between 7 and 6 digits, and one an hour ago that
+// swings between 5 and 4.
 void RecordsWindowTest::init()
 {
     home_ = std::make_unique<QTemporaryDir>();
@@ -91,8 +82,10 @@ void RecordsWindowTest::showsTheHistory()
     window.show();
     QCOMPARE(window.windowTitle(), QStringLiteral("記録 - Pabrel"));
     QTRY_COMPARE(text(window, "rounds"), QStringLiteral("20回"));
-    QCOMPARE(text(window, "spanNow"), QStringLiteral("4.5 桁 (±0.3)"));
-    QCOMPARE(text(window, "spanWeekBefore"), QStringLiteral("先週 6.5 桁"));
+    QCOMPARE(text(window, "spanNow"), QStringLiteral("4.6 桁 (±0.5)"));
+    QCOMPARE(text(window, "spanWeekBefore"), QStringLiteral("6.6 桁 (±0.5)"));
+    QVERIFY(named<QLabel>(window, "spanTitle")->toolTip().contains(QStringLiteral("半分")));
+    QVERIFY(named<QComboBox>(window, "presentation")->isHidden());
     QCOMPARE(text(window, "shareCorrect"), QStringLiteral("70.0%"));
     QCOMPARE(text(window, "bestLevel"), QStringLiteral("レベル 6"));
     QCOMPARE(text(window, "longestRecalled"), QStringLiteral("6桁"));
@@ -113,27 +106,41 @@ void RecordsWindowTest::showsTheHistory()
     const auto* rounds = static_cast<QLineSeries*>(series[0]);
     QCOMPARE(rounds->count(), 20);
     QCOMPARE(rounds->at(5).y(), 7.0);
-    const QList<QPointF> days = static_cast<QLineSeries*>(series[2])->points();
-    QCOMPARE(days.size(), 2);
-    QCOMPARE(days[0].y(), 6.5);
-    QCOMPARE(days[1].y(), 4.5);
+    // The days between have no figure: the line breaks there.
+    const QList<QPointF> before = static_cast<QLineSeries*>(series[3])->points();
+    const QList<QPointF> today = static_cast<QLineSeries*>(series[5])->points();
+    QCOMPARE(before.size(), 1);
+    QCOMPARE(today.size(), 1);
+    QCOMPARE(qRound(before[0].y() * 10), 66);
+    QCOMPARE(qRound(today[0].y() * 10), 46);
     QVERIFY(named<QPushButton>(window, "exportButton")->isEnabled());
 
     // A round just written joins the figures without the file being read again.
     RoundRecord round;
     round.startedAt = QDateTime::currentDateTimeUtc();
     round.level = 4;
-    round.outcome = QStringLiteral("correct");
+    round.outcome = pabrel::RoundOutcome::Correct;
     QSignalSpy shown(&window, &RecordsWindow::figuresShown);
     window.roundWritten(round);
     QCOMPARE(shown.count(), 1);
     QCOMPARE(text(window, "rounds"), QStringLiteral("21回"));
     QCOMPARE(rounds->count(), 21);
+    const QString spanNow = text(window, "spanNow");
+
+    // Rounds read aloud have a span of their own, offered beside.
+    round.presentation = pabrel::records::Presentation::Spoken;
+    window.roundWritten(round);
+    auto* presentation = named<QComboBox>(window, "presentation");
+    QVERIFY(!presentation->isHidden());
+    QCOMPARE(text(window, "spanNow"), spanNow);
+    presentation->setCurrentIndex(1);
+    QCOMPARE(text(window, "spanNow"), QStringLiteral("回数が足りません（1回）"));
+    presentation->setCurrentIndex(0);
 
     // In English at once, and back.
     for (const auto& [language, title, span] :
-         {std::tuple{pabrel::ui::Language::English, "Records - Pabrel", "4.5 digits (±0.3)"},
-          std::tuple{pabrel::ui::Language::Japanese, "記録 - Pabrel", "4.5 桁 (±0.3)"}}) {
+         {std::tuple{pabrel::ui::Language::English, "Records - Pabrel", "4.9 digits (±0.7)"},
+          std::tuple{pabrel::ui::Language::Japanese, "記録 - Pabrel", "4.9 桁 (±0.7)"}}) {
         const pabrel::ui::Translations translations(language);
         QTRY_COMPARE(window.windowTitle(), QString::fromUtf8(title));
         QCOMPARE(text(window, "spanNow"), QString::fromUtf8(span));
@@ -205,8 +212,8 @@ void RecordsWindowTest::exportsWhatItShows()
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = written.readAll().split('\n');
     QCOMPARE(lines.size(), 22);
-    QVERIFY(lines[1].endsWith(",1,55,55,correct,600,600.50,1200\r"));
-    QVERIFY(lines[6].endsWith(",6,5555555,\"5,\"\"x\",wrong,300,300.50,1205\r"));
+    QVERIFY(lines[1].endsWith(",1,55,55,correct,600,,,shown\r"));
+    QVERIFY(lines[6].endsWith(",6,5555555,\"5,\"\"x\",wrong,300,,,shown\r"));
 }
 
 QTEST_MAIN(RecordsWindowTest)
