@@ -187,11 +187,11 @@ void RecordsWindow::changeEvent(QEvent* event)
 void RecordsWindow::retranslate()
 {
     setWindowTitle(tr("記録 - Pabrel"));
-    exportButton_->setText(tr("CSVに書き出す…"));
+    exportButton_->setText(tr("CSV に書き出す…"));
     eraseButton_->setText(tr("記録を消す…"));
     closeButton_->setText(tr("閉じる"));
-    const QString totals[] = {tr("遊んだ回数"), tr("正解率"), tr("最高レベル"),
-                              tr("正しく覚えた最長の桁数")};
+    const QString totals[] = {tr("遊んだ回数"), tr("正解率"), tr("到達した最高レベル"),
+                              tr("正解した最長の桁数")};
     for (int row = 0; row < totals_->rowCount(); ++row) {
         static_cast<QLabel*>(totals_->itemAt(row, QFormLayout::LabelRole)->widget())
             ->setText(totals[row]);
@@ -329,19 +329,19 @@ void RecordsWindow::showSpan()
     const QDate today = QDate::currentDate();
     const auto& span = overview_->span;
     spanNow_->setText(span.week(today, presentation())
-                          .said({tr("%1 桁 (±%2)"), tr("%1 桁以上"), tr("%1 桁以下"),
+                          .said({tr("%1桁（±%2）"), tr("%1桁以上"), tr("%1桁以下"),
                                  tr("回数が足りません（%1回）")}));
     spanWeekBefore_->setText(
         span.week(today.addDays(-records::SpanEstimator::WeekDays), presentation())
-            .said({tr("%1 桁 (±%2)"), tr("%1 桁以上"), tr("%1 桁以下"),
+            .said({tr("%1桁（±%2）"), tr("%1桁以上"), tr("%1桁以下"),
                    tr("回数が足りません（%1回）")}));
 }
 
 void RecordsWindow::fillTotals()
 {
-    roundsValue_->setText(tr("%1回").arg(overview_->rounds));
+    roundsValue_->setText(tr("%L1回").arg(overview_->rounds));
     shareValue_->setText(percent(overview_->correct, overview_->rounds));
-    bestLevelValue_->setText(tr("レベル %1").arg(overview_->bestLevel));
+    bestLevelValue_->setText(QString::number(overview_->bestLevel));
     longestValue_->setText(overview_->longestRecalled == 0
                                ? QStringLiteral("-")
                                : tr("%1桁").arg(overview_->longestRecalled));
@@ -352,7 +352,8 @@ void RecordsWindow::fillLevels()
     levels_->setRowCount(static_cast<int>(overview_->levels.size()));
     int row = 0;
     for (const auto& level : overview_->levels) {
-        const QString texts[] = {QString::number(level.level), QString::number(level.rounds),
+        const QString texts[] = {QString::number(level.level),
+                                 QStringLiteral("%L1").arg(level.rounds),
                                  percent(level.correct, level.rounds)};
         for (int column = 0; column < 3; ++column) {
             if (QTableWidgetItem* item = levels_->item(row, column)) {
@@ -368,7 +369,7 @@ void RecordsWindow::fillLevels()
 void RecordsWindow::chooseExportFile()
 {
     const QString path = QFileDialog::getSaveFileName(
-        this, tr("CSVに書き出す"), QDir::home().filePath(QStringLiteral("pabrel-records.csv")),
+        this, tr("CSV に書き出す"), QDir::home().filePath(QStringLiteral("pabrel-records.csv")),
         QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty()) {
         return;
@@ -394,9 +395,10 @@ void RecordsWindow::exportTo(const QString& path)
         [this, path](const std::optional<records::ExportFailure>& failure) {
             exportButton_->setEnabled(overview_ && overview_->rounds > 0);
             if (failure) {
-                complain(failure->reading
-                             ? failure->reading->message(records::RecordError::Use::Reading)
-                             : tr("書き出せませんでした: %1\n\n%2").arg(failure->writing, path));
+                complain(
+                    failure->reading
+                        ? failure->reading->message(records::RecordError::Use::Reading)
+                        : tr("書き出せませんでした（%1）。\n\n%2").arg(failure->writing, path));
             }
             emit exported(!failure);
         });

@@ -3,6 +3,7 @@
 
 #include "span_chart.h"
 
+#include "level_rules.h"
 #include "records_overview.h"
 #include "span_estimator.h"
 
@@ -129,7 +130,8 @@ void SpanChart::retranslate()
     digits_->setTitleText(tr("桁数"));
     rounds_->setName(tr("各回の桁数"));
     runs_.front().line->setName(tr("記憶スパン"));
-    beyond_->setName(tr("9桁以上・2桁以下の日"));
+    beyond_->setName(tr("範囲外（%1桁以上・%2桁以下）").arg(MaxDigits).arg(MinDigits));
+    showTimeFormat();
 }
 
 // The stretch of line `index`, made when first needed; only the first has a legend.
@@ -245,15 +247,27 @@ void SpanChart::drawPeriods()
 // the day, whole days, so that each day's estimate at its noon lies inside.
 void SpanChart::fitTimeAxis(qint64 firstMs, qint64 lastMs)
 {
-    if (lastMs - firstMs < 2 * MsPerDay) {
-        time_->setFormat(QStringLiteral("MM/dd hh:mm"));
+    byHour_ = lastMs - firstMs < 2 * MsPerDay;
+    showTimeFormat();
+    if (byHour_) {
         time_->setRange(QDateTime::fromMSecsSinceEpoch(std::min(firstMs, lastMs - MsPerDay / 24)),
                         QDateTime::fromMSecsSinceEpoch(std::max(lastMs, firstMs + MsPerDay / 24)));
         return;
     }
-    time_->setFormat(QStringLiteral("yyyy/MM/dd"));
     time_->setRange(QDateTime::fromMSecsSinceEpoch(firstMs).date().startOfDay(),
                     QDateTime::fromMSecsSinceEpoch(lastMs).date().addDays(1).startOfDay());
+}
+
+// Each language writes its dates its own way: an English reader takes 05/12 for 5 December.
+void SpanChart::showTimeFormat()
+{
+    if (byHour_) {
+        //: The chart's dates with the hour, in QDateTime's format.
+        time_->setFormat(tr("MM/dd hh:mm"));
+    } else {
+        //: The chart's dates, in QDateTime's format.
+        time_->setFormat(tr("yyyy/MM/dd"));
+    }
 }
 
 } // namespace pabrel::desktop

@@ -62,10 +62,13 @@ private:
     void drawPeriods();
     Run& run(std::size_t index);
     void fitTimeAxis(qint64 firstMs, qint64 lastMs);
+    void showTimeFormat();
 
     QLineSeries* rounds_;
     QScatterSeries* beyond_;
     QDateTimeAxis* time_;
+    // Whether the time axis counts hours (a short history) or days.
+    bool byHour_ = true;
     QValueAxis* digits_;
     // One for each unbroken stretch of the line, kept for the next drawing when unused.
     std::vector<Run> runs_;

@@ -41,10 +41,6 @@
         <translation>Records - Pabrel</translation>
     </message>
     <message>
-        <source>CSVに書き出す…</source>
-        <translation>Export as CSV…</translation>
-    </message>
-    <message>
         <source>記録を消す…</source>
         <translation>Erase Records…</translation>
     </message>
@@ -58,15 +54,7 @@
     </message>
     <message>
         <source>正解率</source>
-        <translation>Correct</translation>
-    </message>
-    <message>
-        <source>最高レベル</source>
-        <translation>Best level</translation>
-    </message>
-    <message>
-        <source>正しく覚えた最長の桁数</source>
-        <translation>Longest row recalled</translation>
+        <translation>Accuracy</translation>
     </message>
     <message>
         <source>レベル</source>
@@ -78,39 +66,15 @@
     </message>
     <message>
         <source>読み込んでいます…</source>
-        <translation>Reading the records…</translation>
+        <translation>Loading records…</translation>
     </message>
     <message>
         <source>まだ記録がありません</source>
         <translation>No records yet</translation>
     </message>
     <message>
-        <source>%1 桁 (±%2)</source>
-        <translation>%1 digits (±%2)</translation>
-    </message>
-    <message>
-        <source>%1 桁以上</source>
-        <translation>%1 digits or more</translation>
-    </message>
-    <message>
-        <source>%1 桁以下</source>
-        <translation>%1 digits or fewer</translation>
-    </message>
-    <message>
-        <source>%1回</source>
-        <translation>%1</translation>
-    </message>
-    <message>
-        <source>レベル %1</source>
-        <translation>Level %1</translation>
-    </message>
-    <message>
         <source>%1桁</source>
         <translation>%1 digits</translation>
-    </message>
-    <message>
-        <source>CSVに書き出す</source>
-        <translation>Export as CSV</translation>
     </message>
     <message numerus="yes">
         <source>%n回分の記録を書き出しました。
@@ -125,18 +89,10 @@
 %1</numerusform>
         </translation>
     </message>
-    <message>
-        <source>書き出せませんでした: %1
-
-%2</source>
-        <translation>Could not export: %1
-
-%2</translation>
-    </message>
     <message numerus="yes">
         <source>%n回分の記録をすべて消します。元には戻せません。</source>
         <translation>
-            <numerusform>All %n round will be erased. This cannot be undone.</numerusform>
+            <numerusform>The only recorded round will be erased. This cannot be undone.</numerusform>
             <numerusform>All %n rounds will be erased. This cannot be undone.</numerusform>
         </translation>
     </message>
@@ -174,7 +130,47 @@ The more you play, the narrower it gets and the surer the figure.</translation>
     </message>
     <message>
         <source>回数が足りません（%1回）</source>
-        <translation>Not enough rounds (%1)</translation>
+        <translation>Not enough rounds (%1 played)</translation>
+    </message>
+    <message>
+        <source>CSV に書き出す…</source>
+        <translation>Export as CSV…</translation>
+    </message>
+    <message>
+        <source>到達した最高レベル</source>
+        <translation>Highest level reached</translation>
+    </message>
+    <message>
+        <source>正解した最長の桁数</source>
+        <translation>Longest correct answer</translation>
+    </message>
+    <message>
+        <source>%1桁（±%2）</source>
+        <translation>%1 digits (±%2)</translation>
+    </message>
+    <message>
+        <source>%1桁以上</source>
+        <translation>%1 digits or more</translation>
+    </message>
+    <message>
+        <source>%1桁以下</source>
+        <translation>%1 digits or fewer</translation>
+    </message>
+    <message>
+        <source>%L1回</source>
+        <translation>%L1</translation>
+    </message>
+    <message>
+        <source>CSV に書き出す</source>
+        <translation>Export as CSV</translation>
+    </message>
+    <message>
+        <source>書き出せませんでした（%1）。
+
+%2</source>
+        <translation>Could not export: %1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -189,15 +185,25 @@ The more you play, the narrower it gets and the surer the figure.</translation>
     </message>
     <message>
         <source>各回の桁数</source>
-        <translation>Digits of each round</translation>
+        <translation>Digits per round</translation>
     </message>
     <message>
         <source>記憶スパン</source>
         <translation>Digit span</translation>
     </message>
     <message>
-        <source>9桁以上・2桁以下の日</source>
-        <translation>Days of 9 digits or more, or 2 or fewer</translation>
+        <source>範囲外（%1桁以上・%2桁以下）</source>
+        <translation>Off the scale (%1+ or %2 or fewer digits)</translation>
+    </message>
+    <message>
+        <source>MM/dd hh:mm</source>
+        <extracomment>The chart&apos;s dates with the hour, in QDateTime&apos;s format.</extracomment>
+        <translation>d MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>yyyy/MM/dd</source>
+        <extracomment>The chart&apos;s dates, in QDateTime&apos;s format.</extracomment>
+        <translation>d MMM yyyy</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 
 namespace pabrel::ui {
 
@@ -16,6 +17,8 @@ constexpr Language SourceLanguage = Language::Japanese;
 void Translations::use(Language language)
 {
     language_ = language;
+    // Numbers written with %L1 group their thousands as the language does.
+    QLocale::setDefault(QLocale(languageCode(language)));
     QCoreApplication::removeTranslator(&own_);
     QCoreApplication::removeTranslator(&qt_);
     const QString code = languageCode(language);

@@ -82,12 +82,12 @@ void RecordsWindowTest::showsTheHistory()
     window.show();
     QCOMPARE(window.windowTitle(), QStringLiteral("記録 - Pabrel"));
     QTRY_COMPARE(text(window, "rounds"), QStringLiteral("20回"));
-    QCOMPARE(text(window, "spanNow"), QStringLiteral("4.6 桁 (±0.5)"));
-    QCOMPARE(text(window, "spanWeekBefore"), QStringLiteral("6.6 桁 (±0.5)"));
+    QCOMPARE(text(window, "spanNow"), QStringLiteral("4.6桁（±0.5）"));
+    QCOMPARE(text(window, "spanWeekBefore"), QStringLiteral("6.6桁（±0.5）"));
     QVERIFY(named<QLabel>(window, "spanTitle")->toolTip().contains(QStringLiteral("半分")));
     QVERIFY(named<QComboBox>(window, "presentation")->isHidden());
     QCOMPARE(text(window, "shareCorrect"), QStringLiteral("70.0%"));
-    QCOMPARE(text(window, "bestLevel"), QStringLiteral("レベル 6"));
+    QCOMPARE(text(window, "bestLevel"), QStringLiteral("6"));
     QCOMPARE(text(window, "longestRecalled"), QStringLiteral("6桁"));
 
     const auto* levels = named<QTableWidget>(window, "levels");
@@ -140,7 +140,7 @@ void RecordsWindowTest::showsTheHistory()
     // In English at once, and back.
     for (const auto& [language, title, span] :
          {std::tuple{pabrel::ui::Language::English, "Records - Pabrel", "4.9 digits (±0.7)"},
-          std::tuple{pabrel::ui::Language::Japanese, "記録 - Pabrel", "4.9 桁 (±0.7)"}}) {
+          std::tuple{pabrel::ui::Language::Japanese, "記録 - Pabrel", "4.9桁（±0.7）"}}) {
         const pabrel::ui::Translations translations(language);
         QTRY_COMPARE(window.windowTitle(), QString::fromUtf8(title));
         QCOMPARE(text(window, "spanNow"), QString::fromUtf8(span));
