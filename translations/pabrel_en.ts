@@ -14,7 +14,7 @@
         <source>ゲームの絵が読み込めないため、起動できません。
 
 %1</source>
-        <translation>The game&apos;s pictures cannot be loaded, so the game cannot start.
+        <translation>The game’s pictures could not be loaded, so it cannot start.
 
 %1</translation>
     </message>
@@ -210,7 +210,7 @@ The more you play, the narrower it gets and the surer the figure.</translation>
     <name>pabrel::records::RecordError</name>
     <message>
         <source>記録に使う Qt の SQLite ドライバー（libqt6sql6-sqlite）が入っていません。</source>
-        <translation>Qt&apos;s SQLite driver (libqt6sql6-sqlite), which the records need, is not installed.</translation>
+        <translation>Qt’s SQLite driver (libqt6sql6-sqlite), which the records need, is not installed.</translation>
     </message>
     <message>
         <source>記録ファイルがまだありません。</source>
@@ -293,7 +293,7 @@ Check that speech-dispatcher is installed and can speak.</translation>
     </message>
     <message>
         <source>この回の数字は画面に表示します。</source>
-        <translation>This round&apos;s digits will be shown on screen.</translation>
+        <translation>This round’s digits will be shown on screen.</translation>
     </message>
 </context>
 <context>
