@@ -35,7 +35,10 @@ SpanEstimate weekOf(const SimulatedPlayer& player, unsigned seed, int roundsADay
         const int rounds =
             roundsADay > 0 ? roundsADay : std::uniform_int_distribution(6, 14)(random);
         const QDateTime from = Start.addDays(day - 6);
-        for (const auto& round : playedRounds(from, player.sitting(rounds, level, random), level)) {
+        // The sitting moves `level` on, so its answers are taken before its first level is.
+        const int first = level;
+        const std::string answers = player.sitting(rounds, level, random);
+        for (const auto& round : playedRounds(from, answers, first)) {
             estimator.add(round.startedAt.toMSecsSinceEpoch(), round.level, round.outcome,
                           round.presentation);
         }
