@@ -44,34 +44,26 @@ void print(std::FILE* stream, const QString& text)
 } // namespace
 
 CommandLine::CommandLine()
-    : help_({QStringLiteral("h"), QStringLiteral("help")},
-            QStringLiteral("Show this help and exit.")),
+    : help_({QStringLiteral("h"), QStringLiteral("help")}, tr("このヘルプを表示して終了します。")),
       version_({QStringLiteral("v"), QStringLiteral("version")},
-               QStringLiteral("Show the version and exit.")),
-      records_(QStringLiteral("records"), QStringLiteral("Open only the records window.")),
+               tr("バージョンを表示して終了します。")),
+      records_(QStringLiteral("records"), tr("記録の画面だけを開きます。")),
       exportCsv_(QStringLiteral("export-csv"),
-                 QStringLiteral("Write every recorded round as CSV to <file> (- for standard "
-                                "output) and exit."),
+                 tr("すべての回を CSV で <file> に書き出して終了します（- なら標準出力）。"),
                  QStringLiteral("file")),
-      summary_(QStringLiteral("summary"),
-               QStringLiteral("Print the records in brief (rounds, share correct, best level, "
-                              "digit span now and a week before, each level) and exit.")),
-      noRecords_(QStringLiteral("no-records"),
-                 QStringLiteral("Play without reading or writing records.")),
+      summary_(QStringLiteral("summary"), tr("記録の要約（回数、正解率、最高レベル、記憶スパン、レ"
+                                             "ベルごとの成績）を表示して終了します。")),
+      noRecords_(QStringLiteral("no-records"), tr("記録を読み書きせずに遊びます。")),
       listen_(QStringLiteral("listen"),
-              QStringLiteral("Play in the listening mode (Listen and Remember, 聞いて覚える): the "
-                             "digits are spoken, one a second, instead of being shown; "
-                             "remembered for the next start.")),
+              tr("「聞いて覚える」で遊びます（数字は1秒に1つずつ読み上げ）。次回も続きます。")),
       lang_(QStringLiteral("lang"),
-            QStringLiteral("Show the game in <language>: ja (Japanese) or en (English); "
-                           "remembered for the next start. Without it, the language last "
-                           "chosen, or else the desktop's."),
+            tr("ゲームの言語を <language> にします: ja（日本語）か en（英語）。次回も続きます。"
+               "指定がなければ、前に選んだ言語か、デスクトップの言語です。"),
             QStringLiteral("language"))
 {
     parser_.setApplicationDescription(
-        QStringLiteral("Pabrel (記憶ゲーム), a memory game: a row of digits flashes for a moment;\n"
-                       "type it back from memory. Started without options, it opens the game's\n"
-                       "window."));
+        tr("Pabrel（記憶ゲーム）: 一瞬だけ表示される数字の列を覚えて、入力するゲームです。\n"
+           "オプションを付けずに起動すると、ゲームの画面が開きます。"));
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOptions(
         {help_, version_, records_, exportCsv_, summary_, noRecords_, listen_, lang_});
@@ -92,15 +84,16 @@ LaunchRequest CommandLine::parse(const QStringList& arguments)
     if (!parser_.parse(arguments)) {
         return refused(parser_.errorText());
     }
-    if (parser_.isSet(help_)) {
-        return requestTo(LaunchRequest::Action::ShowHelp);
-    }
-    if (parser_.isSet(version_)) {
-        return requestTo(LaunchRequest::Action::ShowVersion);
+    if (parser_.isSet(help_) || parser_.isSet(version_)) {
+        LaunchRequest request =
+            requestTo(parser_.isSet(help_) ? LaunchRequest::Action::ShowHelp
+                                           : LaunchRequest::Action::ShowVersion);
+        // Help in the language asked for, where it is one the game speaks.
+        request.language = languageWithCode(parser_.value(lang_).toStdString());
+        return request;
     }
     if (!parser_.positionalArguments().isEmpty()) {
-        return refused(
-            QStringLiteral("unexpected argument '%1'").arg(parser_.positionalArguments().first()));
+        return refused(tr("予期しない引数 '%1'").arg(parser_.positionalArguments().first()));
     }
     return requestFromOptions();
 }
@@ -110,8 +103,7 @@ LaunchRequest CommandLine::requestFromOptions() const
     const int recordsChoices = int{parser_.isSet(records_)} + int{parser_.isSet(exportCsv_)} +
                                int{parser_.isSet(summary_)} + int{parser_.isSet(noRecords_)};
     if (recordsChoices > 1) {
-        return refused(QStringLiteral(
-            "--records, --export-csv, --summary and --no-records cannot be combined"));
+        return refused(tr("--records、--export-csv、--summary、--no-records は同時に使えません"));
     }
     LaunchRequest request;
     if (parser_.isSet(records_)) {
@@ -127,8 +119,8 @@ LaunchRequest CommandLine::requestFromOptions() const
     if (parser_.isSet(lang_)) {
         request.language = languageWithCode(parser_.value(lang_).toStdString());
         if (!request.language) {
-            return refused(QStringLiteral("unknown language '%1' for --lang (ja or en)")
-                               .arg(parser_.value(lang_)));
+            return refused(
+                tr("--lang の言語 '%1' は使えません（ja か en）").arg(parser_.value(lang_)));
         }
     }
     return request;
@@ -136,9 +128,12 @@ LaunchRequest CommandLine::requestFromOptions() const
 
 QString CommandLine::helpText(const QString& program) const
 {
-    // Without an application object the parser cannot know the program's name.
+    // The parser names the program as it was called, or, without an application object, not
+    // at all.
     QString text = parser_.helpText();
-    text.replace(QStringLiteral("<executable_name>"), program);
+    text.replace(QCoreApplication::instance() != nullptr ? QCoreApplication::arguments().first()
+                                                         : QStringLiteral("<executable_name>"),
+                 program);
     return text;
 }
 
@@ -164,8 +159,9 @@ std::optional<int> CommandLine::answer(const LaunchRequest& request, const QStri
         print(stdout, versionText());
         return EXIT_SUCCESS;
     case LaunchRequest::Action::Refuse:
-        print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                          .arg(name, request.error));
+        print(stderr,
+              QStringLiteral("%1: %2\n%3\n")
+                  .arg(name, request.error, tr("詳しくは '%1 --help' を見てください。").arg(name)));
         return 2;
     }
     return 2;

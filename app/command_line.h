@@ -7,6 +7,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -47,9 +48,12 @@ struct LaunchRequest
 // Every option of the program. The command line is read before the program connects to a
 // display, so that asking for help or the version, a mistyped option or the export needs
 // none. Qt's own window options (-platform, -style and the like) are accepted and left to
-// Qt.
+// Qt. What it says to a person (help, mistakes) is in the language of the translators
+// installed when it is made.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(pabrel::app::CommandLine)
+
 public:
     CommandLine();
 

@@ -90,6 +90,21 @@ int exportCsv(const QString& recordsFile, const QString& target)
     return EXIT_FAILURE;
 }
 
+// Read again now that the translators are in, so that help and mistakes are in the player's
+// language.
+int answerOnTheTerminal(const QStringList& arguments, const QString& recordsFile)
+{
+    pabrel::app::CommandLine commandLine;
+    const LaunchRequest request = commandLine.parse(arguments);
+    if (const auto status = commandLine.answer(request, arguments.first())) {
+        return *status;
+    }
+    if (request.action == LaunchRequest::Action::ExportCsv) {
+        return exportCsv(recordsFile, request.exportTarget);
+    }
+    return pabrel::app::printSummary(recordsFile);
+}
+
 int showRecords(const QString& recordsFile)
 {
     pabrel::ui::LaterPictures icon;
@@ -162,25 +177,17 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PABREL_APP_ID));
 
-    // Read before any application object exists: help, the version, a mistake, the export
-    // and the summary all run without a display.
-    pabrel::app::CommandLine commandLine;
+    // Read before any application object exists, so that what runs on the terminal (help,
+    // the version, a mistake, the export and the summary) needs no display.
     const QStringList arguments = argumentsOf(argc, argv);
-    const LaunchRequest request = commandLine.parse(arguments);
-    if (const auto status = commandLine.answer(request, arguments.first())) {
-        return *status;
-    }
+    const LaunchRequest request = pabrel::app::CommandLine().parse(arguments);
     const QString recordsFile = pabrel::records::defaultRecordsFile();
     const Language language = languageFor(request);
-    if (request.action == LaunchRequest::Action::ExportCsv) {
+    if (request.action != LaunchRequest::Action::Play &&
+        request.action != LaunchRequest::Action::ShowRecords) {
         const QCoreApplication application(argc, argv);
         const pabrel::ui::Translations translations(language);
-        return exportCsv(recordsFile, request.exportTarget);
-    }
-    if (request.action == LaunchRequest::Action::PrintSummary) {
-        const QCoreApplication application(argc, argv);
-        const pabrel::ui::Translations translations(language);
-        return pabrel::app::printSummary(recordsFile);
+        return answerOnTheTerminal(arguments, recordsFile);
     }
     const std::unique_ptr<QApplication> application = connectToDisplay(argc, argv);
     pabrel::ui::Translations translations(language);

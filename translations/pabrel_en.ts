@@ -24,6 +24,64 @@
     </message>
 </context>
 <context>
+    <name>pabrel::app::CommandLine</name>
+    <message>
+        <source>このヘルプを表示して終了します。</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>バージョンを表示して終了します。</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>記録の画面だけを開きます。</source>
+        <translation>Open only the records window.</translation>
+    </message>
+    <message>
+        <source>記録を読み書きせずに遊びます。</source>
+        <translation>Play without reading or writing records.</translation>
+    </message>
+    <message>
+        <source>Pabrel（記憶ゲーム）: 一瞬だけ表示される数字の列を覚えて、入力するゲームです。
+オプションを付けずに起動すると、ゲームの画面が開きます。</source>
+        <translation>Pabrel, a memory game: a row of digits flashes for a moment;
+type it back from memory. Started without options, it opens the game&apos;s
+window.</translation>
+    </message>
+    <message>
+        <source>予期しない引数 &apos;%1&apos;</source>
+        <translation>unexpected argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--records、--export-csv、--summary、--no-records は同時に使えません</source>
+        <translation>--records, --export-csv, --summary and --no-records cannot be combined</translation>
+    </message>
+    <message>
+        <source>--lang の言語 &apos;%1&apos; は使えません（ja か en）</source>
+        <translation>unknown language &apos;%1&apos; for --lang (ja or en)</translation>
+    </message>
+    <message>
+        <source>詳しくは &apos;%1 --help&apos; を見てください。</source>
+        <translation>Try &apos;%1 --help&apos; for more information.</translation>
+    </message>
+    <message>
+        <source>すべての回を CSV で &lt;file&gt; に書き出して終了します（- なら標準出力）。</source>
+        <translation>Write every recorded round as CSV to &lt;file&gt; (- for standard output) and exit.</translation>
+    </message>
+    <message>
+        <source>記録の要約（回数、正解率、最高レベル、記憶スパン、レベルごとの成績）を表示して終了します。</source>
+        <translation>Print the records in brief (rounds, accuracy, highest level reached, digit span, each level) and exit.</translation>
+    </message>
+    <message>
+        <source>「聞いて覚える」で遊びます（数字は1秒に1つずつ読み上げ）。次回も続きます。</source>
+        <translation>Play in the listening mode (Listen and Remember, 聞いて覚える): the digits are spoken, one a second, instead of being shown; remembered for the next start.</translation>
+    </message>
+    <message>
+        <source>ゲームの言語を &lt;language&gt; にします: ja（日本語）か en（英語）。次回も続きます。指定がなければ、前に選んだ言語か、デスクトップの言語です。</source>
+        <translation>Show the game in &lt;language&gt;: ja (Japanese) or en (English); remembered for the next start. Without it, the language last chosen, or else the desktop&apos;s.</translation>
+    </message>
+</context>
+<context>
     <name>pabrel::desktop::RecordKeeping</name>
     <message>
         <source>記録を見る…</source>

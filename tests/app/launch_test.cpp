@@ -7,6 +7,7 @@
 #include "command_line.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using pabrel::app::CommandLine;
@@ -67,9 +68,13 @@ void LaunchTest::theProgramAnswersWithoutADisplay_data()
     QTest::addColumn<QStringList>("errors");
 
     QTest::newRow("help") << QStringList{"--help"} << 0
-                          << QStringList{"Usage: pabrel [options]", "記憶ゲーム", "--version",
+                          << QStringList{"Usage: pabrel [options]", "a memory game", "--version",
                                          "--export-csv <file>", "--lang <language>"}
                           << QStringList{};
+    QTest::newRow("help in Japanese")
+        << QStringList{"--lang", "ja", "--help"} << 0
+        << QStringList{"pabrel [オプション]", "記憶ゲーム", "このヘルプを表示して終了します。"}
+        << QStringList{};
     QTest::newRow("version") << QStringList{"--version"} << 0
                              << QStringList{"pabrel " PABREL_VERSION "\n"} << QStringList{};
     QTest::newRow("unknown option")
@@ -91,9 +96,14 @@ void LaunchTest::theProgramAnswersWithoutADisplay()
 
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    for (const char* variable :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
         environment.remove(QLatin1String(variable));
     }
+    // An English desktop, and no language chosen before.
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("en_GB.UTF-8"));
+    const QTemporaryDir config;
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(PABREL_EXECUTABLE), arguments);
     QVERIFY(program.waitForFinished(30000));
