@@ -66,7 +66,12 @@ CommandLine::CommandLine()
             QStringLiteral("Show the game in <language>: ja (Japanese) or en (English); "
                            "remembered for the next start. Without it, the language last "
                            "chosen, or else the desktop's."),
-            QStringLiteral("language"))
+            QStringLiteral("language")),
+      order_(QStringLiteral("order"),
+             QStringLiteral("Answer in <order>: forward (as shown), backward (last digit first) "
+                            "or ascending (smallest first); each order has its own level. "
+                            "Remembered for the next start."),
+             QStringLiteral("order"))
 {
     parser_.setApplicationDescription(
         QStringLiteral("Pabrel (記憶ゲーム), a memory game: a row of digits flashes for a moment;\n"
@@ -74,7 +79,7 @@ CommandLine::CommandLine()
                        "window."));
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOptions(
-        {help_, version_, records_, exportCsv_, summary_, noRecords_, listen_, lang_});
+        {help_, version_, records_, exportCsv_, summary_, noRecords_, listen_, lang_, order_});
     for (const QString& name : qtOptionsWithValue) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -129,6 +134,14 @@ LaunchRequest CommandLine::requestFromOptions() const
         if (!request.language) {
             return refused(QStringLiteral("unknown language '%1' for --lang (ja or en)")
                                .arg(parser_.value(lang_)));
+        }
+    }
+    if (parser_.isSet(order_)) {
+        request.order = recallOrderWithCode(parser_.value(order_).toStdString());
+        if (!request.order) {
+            return refused(
+                QStringLiteral("unknown order '%1' for --order (forward, backward or ascending)")
+                    .arg(parser_.value(order_)));
         }
     }
     return request;

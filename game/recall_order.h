@@ -6,6 +6,9 @@
 #include "checked.h"
 #include "game_state.h"
 
+#include <optional>
+#include <string_view>
+
 namespace pabrel {
 
 // The order in which the player gives the shown digits back. The flash, its timing and the
@@ -22,6 +25,31 @@ enum class RecallOrder
 };
 
 inline constexpr int RecallOrderCount = 3;
+
+// The order's name on the command line and in the settings: forward, backward, ascending.
+constexpr std::string_view codeOf(RecallOrder order)
+{
+    switch (order) {
+    case RecallOrder::Backward:
+        return "backward";
+    case RecallOrder::Ascending:
+        return "ascending";
+    case RecallOrder::Forward:
+        break;
+    }
+    return "forward";
+}
+
+constexpr std::optional<RecallOrder> recallOrderWithCode(std::string_view code)
+{
+    for (const RecallOrder order :
+         {RecallOrder::Forward, RecallOrder::Backward, RecallOrder::Ascending}) {
+        if (code == codeOf(order)) {
+            return order;
+        }
+    }
+    return std::nullopt;
+}
 
 // The digit box that the key-th key of the answer fills (both counted from 0). Backwards the
 // answer fills the boxes from the last shown one towards the first, so a right answer puts

@@ -98,7 +98,8 @@ void ListeningTest::theContextMenuSwitchesTheModeOnForThisAndTheNextRun()
         }
         menu->actions().constFirst()->trigger();
         menu->close();
-        QCOMPARE(offered, (QStringList{QStringLiteral("聞いて覚える"), QStringLiteral("言語")}));
+        QCOMPARE(offered, (QStringList{QStringLiteral("聞いて覚える"), QStringLiteral("言語"),
+                                   QStringLiteral("答え方")}));
         QVERIFY(window.mode->action()->isChecked());
     }
     Window next(script);
