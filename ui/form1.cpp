@@ -303,8 +303,9 @@ void Form1::connectEvents()
         });
     });
     connect(flash_, &FlashWatch::maskPainted, this, [this] { boost_.end(); });
-    connect(orderSwitch_, &OrderSwitch::chosen, this,
-            [this](RecallOrder order) { gate_.deliver([this, order] { game_.setRecallOrder(order); }); });
+    connect(orderSwitch_, &OrderSwitch::chosen, this, [this](RecallOrder order) {
+        gate_.deliver([this, order] { game_.setRecallOrder(order); });
+    });
     connect(listening_, &ListeningMode::switched, this,
             [this](bool on) { game_.setListening(on); });
     connect(listening_, &ListeningMode::readingDone, this, [this](bool spoken) {

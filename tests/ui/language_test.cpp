@@ -241,10 +241,18 @@ void LanguageTest::eachOrderIsNamedRememberedAndJudgedInTheWindow_data()
     QTest::addColumn<QString>("card");
     QTest::addColumn<QString>("answer");
     // The usual digits flash 3 then 1 at level 1.
-    QTest::newRow("backwards") << "逆から" << "Pabrel（逆から）" << "rules_backward.bmp" << "13";
-    QTest::newRow("smallest first") << "小さい順" << "Pabrel（小さい順）" << "rules_ascending.bmp"
+    QTest::newRow("backwards") << "逆から"
+                               << "Pabrel（逆から）"
+                               << "rules_backward.bmp"
+                               << "13";
+    QTest::newRow("smallest first") << "小さい順"
+                                    << "Pabrel（小さい順）"
+                                    << "rules_ascending.bmp"
                                     << "13";
-    QTest::newRow("as shown") << "そのまま" << "Pabrel" << "rules.bmp" << "31";
+    QTest::newRow("as shown") << "そのまま"
+                              << "Pabrel"
+                              << "rules.bmp"
+                              << "31";
 }
 
 // The window names the order and shows its card, remembers the choice for the next run,

@@ -99,7 +99,7 @@ void ListeningTest::theContextMenuSwitchesTheModeOnForThisAndTheNextRun()
         menu->actions().constFirst()->trigger();
         menu->close();
         QCOMPARE(offered, (QStringList{QStringLiteral("聞いて覚える"), QStringLiteral("言語"),
-                                   QStringLiteral("答え方")}));
+                                       QStringLiteral("答え方")}));
         QVERIFY(window.mode->action()->isChecked());
     }
     Window next(script);
