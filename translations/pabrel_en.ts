@@ -257,6 +257,14 @@ The more you play, the narrower it gets and the surer the figure.</translation>
         <source>おわる</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>答え方：%1</source>
+        <translation>Answer order: %1</translation>
+    </message>
 </context>
 <context>
     <name>pabrel::ui::LanguageSwitch</name>
@@ -288,6 +296,25 @@ Check that speech-dispatcher is installed and can speak.</translation>
     <message>
         <source>この回の数字は画面に表示します。</source>
         <translation>This round&apos;s digits will be shown on screen.</translation>
+    </message>
+</context>
+<context>
+    <name>pabrel::ui::OrderSwitch</name>
+    <message>
+        <source>逆から</source>
+        <translation>Backwards</translation>
+    </message>
+    <message>
+        <source>小さい順</source>
+        <translation>Smallest First</translation>
+    </message>
+    <message>
+        <source>そのまま</source>
+        <translation>As Shown</translation>
+    </message>
+    <message>
+        <source>答え方</source>
+        <translation>Answer Order</translation>
     </message>
 </context>
 <context>
