@@ -231,8 +231,6 @@ void LanguageTest::theDigitsAreSpokenInTheLanguage()
     QCOMPARE(mode->action()->text(), QStringLiteral("Listen and Remember"));
 }
 
-QTEST_MAIN(LanguageTest)
-#include "language_test.moc"
 
 void LanguageTest::eachOrderIsNamedRememberedAndJudgedInTheWindow_data()
 {
@@ -282,3 +280,6 @@ void LanguageTest::eachOrderIsNamedRememberedAndJudgedInTheWindow()
     probe.advance(1500);
     QTRY_COMPARE(probe.label()->text(), QStringLiteral("ﾚﾍﾞﾙ 2"));
 }
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
