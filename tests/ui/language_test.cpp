@@ -231,7 +231,6 @@ void LanguageTest::theDigitsAreSpokenInTheLanguage()
     QCOMPARE(mode->action()->text(), QStringLiteral("Listen and Remember"));
 }
 
-
 void LanguageTest::eachOrderIsNamedRememberedAndJudgedInTheWindow_data()
 {
     QTest::addColumn<QString>("entry");

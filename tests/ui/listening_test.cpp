@@ -7,8 +7,8 @@
 #include "fake_speech.h"
 #include "form_probe.h"
 #include "listening_mode.h"
-#include "order_switch.h"
 #include "next_message.h"
+#include "order_switch.h"
 #include "player_settings.h"
 
 #include <QAction>
@@ -195,7 +195,6 @@ void ListeningTest::speechFailingMidRoundFlashesTheQuestionAndSwitchesOff()
     window.probe.type(flashed);
     QCOMPARE(window.probe.label()->text(), QStringLiteral("正解！"));
 }
-
 
 void ListeningTest::anotherOrderIsSaidBeforeTheDigits()
 {
