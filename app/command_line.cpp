@@ -59,14 +59,19 @@ CommandLine::CommandLine()
       lang_(QStringLiteral("lang"),
             tr("ゲームの言語を <language> にします: ja（日本語）か en（英語）。次回も続きます。"
                "指定がなければ、前に選んだ言語か、デスクトップの言語です。"),
-            QStringLiteral("language"))
+            QStringLiteral("language")),
+      order_(QStringLiteral("order"),
+             tr("答え方を <order> にします: "
+                "forward（そのまま）、backward（逆から）、ascending（小さい順）。"
+                "答え方ごとにレベルがあります。次回も続きます。"),
+             QStringLiteral("order"))
 {
     parser_.setApplicationDescription(
         tr("Pabrel（記憶ゲーム）: 一瞬だけ表示される数字の列を覚えて、入力するゲームです。\n"
            "オプションを付けずに起動すると、ゲームの画面が開きます。"));
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOptions(
-        {help_, version_, records_, exportCsv_, summary_, noRecords_, listen_, lang_});
+        {help_, version_, records_, exportCsv_, summary_, noRecords_, listen_, lang_, order_});
     for (const QString& name : qtOptionsWithValue) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -121,6 +126,13 @@ LaunchRequest CommandLine::requestFromOptions() const
         if (!request.language) {
             return refused(
                 tr("--lang の言語 '%1' は使えません（ja か en）").arg(parser_.value(lang_)));
+        }
+    }
+    if (parser_.isSet(order_)) {
+        request.order = recallOrderWithCode(parser_.value(order_).toStdString());
+        if (!request.order) {
+            return refused(tr("--order の答え方 '%1' は使えません（forward、backward、ascending）")
+                               .arg(parser_.value(order_)));
         }
     }
     return request;

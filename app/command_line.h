@@ -4,6 +4,7 @@
 #pragma once
 
 #include "languages.h"
+#include "recall_order.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -43,6 +44,8 @@ struct LaunchRequest
     bool listening = false;
     // The language to show, and remember; none given, the remembered or the desktop's.
     std::optional<Language> language;
+    // The order in which to answer, and remember; none given, the remembered one.
+    std::optional<RecallOrder> order;
 };
 
 // Every option of the program. The command line is read before the program connects to a
@@ -80,6 +83,7 @@ private:
     QCommandLineOption noRecords_;
     QCommandLineOption listen_;
     QCommandLineOption lang_;
+    QCommandLineOption order_;
 };
 
 } // namespace pabrel::app

@@ -12,6 +12,7 @@
 #include "form1.h"
 #include "language.h"
 #include "listening_mode.h"
+#include "order_switch.h"
 #include "realtime_boost.h"
 #include "record_keeping.h"
 #include "records_location.h"
@@ -33,6 +34,7 @@
 #include <memory>
 
 using pabrel::Language;
+using pabrel::RecallOrder;
 using pabrel::app::LaunchRequest;
 
 namespace {
@@ -74,6 +76,15 @@ Language languageFor(const LaunchRequest& request)
         pabrel::ui::storeLanguage(*request.language);
     }
     return *request.language;
+}
+
+// The order is only asked for to play, and remembered as one chosen from the menu is.
+RecallOrder orderFor(const LaunchRequest& request)
+{
+    if (request.order) {
+        pabrel::ui::storeOrder(*request.order);
+    }
+    return pabrel::ui::storedOrder().value_or(RecallOrder::Forward);
 }
 
 int exportCsv(const QString& recordsFile, const QString& target)
@@ -124,9 +135,10 @@ int play(const LaunchRequest& request, pabrel::ui::Translations& translations,
          const QString& recordsFile)
 {
     const Language language = translations.language();
+    const RecallOrder order = orderFor(request);
     pabrel::ui::FormPictures pictures;
     try {
-        pictures = pabrel::ui::firstFramePictures(language);
+        pictures = pabrel::ui::firstFramePictures(language, order);
     } catch (const std::exception& error) {
         reportMissingPicture(QString::fromStdString(error.what()));
         return EXIT_FAILURE;
@@ -145,7 +157,7 @@ int play(const LaunchRequest& request, pabrel::ui::Translations& translations,
         [] { return std::make_unique<pabrel::desktop::SpeechDispatcherClient>(); });
 #endif
     const auto* later = new pabrel::ui::DeferredPictures(
-        form, [language] { return pabrel::ui::laterPictures(language); });
+        form, [language, order] { return pabrel::ui::laterPictures(language, order); });
     const auto stop = [](const QString& what) {
         reportMissingPicture(what);
         QCoreApplication::exit(EXIT_FAILURE);

@@ -16,11 +16,15 @@
 // same things in their own words, with as many lines as the Japanese card.
 namespace pabrel::card_texts {
 
-// One language's cards: the rules card, and the cards of levels 1 to 8 in that order.
+// One language's cards: the rules card, the cards of levels 1 to 8 in that order, and the
+// rules cards of the two other answer orders, which take the rules card's place while their
+// order is on.
 struct CardSet
 {
     std::span<const std::string_view> rules;
     std::array<std::span<const std::string_view>, 8> levels;
+    std::span<const std::string_view> rulesBackward;
+    std::span<const std::string_view> rulesAscending;
 };
 
 inline constexpr std::string_view rules[] = {
@@ -30,6 +34,26 @@ inline constexpr std::string_view rules[] = {
     "正解するとレベルが上がり、",
     "間違えるとレベルが下がります。",
     "レベルごとにコメントがあります。",
+};
+
+// The rules cards of the other answer orders keep the rules card's layout: the title names
+// the order, the second block says how to answer in it, and the level lines stay as they are.
+inline constexpr std::string_view rulesBackward[] = {
+    "ルール説明（逆から）",
+    "一瞬だけ出る数字を覚えて、",
+    "最後の数字から逆の順に入力してください。",
+    rules[3],
+    rules[4],
+    rules[5],
+};
+
+inline constexpr std::string_view rulesAscending[] = {
+    "ルール説明（小さい順）",
+    "一瞬だけ出る数字を覚えて小さい順に並べ、",
+    "同じ数字も出た数だけ入力してください。",
+    rules[3],
+    rules[4],
+    rules[5],
 };
 
 inline constexpr std::string_view level1[] = {"これを間違えるようでは、",
@@ -58,6 +82,24 @@ inline constexpr std::string_view rules[] = {
     "Every level has a comment of its own.",
 };
 
+inline constexpr std::string_view rulesBackward[] = {
+    "How to play (Backwards)",
+    "Memorise the digits that flash up, then",
+    "type them in backwards, the last one first.",
+    rules[3],
+    rules[4],
+    rules[5],
+};
+
+inline constexpr std::string_view rulesAscending[] = {
+    "How to play (Smallest First)",
+    "Memorise the digits that flash up, then",
+    "type them in smallest first, repeats and all.",
+    rules[3],
+    rules[4],
+    rules[5],
+};
+
 inline constexpr std::string_view level1[] = {"Get this wrong and you're still",
                                               "bleary-eyed from the alarm clock."};
 inline constexpr std::string_view level2[] = {"Get this wrong and you're brushing",
@@ -75,23 +117,28 @@ inline constexpr std::array<std::span<const std::string_view>, 8> levels = {
 
 } // namespace en
 
-// An English card has as many lines as its Japanese one, so that both read as the same card.
+// An English card has as many lines as its Japanese one, so that both read as the same card,
+// and an order's rules card as many as the rules card, whose layout it shares.
 static_assert([] {
     for (std::size_t level = 0; level < levels.size(); ++level) {
         if (en::levels[level].size() != levels[level].size()) {
             return false;
         }
     }
-    return std::size(en::rules) == std::size(rules);
+    return std::size(en::rules) == std::size(rules) &&
+           std::size(en::rulesBackward) == std::size(rules) &&
+           std::size(en::rulesAscending) == std::size(rules) &&
+           std::size(rulesBackward) == std::size(rules) &&
+           std::size(rulesAscending) == std::size(rules);
 }());
 
 // The cards in the given language.
 constexpr CardSet cardsIn(Language language)
 {
     if (language == Language::English) {
-        return {en::rules, en::levels};
+        return {en::rules, en::levels, en::rulesBackward, en::rulesAscending};
     }
-    return {rules, levels};
+    return {rules, levels, rulesBackward, rulesAscending};
 }
 
 // A card's lines as one text, a line break between lines (UTF-8).

@@ -18,13 +18,24 @@ const std::string BlankBox = " ";
 const std::string UnusedBox = "*";
 } // namespace
 
+namespace {
+long orderIndex(RecallOrder order)
+{
+    return static_cast<long>(order);
+}
+} // namespace
+
 Game::Game(GameView& view, RandomSource& random) : view_(view), random_(random)
 {
+    for (int i = 0; i < RecallOrderCount; ++i) {
+        orderLevels_[i] = MinLevel;
+    }
 }
 
 void Game::Form_Load()
 {
-    view_.showRulesPicture();
+    view_.showRulesPicture(order_);
+    view_.showRecallOrder(order_);
     view_.setTimerEnabled(Timer::tmrCount, false);
     view_.setTimerEnabled(Timer::tmrQuestion, false);
     view_.setTimerEnabled(Timer::tmrSeikai, false);
@@ -45,6 +56,9 @@ void Game::cmdStart_Click()
 {
     if (state_.countdown != 0) {
         roundRunning_ = true;
+        if (order_ != RecallOrder::Forward) {
+            view_.announceRecallOrder(order_);
+        }
         applyMask();
         state_.inputPos = 0;
         view_.setStatusText(numberText(state_.countdown));
@@ -145,14 +159,15 @@ void Game::stopReading()
 
 void Game::Form_KeyPress(KeyCode KeyAscii)
 {
-    const Int16 idx = state_.inputPos;
+    const Int16 idx = boxOfKey(order_, state_.inputPos, state_.level);
     state_.answer[idx] = checkedSub(KeyAscii.value(), DigitZeroCode);
     view_.setDigitBox(idx, numberText(state_.answer[idx]));
     state_.inputPos = checkedAdd(state_.inputPos, 1);
     if (state_.inputPos > state_.level) {
         state_.isCorrect = true;
+        const auto expected = expectedBoxes(order_, state_.question, state_.level);
         for (int i = 0; i <= state_.level; ++i) {
-            if (state_.answer[i] != state_.question[i]) {
+            if (state_.answer[i] != expected[i]) {
                 state_.isCorrect = false;
             }
         }
@@ -182,6 +197,32 @@ void Game::tmrSeikai_Timer()
     view_.setTimerEnabled(Timer::tmrSeikai, false);
     resultShowing_ = false;
     ShowLevel();
+    if (!roundInPlay()) {
+        applyChosenOrder();
+    }
+}
+
+void Game::setRecallOrder(RecallOrder order)
+{
+    chosenOrder_ = order;
+    if (!roundInPlay()) {
+        applyChosenOrder();
+    }
+}
+
+void Game::applyChosenOrder()
+{
+    if (!chosenOrder_ || *chosenOrder_ == order_) {
+        chosenOrder_.reset();
+        return;
+    }
+    orderLevels_[orderIndex(order_)] = state_.level;
+    order_ = *chosenOrder_;
+    chosenOrder_.reset();
+    state_.level = orderLevels_[orderIndex(order_)];
+    view_.showRulesPicture(order_);
+    view_.showRecallOrder(order_);
+    ShowLevel();
 }
 
 void Game::cmdEnd_Click()
@@ -204,6 +245,7 @@ void Game::reportJudgement(RoundOutcome outcome)
     round.outcome = outcome;
     round.displayMs = displayMs(state_.level);
     round.masked = masked_;
+    round.order = order_;
     observer_->roundJudged(round);
 }
 

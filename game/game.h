@@ -7,7 +7,10 @@
 #include "game_view.h"
 #include "key_code.h"
 #include "random_source.h"
+#include "recall_order.h"
 #include "round_observer.h"
+
+#include <optional>
 
 namespace pabrel {
 
@@ -26,6 +29,10 @@ public:
     // Reading the digits aloud instead of flashing them is the player's choice; it applies
     // from the next question.
     void setListening(bool on) { state_.listening = on; }
+    // Between rounds the order changes at once; chosen during a round, it changes once that
+    // round is over. Each order keeps its own level while the window is open.
+    void setRecallOrder(RecallOrder order);
+    RecallOrder recallOrder() const { return order_; }
     // Optional; told of every round from then on.
     void setRoundObserver(RoundObserver* observer) { observer_ = observer; }
 
@@ -47,6 +54,7 @@ private:
     void startAnswer();
     void stopReading();
     void reportJudgement(RoundOutcome outcome);
+    void applyChosenOrder();
 
     GameView& view_;
     RandomSource& random_;
@@ -58,6 +66,10 @@ private:
     // new round may start during that pause.
     bool roundRunning_ = false;
     bool resultShowing_ = false;
+    RecallOrder order_ = RecallOrder::Forward;
+    std::optional<RecallOrder> chosenOrder_;
+    // The level each order was left at; the current order's is state_.level.
+    CheckedArray<RecallOrderCount> orderLevels_;
 };
 
 } // namespace pabrel

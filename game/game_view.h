@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "recall_order.h"
+
 #include <string>
 #include <vector>
 
@@ -32,8 +34,13 @@ public:
     virtual void setStatusText(const std::string& text) = 0;
     // The text of digit box Text1(index), index 0 to 8.
     virtual void setDigitBox(int index, const std::string& text) = 0;
-    // Picture1 shows the picture held by ruru.
-    virtual void showRulesPicture() = 0;
+    // Picture1 shows the rules of the order: for the order as shown, the picture held by
+    // ruru.
+    virtual void showRulesPicture(RecallOrder order) = 0;
+    // The window's title names the order; as shown, it is the plain title.
+    virtual void showRecallOrder(RecallOrder order) = 0;
+    // A screen reader, and the voice of the listening mode, say which order the round asks.
+    virtual void announceRecallOrder(RecallOrder order) = 0;
     // Picture1 shows the picture held by ImgLevel(level), level 1 to 8.
     virtual void showLevelPicture(int level) = 0;
     // A running timer ticks every interval until it is stopped. Enabling a stopped timer

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "recall_order.h"
+
 #include <string>
 
 namespace pabrel {
@@ -25,6 +27,7 @@ struct JudgedRound
     int displayMs = 0;
     // False for a round given up while its digits were still on show.
     bool masked = false;
+    RecallOrder order = RecallOrder::Forward;
 };
 
 // Told of each round's milestones by the game, for anyone who keeps track of play. A round

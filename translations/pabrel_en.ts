@@ -80,6 +80,14 @@ window.</translation>
         <source>ゲームの言語を &lt;language&gt; にします: ja（日本語）か en（英語）。次回も続きます。指定がなければ、前に選んだ言語か、デスクトップの言語です。</source>
         <translation>Show the game in &lt;language&gt;: ja (Japanese) or en (English); remembered for the next start. Without it, the language last chosen, or else the desktop&apos;s.</translation>
     </message>
+    <message>
+        <source>答え方を &lt;order&gt; にします: forward（そのまま）、backward（逆から）、ascending（小さい順）。答え方ごとにレベルがあります。次回も続きます。</source>
+        <translation>Answer in &lt;order&gt;: forward (as shown), backward (last digit first) or ascending (smallest first); each order has its own level. Remembered for the next start.</translation>
+    </message>
+    <message>
+        <source>--order の答え方 &apos;%1&apos; は使えません（forward、backward、ascending）</source>
+        <translation>unknown order &apos;%1&apos; for --order (forward, backward or ascending)</translation>
+    </message>
 </context>
 <context>
     <name>pabrel::desktop::RecordKeeping</name>
@@ -321,6 +329,14 @@ The more you play, the narrower it gets and the surer the figure.</translation>
         <source>おわる</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>答え方：%1</source>
+        <translation>Answer order: %1</translation>
+    </message>
 </context>
 <context>
     <name>pabrel::ui::LanguageSwitch</name>
@@ -352,6 +368,25 @@ Check that speech-dispatcher is installed and can speak.</translation>
     <message>
         <source>この回の数字は画面に表示します。</source>
         <translation>This round’s digits will be shown on screen.</translation>
+    </message>
+</context>
+<context>
+    <name>pabrel::ui::OrderSwitch</name>
+    <message>
+        <source>逆から</source>
+        <translation>Backwards</translation>
+    </message>
+    <message>
+        <source>小さい順</source>
+        <translation>Smallest First</translation>
+    </message>
+    <message>
+        <source>そのまま</source>
+        <translation>As Shown</translation>
+    </message>
+    <message>
+        <source>答え方</source>
+        <translation>Answer Order</translation>
     </message>
 </context>
 <context>

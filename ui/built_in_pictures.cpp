@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QString>
 
+#include <optional>
 #include <stdexcept>
 
 namespace pabrel::ui {
@@ -41,9 +42,29 @@ QString cardFile(Language language, const QString& name)
     return language == Language::English ? QStringLiteral("en/") + name : name;
 }
 
-QImage decodeRules(Language language)
+QImage decodeRules(Language language, RecallOrder order)
 {
-    return decode(cardFile(language, QStringLiteral("rules.bmp")), "bmp");
+    const std::string_view code = codeOf(order);
+    const QString name =
+        order == RecallOrder::Forward
+            ? QStringLiteral("rules.bmp")
+            : QStringLiteral("rules_%1.bmp")
+                  .arg(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
+    return decode(cardFile(language, name), "bmp");
+}
+
+// Every order's rules card but `except`'s, which stays null.
+std::array<QImage, RecallOrderCount> decodeRulesBut(Language language,
+                                                    std::optional<RecallOrder> except)
+{
+    std::array<QImage, RecallOrderCount> cards;
+    for (int i = 0; i < RecallOrderCount; ++i) {
+        const auto order = static_cast<RecallOrder>(i);
+        if (order != except) {
+            cards[static_cast<std::size_t>(i)] = decodeRules(language, order);
+        }
+    }
+    return cards;
 }
 
 std::array<QImage, MaxLevel> decodeLevels(Language language)
@@ -59,7 +80,8 @@ std::array<QImage, MaxLevel> decodeLevels(Language language)
 void addCardTexts(FormPictures& pictures, Language language)
 {
     const card_texts::CardSet cards = card_texts::cardsIn(language);
-    pictures.rulesText = cardText(cards.rules);
+    pictures.rulesTexts = {cardText(cards.rules), cardText(cards.rulesBackward),
+                           cardText(cards.rulesAscending)};
     for (std::size_t i = 0; i < pictures.levelTexts.size(); ++i) {
         pictures.levelTexts[i] = cardText(cards.levels[i]);
     }
@@ -67,30 +89,31 @@ void addCardTexts(FormPictures& pictures, Language language)
 
 } // namespace
 
-FormPictures firstFramePictures(Language language)
+FormPictures firstFramePictures(Language language, RecallOrder order)
 {
     FormPictures pictures;
     // The background is repainted under the digit boxes in the middle of every flash:
     // fetched through its colour table, those repaints made some flashes milliseconds long.
     pictures.background =
         decode(QStringLiteral("background.bmp"), "bmp").convertToFormat(QImage::Format_RGB32);
-    pictures.rules = decodeRules(language);
+    pictures.rules.at(static_cast<std::size_t>(order)) = decodeRules(language, order);
     addCardTexts(pictures, language);
     return pictures;
 }
 
-LaterPictures laterPictures(Language language)
+LaterPictures laterPictures(Language language, RecallOrder firstOrder)
 {
     LaterPictures pictures;
     pictures.icon = QPixmap::fromImage(decode(QStringLiteral("pabrel.ico"), "ico"));
     pictures.levels = decodeLevels(language);
+    pictures.rules = decodeRulesBut(language, firstOrder);
     return pictures;
 }
 
 FormPictures cardPictures(Language language)
 {
     FormPictures pictures;
-    pictures.rules = decodeRules(language);
+    pictures.rules = decodeRulesBut(language, std::nullopt);
     pictures.levels = decodeLevels(language);
     addCardTexts(pictures, language);
     return pictures;
@@ -102,6 +125,7 @@ FormPictures builtInPictures(Language language)
     LaterPictures later = laterPictures(language);
     pictures.icon = later.icon;
     pictures.levels = later.levels;
+    pictures.rules = decodeRulesBut(language, std::nullopt);
     return pictures;
 }
 

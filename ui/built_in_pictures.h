@@ -18,13 +18,16 @@ namespace pabrel::ui {
 // Every picture, decoded at once.
 FormPictures builtInPictures(Language language = Language::Japanese);
 
-// What the window's first frame shows: the background and the rules card, and what every
-// card says. The level cards and the icon stay in their compact stored form until
+// What the window's first frame shows: the background and the rules card of `order`, and
+// what every card says. The other cards and the icon stay in their compact stored form until
 // laterPictures() decodes them (DeferredPictures does so once the window is on screen).
-FormPictures firstFramePictures(Language language = Language::Japanese);
+FormPictures firstFramePictures(Language language = Language::Japanese,
+                                RecallOrder order = RecallOrder::Forward);
 
-// The icon and the level cards, the rest of builtInPictures().
-LaterPictures laterPictures(Language language = Language::Japanese);
+// The icon, the level cards and the rules cards but `firstOrder`'s: the rest of
+// builtInPictures().
+LaterPictures laterPictures(Language language = Language::Japanese,
+                            RecallOrder firstOrder = RecallOrder::Forward);
 
 // Only the cards and their texts, for a window that changes its language.
 FormPictures cardPictures(Language language);

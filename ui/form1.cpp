@@ -18,6 +18,7 @@
 #include "key_code.h"
 #include "language_switch.h"
 #include "listening_mode.h"
+#include "order_switch.h"
 #include "picture_box.h"
 #include "round_recorder.h"
 #include "status_label.h"
@@ -78,6 +79,11 @@ int labelPointSize(Language language)
 {
     return language == Language::English ? EnglishLabelPointSize : LabelPointSize;
 }
+
+std::size_t indexOf(RecallOrder order)
+{
+    return static_cast<std::size_t>(order);
+}
 } // namespace
 
 Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* parent)
@@ -86,7 +92,6 @@ Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* paren
       language_(translations_.language()), game_(*this, services.random)
 {
     installAccessibleInterfaces();
-    setWindowTitle(ProgramTitle);
     resize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     createControls(services.timers);
     placeControls();
@@ -95,7 +100,10 @@ Form1::Form1(const FormPictures& pictures, FormServices services, QWidget* paren
     connectEvents();
     Text1[0]->setFocus();
     game_.setRoundObserver(recorder_);
-    gate_.deliver([this] { game_.Form_Load(); });
+    gate_.deliver([this] {
+        game_.setRecallOrder(orderSwitch_->order());
+        game_.Form_Load();
+    });
 }
 
 // Controls are made in their tab order, which is also Qt's focus chain.
@@ -129,6 +137,8 @@ void Form1::createControls(TimerFactory& timers)
     languageSwitch_ = new LanguageSwitch(
         translations_, [this] { return game_.roundInPlay(); }, this);
     addAction(languageSwitch_->menuAction());
+    orderSwitch_ = new OrderSwitch(this);
+    addAction(orderSwitch_->menuAction());
     recorder_ = new RoundRecorder(flash_, this);
 
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
@@ -203,6 +213,17 @@ void Form1::retranslate()
     nameControls();
     listening_->retranslate();
     languageSwitch_->retranslate();
+    orderSwitch_->retranslate();
+    setWindowTitle(title());
+}
+
+// The plain title for the order as shown; another order is named after it.
+QString Form1::title() const
+{
+    if (order_ == RecallOrder::Forward) {
+        return ProgramTitle;
+    }
+    return tr("%1（%2）").arg(ProgramTitle, OrderSwitch::nameOf(order_));
 }
 
 void Form1::takePictures(const FormPictures& pictures)
@@ -217,8 +238,9 @@ void Form1::takePictures(const FormPictures& pictures)
 // The pictures' language is the window's; another language brings its own cards.
 void Form1::takeCards(const FormPictures& cards)
 {
-    ruru->setPicture(cards.rules);
-    ruru->setAccessibleDescription(cards.rulesText);
+    rulesCards_ = cards.rules;
+    rulesTexts_ = cards.rulesTexts;
+    layRulesCard();
     for (int level = MinLevel; level <= MaxLevel; ++level) {
         imgLevel(level)->setPicture(slot(cards.levels, level - 1));
         imgLevel(level)->setAccessibleDescription(slot(cards.levelTexts, level - 1));
@@ -236,9 +258,27 @@ void Form1::takeLaterPictures(const LaterPictures& pictures)
     for (int level = MinLevel; level <= MaxLevel; ++level) {
         imgLevel(level)->setPicture(slot(pictures.levels, level - 1));
     }
+    for (std::size_t i = 0; i < rulesCards_.size(); ++i) {
+        if (!pictures.rules.at(i).isNull()) {
+            rulesCards_.at(i) = pictures.rules.at(i);
+        }
+    }
+    if (ruru->picture().isNull()) {
+        // An order chosen before its card was decoded.
+        layRulesCard();
+        if (shownHolder_ == ruru) {
+            layHeldPicture(ruru);
+        }
+    }
     if (shownHolder_ != nullptr && shownHolder_ != ruru) {
         showHeldPicture(shownHolder_);
     }
+}
+
+void Form1::layRulesCard()
+{
+    ruru->setPicture(rulesCards_.at(indexOf(order_)));
+    ruru->setAccessibleDescription(rulesTexts_.at(indexOf(order_)));
 }
 
 void Form1::connectEvents()
@@ -263,6 +303,9 @@ void Form1::connectEvents()
         });
     });
     connect(flash_, &FlashWatch::maskPainted, this, [this] { boost_.end(); });
+    connect(orderSwitch_, &OrderSwitch::chosen, this, [this](RecallOrder order) {
+        gate_.deliver([this, order] { game_.setRecallOrder(order); });
+    });
     connect(listening_, &ListeningMode::switched, this,
             [this](bool on) { game_.setListening(on); });
     connect(listening_, &ListeningMode::readingDone, this, [this](bool spoken) {
@@ -395,9 +438,24 @@ void Form1::setDigitBox(int index, const std::string& text)
     box->setCursorPosition(0);
 }
 
-void Form1::showRulesPicture()
+void Form1::showRulesPicture(RecallOrder order)
 {
+    order_ = order;
+    layRulesCard();
     showHeldPicture(ruru);
+}
+
+void Form1::showRecallOrder(RecallOrder order)
+{
+    order_ = order;
+    setWindowTitle(title());
+}
+
+void Form1::announceRecallOrder(RecallOrder order)
+{
+    const QString text = tr("答え方：%1").arg(OrderSwitch::nameOf(order));
+    announcer_->announce(text);
+    listening_->say(text);
 }
 
 void Form1::showLevelPicture(int level)

@@ -26,6 +26,7 @@ class FlashWatch;
 class ImageHolder;
 class LanguageSwitch;
 class ListeningMode;
+class OrderSwitch;
 class PictureBox;
 class RoundRecorder;
 class TabSelection;
@@ -77,6 +78,8 @@ private:
     void connectEvents();
     void takePictures(const FormPictures& pictures);
     void takeCards(const FormPictures& cards);
+    void layRulesCard();
+    QString title() const;
     void showHeldPicture(ImageHolder* holder);
     void layHeldPicture(ImageHolder* holder);
     void countdownStarting();
@@ -88,7 +91,9 @@ private:
 
     void setStatusText(const std::string& text) override;
     void setDigitBox(int index, const std::string& text) override;
-    void showRulesPicture() override;
+    void showRulesPicture(RecallOrder order) override;
+    void showRecallOrder(RecallOrder order) override;
+    void announceRecallOrder(RecallOrder order) override;
     void showLevelPicture(int level) override;
     void setTimerEnabled(Timer which, bool enabled) override;
     void setTimerInterval(Timer which, int milliseconds) override;
@@ -106,7 +111,12 @@ private:
     PictureBox* Picture1 = nullptr;
     // The holder whose picture Picture1 shows.
     ImageHolder* shownHolder_ = nullptr;
+    // Holds the rules card of the order in play.
     ImageHolder* ruru = nullptr;
+    // Every order's rules card, and what it says, indexed by RecallOrder.
+    std::array<QImage, RecallOrderCount> rulesCards_;
+    std::array<QString, RecallOrderCount> rulesTexts_;
+    RecallOrder order_ = RecallOrder::Forward;
     // ImgLevel(1) to ImgLevel(8).
     std::array<ImageHolder*, MaxLevel> ImgLevel{};
     WindowTimer* tmrCount = nullptr;
@@ -122,6 +132,7 @@ private:
     Announcer* announcer_ = nullptr;
     ListeningMode* listening_ = nullptr;
     LanguageSwitch* languageSwitch_ = nullptr;
+    OrderSwitch* orderSwitch_ = nullptr;
     // The language of the cards and texts on show.
     Language language_;
     // The game's last status text, as the game wrote it, to be laid again in another language.

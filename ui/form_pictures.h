@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game_state.h"
+#include "recall_order.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -21,11 +22,12 @@ struct FormPictures
 {
     QImage background;
     QPixmap icon;
-    QImage rules;
+    // The rules card of each order, indexed by RecallOrder; one not decoded yet is null.
+    std::array<QImage, RecallOrderCount> rules;
     // The pictures of levels 1 to 8, in that order.
     std::array<QImage, MaxLevel> levels;
     // What the rules card and the level cards say, for those who cannot see them.
-    QString rulesText;
+    std::array<QString, RecallOrderCount> rulesTexts;
     std::array<QString, MaxLevel> levelTexts;
 };
 
@@ -34,6 +36,8 @@ struct LaterPictures
 {
     QPixmap icon;
     std::array<QImage, MaxLevel> levels;
+    // The rules cards of the orders that the first frame did not need; the other is null.
+    std::array<QImage, RecallOrderCount> rules;
 };
 
 } // namespace pabrel::ui

@@ -144,6 +144,13 @@ void ListeningMode::read(const std::vector<int>& digits)
     reader_->read(digits);
 }
 
+void ListeningMode::say(const QString& text)
+{
+    if (on_ && reader_ != nullptr && !reader_->isReading()) {
+        speech_->say(text);
+    }
+}
+
 void ListeningMode::stop()
 {
     if (reader_ != nullptr) {

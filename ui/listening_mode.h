@@ -46,6 +46,9 @@ public:
     void restore();
 
     void read(const std::vector<int>& digits);
+    // Says `text` once, when the mode is on and no digits are being read; nothing is
+    // reported about it.
+    void say(const QString& text);
     void stop();
     // Tells the player that speech has stopped working; the mode is then off.
     void reportFailure();

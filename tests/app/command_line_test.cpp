@@ -138,6 +138,7 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
          "hello\n",
          1,
          "is not a Pabrel records file."},
+        {"an order to export", {"--order", "backward", "--export-csv", "-"}, {}, 1, file_},
         {"nowhere to write", {"--export-csv", "no/such/folder/out.csv"}, {}, 1, "out.csv"},
         {"unknown option", {"--recods"}, {}, 2, "recods"},
         {"no file named", {"--export-csv"}, {}, 2, "export-csv"},
@@ -170,7 +171,7 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
             QCOMPARE(file.readAll(), c.recordsFile);
         }
     }
-    // "told in English" gave --lang to a command that opens no game window: not remembered.
+    // --lang and --order given to commands that open no game window are not remembered.
     QVERIFY(!QDir(home_->filePath(QStringLiteral("config"))).exists());
 }
 

@@ -45,6 +45,9 @@ void LaunchTest::readsWhatIsAsked_data()
     QTest::newRow("value for a flag") << QStringList{"--version=2"} << Action::Refuse << "version";
     QTest::newRow("a language") << QStringList{"--lang", "en"} << Action::Play << none;
     QTest::newRow("no such language") << QStringList{"--lang=fr"} << Action::Refuse << "'fr'";
+    QTest::newRow("an order") << QStringList{"--order", "ascending"} << Action::Play << none;
+    QTest::newRow("no such order")
+        << QStringList{"--order", "Backward"} << Action::Refuse << "'Backward'";
 }
 
 void LaunchTest::readsWhatIsAsked()
@@ -67,10 +70,11 @@ void LaunchTest::theProgramAnswersWithoutADisplay_data()
     QTest::addColumn<QStringList>("output");
     QTest::addColumn<QStringList>("errors");
 
-    QTest::newRow("help") << QStringList{"--help"} << 0
-                          << QStringList{"Usage: pabrel [options]", "a memory game", "--version",
-                                         "--export-csv <file>", "--lang <language>"}
-                          << QStringList{};
+    QTest::newRow("help")
+        << QStringList{"--help"} << 0
+        << QStringList{"Usage: pabrel [options]", "a memory game",     "--version",
+                       "--export-csv <file>",     "--lang <language>", "--order <order>"}
+        << QStringList{};
     QTest::newRow("help in Japanese")
         << QStringList{"--lang", "ja", "--help"} << 0
         << QStringList{"pabrel [オプション]", "記憶ゲーム", "このヘルプを表示して終了します。"}
@@ -85,6 +89,10 @@ void LaunchTest::theProgramAnswersWithoutADisplay_data()
     QTest::newRow("unknown language")
         << QStringList{"--lang", "de"} << 2 << QStringList{}
         << QStringList{"pabrel: unknown language 'de' for --lang (ja or en)"};
+    QTest::newRow("unknown order")
+        << QStringList{"--order=reverse"} << 2 << QStringList{}
+        << QStringList{"pabrel: unknown order 'reverse' for --order (forward, backward or "
+                       "ascending)"};
 }
 
 void LaunchTest::theProgramAnswersWithoutADisplay()

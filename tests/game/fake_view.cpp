@@ -20,6 +20,19 @@ std::string timerName(Timer timer)
     return "?";
 }
 
+std::string orderName(RecallOrder order)
+{
+    switch (order) {
+    case RecallOrder::Forward:
+        return "";
+    case RecallOrder::Backward:
+        return "backward";
+    case RecallOrder::Ascending:
+        return "ascending";
+    }
+    return "?";
+}
+
 void FakeView::record(std::string what)
 {
     calls.push_back({now_, std::move(what)});
@@ -37,10 +50,20 @@ void FakeView::setDigitBox(int index, const std::string& text)
     record("box " + std::to_string(index) + " '" + text + "'");
 }
 
-void FakeView::showRulesPicture()
+void FakeView::showRulesPicture(RecallOrder order)
 {
-    picture = "rules";
-    record("picture rules");
+    picture = order == RecallOrder::Forward ? "rules" : "rules " + orderName(order);
+    record("picture " + picture);
+}
+
+void FakeView::showRecallOrder(RecallOrder order)
+{
+    this->order = orderName(order);
+}
+
+void FakeView::announceRecallOrder(RecallOrder order)
+{
+    record("announce " + orderName(order));
 }
 
 void FakeView::showLevelPicture(int level)

@@ -29,7 +29,9 @@ public:
 
     void setStatusText(const std::string& text) override;
     void setDigitBox(int index, const std::string& text) override;
-    void showRulesPicture() override;
+    void showRulesPicture(RecallOrder order) override;
+    void showRecallOrder(RecallOrder order) override;
+    void announceRecallOrder(RecallOrder order) override;
     void showLevelPicture(int level) override;
     void setTimerEnabled(Timer timer, bool enabled) override;
     void setTimerInterval(Timer timer, int milliseconds) override;
@@ -58,6 +60,8 @@ public:
     std::string status;
     std::array<std::string, 9> boxes;
     std::string picture = "none";
+    // What the window's title names ("" for the order as shown).
+    std::string order;
     bool capture = false;
     int beeps = 0;
     bool closed = false;
@@ -82,5 +86,6 @@ private:
 };
 
 std::string timerName(Timer timer);
+std::string orderName(RecallOrder order);
 
 } // namespace pabrel::testing

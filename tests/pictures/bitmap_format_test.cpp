@@ -64,7 +64,9 @@ std::vector<BitmapFile> committedBitmaps()
     std::vector<BitmapFile> files = {{"background.bmp", 782, 576}};
     for (const CardLanguage& language : CardLanguages) {
         const std::string folder(language.folder);
-        files.push_back({folder + "rules.bmp", 618, 255});
+        for (const std::string_view rules : RulesCardNames) {
+            files.push_back({folder + std::string(rules), 618, 255});
+        }
         for (int level = 1; level <= 8; ++level) {
             files.push_back({folder + "level" + std::to_string(level) + ".bmp", 618, 255});
         }

@@ -10,6 +10,8 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pabrel::testing {
@@ -60,16 +62,37 @@ std::vector<ExpectedLine> lines(int count, std::uint8_t colour, int minHeight, i
                                      {colour, minHeight, maxHeight});
 }
 
+// Every answer order's rules card has the same blocks; only its title's length differs.
+ExpectedCard rulesCard(std::string file, int titleRight)
+{
+    return {std::move(file),
+            Yellow,
+            {
+                {5, 1, titleRight, 25, lines(1, Black, 25, 25)},
+                {5, 59, AnyRight, 113, lines(2, Black, 26, 27)},
+                {14, 129, AnyRight, 213, lines(3, Black, 26, 27)},
+            }};
+}
+
+// The English lines stand on evenly spaced baselines, so a line without descenders is
+// shorter than the others.
+ExpectedCard englishRulesCard(std::string file, int titleRight)
+{
+    return {std::move(file),
+            Yellow,
+            {
+                {5, 1, titleRight, 26, lines(1, Black, 26, 27)},
+                {5, 56, AnyRight, 112, lines(2, Black, 24, 26)},
+                {14, 132, AnyRight, 218, lines(3, Black, 24, 26)},
+            }};
+}
+
 std::vector<ExpectedCard> expectedCards()
 {
     return {
-        {"rules.bmp",
-         Yellow,
-         {
-             {5, 1, 144, 25, lines(1, Black, 25, 25)},
-             {5, 59, AnyRight, 113, lines(2, Black, 26, 27)},
-             {14, 129, AnyRight, 213, lines(3, Black, 26, 27)},
-         }},
+        rulesCard("rules.bmp", 144),
+        rulesCard("rules_backward.bmp", 261),
+        rulesCard("rules_ascending.bmp", 290),
         {"level1.bmp", Cyan, {{11, 71, 528, 128, lines(2, Black, 27, 28)}}},
         {"level2.bmp", Cyan, {{11, 69, 361, 133, lines(2, Black, 31, 32)}}},
         {"level3.bmp", Cyan, {{154, 87, 379, 141, lines(2, Black, 26, 26)}}},
@@ -78,15 +101,9 @@ std::vector<ExpectedCard> expectedCards()
         {"level6.bmp", Cyan, {{106, 66, 466, 157, lines(2, Red, 43, 44)}}},
         {"level7.bmp", Cyan, {{79, 64, 467, 170, lines(3, Blue, 32, 33)}}},
         {"level8.bmp", Cyan, {{104, 70, 481, 155, {{Blue, 33, 34}, {Red, 33, 34}}}}},
-        // The English lines stand on evenly spaced baselines, so a line without descenders
-        // is shorter than the others.
-        {"en/rules.bmp",
-         Yellow,
-         {
-             {5, 1, 154, 26, lines(1, Black, 26, 26)},
-             {5, 56, AnyRight, 112, lines(2, Black, 24, 26)},
-             {14, 132, AnyRight, 218, lines(3, Black, 24, 26)},
-         }},
+        englishRulesCard("en/rules.bmp", 154),
+        englishRulesCard("en/rules_backward.bmp", 320),
+        englishRulesCard("en/rules_ascending.bmp", 353),
         {"en/level1.bmp", Cyan, {{11, 67, 535, 132, lines(2, Black, 29, 31)}}},
         {"en/level2.bmp", Cyan, {{11, 67, 576, 135, lines(2, Black, 31, 33)}}},
         {"en/level3.bmp", Cyan, {{154, 85, 379, 143, lines(2, Black, 24, 29)}}},
@@ -199,7 +216,9 @@ protected:
 TEST_P(CardsOfALanguage, LevelSixHasTheLargestLettering)
 {
     const int levelSix = tallestLine(file("level6.bmp"), Cyan);
-    EXPECT_GT(levelSix, tallestLine(file("rules.bmp"), Yellow));
+    for (const std::string_view rules : RulesCardNames) {
+        EXPECT_GT(levelSix, tallestLine(file(std::string(rules)), Yellow)) << rules;
+    }
     for (int level = 1; level <= 8; ++level) {
         if (level != 6) {
             EXPECT_GT(levelSix, tallestLine(file("level" + std::to_string(level) + ".bmp"), Cyan))
@@ -208,17 +227,20 @@ TEST_P(CardsOfALanguage, LevelSixHasTheLargestLettering)
     }
 }
 
-TEST_P(CardsOfALanguage, TheRulesCardIndentsItsSecondBlock)
+TEST_P(CardsOfALanguage, EachRulesCardIndentsItsSecondBlock)
 {
-    const std::vector<InkLine> found =
-        findInkLines(StoredBitmap::load(assetPath(file("rules.bmp"))), Yellow);
-    ASSERT_EQ(found.size(), 6U);
-    for (std::size_t line = 0; line < 3; ++line) {
-        EXPECT_LE(found[line].left, 7) << "line " << line << " starts close to the left edge";
-    }
-    for (std::size_t line = 3; line < 6; ++line) {
-        EXPECT_GE(found[line].left, found[1].left + 6) << "line " << line << " is indented";
-        EXPECT_LE(found[line].left, found[1].left + 14) << "line " << line << " is indented";
+    for (const std::string_view rules : RulesCardNames) {
+        SCOPED_TRACE(rules);
+        const std::vector<InkLine> found =
+            findInkLines(StoredBitmap::load(assetPath(file(std::string(rules)))), Yellow);
+        ASSERT_EQ(found.size(), 6U);
+        for (std::size_t line = 0; line < 3; ++line) {
+            EXPECT_LE(found[line].left, 7) << "line " << line << " starts close to the left edge";
+        }
+        for (std::size_t line = 3; line < 6; ++line) {
+            EXPECT_GE(found[line].left, found[1].left + 6) << "line " << line << " is indented";
+            EXPECT_LE(found[line].left, found[1].left + 14) << "line " << line << " is indented";
+        }
     }
 }
 

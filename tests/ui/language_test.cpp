@@ -32,17 +32,18 @@ using pabrel::testing::pictureBoxMismatch;
 using pabrel::ui::Language;
 
 namespace {
-// Picks a language from the window's context menu, as a player does.
-void choose(pabrel::ui::Form1& form, const QString& language)
+// Picks an entry of one of the window's context submenus, as a player does.
+void choose(pabrel::ui::Form1& form, const QString& entryText,
+            const QString& submenu = QStringLiteral("language"))
 {
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), form.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&form, &click);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu != nullptr);
     for (QAction* entry : menu->actions()) {
-        if (entry->objectName() == QLatin1String("language")) {
+        if (entry->objectName() == submenu) {
             for (QAction* each : entry->menu()->actions()) {
-                if (each->text() == language) {
+                if (each->text() == entryText) {
                     each->trigger();
                 }
             }
@@ -88,6 +89,8 @@ private slots:
     void qtsOwnWordsAndTheFarewellAreInTheLanguage_data();
     void qtsOwnWordsAndTheFarewellAreInTheLanguage();
     void theDigitsAreSpokenInTheLanguage();
+    void eachOrderIsNamedRememberedAndJudgedInTheWindow_data();
+    void eachOrderIsNamedRememberedAndJudgedInTheWindow();
 };
 
 void LanguageTest::init()
@@ -226,6 +229,55 @@ void LanguageTest::theDigitsAreSpokenInTheLanguage()
     choose(probe.form(), QStringLiteral("English"));
     QTRY_COMPARE(script.language, Language::English);
     QCOMPARE(mode->action()->text(), QStringLiteral("Listen and Remember"));
+}
+
+void LanguageTest::eachOrderIsNamedRememberedAndJudgedInTheWindow_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("card");
+    QTest::addColumn<QString>("answer");
+    // The usual digits flash 3 then 1 at level 1.
+    QTest::newRow("backwards") << "逆から"
+                               << "Pabrel（逆から）"
+                               << "rules_backward.bmp"
+                               << "13";
+    QTest::newRow("smallest first") << "小さい順"
+                                    << "Pabrel（小さい順）"
+                                    << "rules_ascending.bmp"
+                                    << "13";
+    QTest::newRow("as shown") << "そのまま"
+                              << "Pabrel"
+                              << "rules.bmp"
+                              << "31";
+}
+
+// The window names the order and shows its card, remembers the choice for the next run,
+// and judges the answer in that order; the order as shown keeps the plain title.
+void LanguageTest::eachOrderIsNamedRememberedAndJudgedInTheWindow()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, title);
+    QFETCH(QString, card);
+    QFETCH(QString, answer);
+    {
+        FormProbe probe(pabrel::ui::builtInPictures());
+        QVERIFY(probe.showActive());
+        choose(probe.form(), QStringLiteral("逆から"), QStringLiteral("order"));
+        choose(probe.form(), entry, QStringLiteral("order"));
+        QCOMPARE(probe.form().windowTitle(), title);
+        QCOMPARE(pictureBoxMismatch(probe.pictureBox(), card), QString());
+    }
+    FormProbe probe(pabrel::ui::builtInPictures());
+    QVERIFY(probe.showActive());
+    QCOMPARE(probe.form().windowTitle(), title);
+    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), card), QString());
+    QVERIFY(probe.playToAnswering());
+    QCOMPARE(probe.flashedDigits(), QStringLiteral("31"));
+    probe.type(answer);
+    QCOMPARE(probe.label()->text(), QStringLiteral("正解！"));
+    probe.advance(1500);
+    QTRY_COMPARE(probe.label()->text(), QStringLiteral("ﾚﾍﾞﾙ 2"));
 }
 
 QTEST_MAIN(LanguageTest)

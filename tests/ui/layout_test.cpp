@@ -233,7 +233,7 @@ void LayoutTest::picturesShowPixelForPixel()
 {
     FormPictures pictures;
     pictures.background = markedPicture({782, 576}, Qt::white);
-    pictures.rules = markedPicture({618, 255}, Qt::yellow);
+    pictures.rules[0] = markedPicture({618, 255}, Qt::yellow);
     pictures.levels[7] = markedPicture({618, 255}, Qt::cyan);
     FormProbe probe(pictures);
     Form1& form = probe.form();
@@ -274,7 +274,7 @@ void LayoutTest::picturesShowPixelForPixel()
 void LayoutTest::picturesAreHeldAndShownAsGiven()
 {
     FormPictures pictures;
-    pictures.rules = markedPicture({618, 255}, Qt::yellow);
+    pictures.rules[0] = markedPicture({618, 255}, Qt::yellow);
     for (int level = 1; level <= 8; ++level) {
         pictures.levels[level - 1] = markedPicture({618, 255}, QColor(level, 255, 255));
     }
@@ -284,7 +284,7 @@ void LayoutTest::picturesAreHeldAndShownAsGiven()
     };
 
     QCOMPARE(probe.pictureBox()->picture().cacheKey(), heldBy(QStringLiteral("ruru")));
-    QCOMPARE(heldBy(QStringLiteral("ruru")), pictures.rules.cacheKey());
+    QCOMPARE(heldBy(QStringLiteral("ruru")), pictures.rules[0].cacheKey());
     for (int level = 1; level <= 8; ++level) {
         QCOMPARE(heldBy(QStringLiteral("ImgLevel(%1)").arg(level)),
                  pictures.levels[level - 1].cacheKey());

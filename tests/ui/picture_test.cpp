@@ -85,8 +85,12 @@ void PictureTest::theProgramCarriesTheCommittedFiles()
              committedPicture(QStringLiteral("background.bmp")));
     QCOMPARE(pictures.icon.toImage().convertToFormat(QImage::Format_RGB32),
              committedPicture(QStringLiteral("pabrel.ico")));
-    QCOMPARE(pictures.rules.convertToFormat(QImage::Format_RGB32),
-             committedPicture(QStringLiteral("rules.bmp")));
+    const QStringList rulesFiles{QStringLiteral("rules.bmp"), QStringLiteral("rules_backward.bmp"),
+                                 QStringLiteral("rules_ascending.bmp")};
+    for (int order = 0; order < pabrel::RecallOrderCount; ++order) {
+        QCOMPARE(pictures.rules[order].convertToFormat(QImage::Format_RGB32),
+                 committedPicture(rulesFiles[order]));
+    }
     for (int level = 1; level <= 8; ++level) {
         QCOMPARE(pictures.levels[level - 1].convertToFormat(QImage::Format_RGB32),
                  committedPicture(QStringLiteral("level%1.bmp").arg(level)));
@@ -99,7 +103,7 @@ void PictureTest::picturesStayInTheirFilesSixteenColours()
 {
     const auto pictures = builtInPictures();
     QCOMPARE(pictures.background.format(), QImage::Format_RGB32);
-    QList<QImage> held{pictures.rules};
+    QList<QImage> held(pictures.rules.begin(), pictures.rules.end());
     held.append(QList<QImage>(pictures.levels.begin(), pictures.levels.end()));
     for (const QImage& picture : held) {
         QCOMPARE(picture.format(), QImage::Format_Indexed8);

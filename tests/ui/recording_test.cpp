@@ -165,12 +165,14 @@ void RecordingTest::theContextMenuOpensTheRecordsWithoutStoppingTheGame()
     QMenu* menu = form.findChild<QMenu*>();
     QVERIFY(menu);
     QTRY_VERIFY(menu->isVisible());
-    // The window's one menu offers the listening mode, the language and the records.
-    QCOMPARE(menu->actions().size(), 3);
+    // The window's one menu offers the listening mode, the language, the answer order and
+    // the records.
+    QCOMPARE(menu->actions().size(), 4);
     QCOMPARE(menu->actions()[0]->text(), QStringLiteral("聞いて覚える"));
     QCOMPARE(menu->actions()[1]->text(), QStringLiteral("言語"));
-    QCOMPARE(menu->actions()[2]->text(), QStringLiteral("記録を見る…"));
-    menu->actions()[2]->trigger();
+    QCOMPARE(menu->actions()[2]->text(), QStringLiteral("答え方"));
+    QCOMPARE(menu->actions()[3]->text(), QStringLiteral("記録を見る…"));
+    menu->actions()[3]->trigger();
     menu->close();
 
     QVERIFY(keeping.recordsWindow() && keeping.recordsWindow()->isVisible());

@@ -16,39 +16,34 @@ LetteringLine line(std::string_view text, PaletteIndex colour)
     return {QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), colour};
 }
 
-CardDesign rulesCard()
+// The rules card of an answer order: a title, how to answer, and the level lines indented.
+// The title's letter spacing is stretched to reach its right edge, set for each title so that
+// every title comes out in the same size and spacing.
+CardDesign rulesCard(std::string fileName, std::span<const std::string_view> texts, int titleRight)
 {
-    return {
-        "rules.bmp",
-        Yellow,
-        {
-            {5, 1, 144, 25, true, LineAlignment::Left, 25, 25, {line(card_texts::rules[0], Black)}},
-            {5,
-             59,
-             CardSeenWidth - 1,
-             113,
-             false,
-             LineAlignment::Left,
-             26,
-             27,
-             {
-                 line(card_texts::rules[1], Black),
-                 line(card_texts::rules[2], Black),
-             }},
-            {14,
-             129,
-             CardSeenWidth - 1,
-             213,
-             false,
-             LineAlignment::Left,
-             26,
-             27,
-             {
-                 line(card_texts::rules[3], Black),
-                 line(card_texts::rules[4], Black),
-                 line(card_texts::rules[5], Black),
-             }},
-        }};
+    return {std::move(fileName),
+            Yellow,
+            {
+                {5, 1, titleRight, 25, true, LineAlignment::Left, 25, 25, {line(texts[0], Black)}},
+                {5,
+                 59,
+                 CardSeenWidth - 1,
+                 113,
+                 false,
+                 LineAlignment::Left,
+                 26,
+                 27,
+                 {line(texts[1], Black), line(texts[2], Black)}},
+                {14,
+                 129,
+                 CardSeenWidth - 1,
+                 213,
+                 false,
+                 LineAlignment::Left,
+                 26,
+                 27,
+                 {line(texts[3], Black), line(texts[4], Black), line(texts[5], Black)}},
+            }};
 }
 
 CardDesign levelCard(int level, LetteringBlock block)
@@ -61,7 +56,9 @@ std::vector<CardDesign> japaneseCards()
     constexpr auto Left = LineAlignment::Left;
     constexpr auto Centred = LineAlignment::Centred;
     return {
-        rulesCard(),
+        rulesCard("rules.bmp", card_texts::rules, 144),
+        rulesCard("rules_backward.bmp", card_texts::rulesBackward, 261),
+        rulesCard("rules_ascending.bmp", card_texts::rulesAscending, 290),
         levelCard(1, {11,
                       71,
                       528,
@@ -161,13 +158,13 @@ LetteringBlock englishBlock(const EnglishLayout& layout, std::span<const std::st
             LineStacking::Baselines};
 }
 
-CardDesign englishRulesCard(std::span<const std::string_view> texts)
+CardDesign englishRulesCard(std::string fileName, std::span<const std::string_view> texts)
 {
     constexpr auto Left = LineAlignment::Left;
-    return {"en/rules.bmp",
+    return {std::move(fileName),
             Yellow,
             {
-                englishBlock({5, 1, 200, 27, Left, 24, 27}, texts.subspan(0, 1), {Black}),
+                englishBlock({5, 1, 400, 27, Left, 24, 27}, texts.subspan(0, 1), {Black}),
                 englishBlock({5, 56, CardSeenWidth - 1, 112, Left, 24, 26}, texts.subspan(1, 2),
                              {Black, Black}),
                 englishBlock({14, 132, CardSeenWidth - 1, 218, Left, 24, 26}, texts.subspan(3, 3),
@@ -190,7 +187,9 @@ std::vector<CardDesign> englishCards()
     constexpr auto Left = LineAlignment::Left;
     constexpr auto Centred = LineAlignment::Centred;
     return {
-        englishRulesCard(texts.rules),
+        englishRulesCard("en/rules.bmp", texts.rules),
+        englishRulesCard("en/rules_backward.bmp", texts.rulesBackward),
+        englishRulesCard("en/rules_ascending.bmp", texts.rulesAscending),
         englishLevelCard(texts, 1, {11, 67, 600, 132, Left, 26, 33}, {Black, Black}),
         englishLevelCard(texts, 2, {11, 67, 580, 135, Left, 28, 36}, {Black, Black}),
         englishLevelCard(texts, 3, {100, 85, 433, 143, Centred, 24, 30}, {Black, Black}),

@@ -3,8 +3,8 @@
 
 // Draws the game's pictures and writes them, in the formats the game carries them in, into
 // the folder given on the command line (the source tree's assets/): the background, the
-// icon, with its enlargements for the desktop under icons/, and the nine cards in Japanese
-// and, under en/, in English.
+// icon, with its enlargements for the desktop under icons/, and the cards (the rules card of
+// each answer order and the eight level cards) in Japanese and, under en/, in English.
 
 #include "background_art.h"
 #include "bitmap_encoding.h"
