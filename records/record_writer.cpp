@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <deque>
+
 namespace pabrel::records {
 
 // Lives on the writer's thread: the database connection may only be used there.
@@ -14,7 +16,7 @@ struct RecordWriter::Worker
     QString file;
     int busyTimeoutMs;
     std::unique_ptr<RecordStore> store;
-    std::vector<RoundRecord> waiting;
+    std::deque<RoundRecord> waiting;
     bool off = false;
 
     void write(const RoundRecord& round)
@@ -100,7 +102,7 @@ void RecordWriter::holdWrites(bool held)
         runOnThread([held = &held_](Worker& worker) {
             while (!*held && !worker.waiting.empty()) {
                 worker.write(worker.waiting.front());
-                worker.waiting.erase(worker.waiting.begin());
+                worker.waiting.pop_front();
             }
         });
     }
