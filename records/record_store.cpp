@@ -100,16 +100,15 @@ QVariant optionalValue(const auto& value)
     return value ? QVariant::fromValue(*value) : QVariant(QMetaType::fromType<Value>());
 }
 
+// Each value is bound to its column's name, as in `:level`.
 QString insertStatement()
 {
     QStringList names;
-    QStringList places;
     for (const RoundColumn& column : RoundColumns) {
         names.append(QLatin1String(column.name));
-        places.append(QStringLiteral("?"));
     }
-    return QStringLiteral("INSERT INTO rounds (%1) VALUES (%2)")
-        .arg(names.join(QLatin1Char(',')), places.join(QLatin1Char(',')));
+    return QStringLiteral("INSERT INTO rounds (%1) VALUES (:%2)")
+        .arg(names.join(QLatin1Char(',')), names.join(QStringLiteral(",:")));
 }
 } // namespace
 
@@ -295,16 +294,18 @@ std::optional<RecordError> RecordStore::add(const RoundRecord& round)
     static const QString insert = insertStatement();
     QSqlQuery query(database());
     query.prepare(insert);
-    query.addBindValue(round.startedAt.toUTC().toString(Qt::ISODateWithMs));
-    query.addBindValue(round.level);
-    query.addBindValue(round.shown);
+    query.bindValue(QStringLiteral(":started_at"),
+                    round.startedAt.toUTC().toString(Qt::ISODateWithMs));
+    query.bindValue(QStringLiteral(":level"), round.level);
+    query.bindValue(QStringLiteral(":shown"), round.shown);
     // Nothing typed is an empty answer, not a missing one.
-    query.addBindValue(round.typed.isNull() ? QStringLiteral("") : round.typed);
-    query.addBindValue(QString(nameOf(round.outcome)));
-    query.addBindValue(round.displayMs);
-    query.addBindValue(optionalValue(round.paintedMs));
-    query.addBindValue(optionalValue(round.answerMs));
-    query.addBindValue(QString(nameOf(round.presentation)));
+    query.bindValue(QStringLiteral(":typed"),
+                    round.typed.isNull() ? QStringLiteral("") : round.typed);
+    query.bindValue(QStringLiteral(":outcome"), QString(nameOf(round.outcome)));
+    query.bindValue(QStringLiteral(":display_ms"), round.displayMs);
+    query.bindValue(QStringLiteral(":painted_ms"), optionalValue(round.paintedMs));
+    query.bindValue(QStringLiteral(":answer_ms"), optionalValue(round.answerMs));
+    query.bindValue(QStringLiteral(":presentation"), QString(nameOf(round.presentation)));
     if (auto failure = run(query)) {
         return failure;
     }
