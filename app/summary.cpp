@@ -3,9 +3,7 @@
 
 #include "summary.h"
 
-#include "overview_reader.h"
-#include "record_store.h"
-#include "records_overview.h"
+#include "overview_reading.h"
 
 #include <QCoreApplication>
 
@@ -71,20 +69,15 @@ QString summaryText(const records::RecordsOverview& overview, QDate today)
 
 int printSummary(const QString& recordsFile)
 {
-    records::RecordStore store(recordsFile);
-    records::RecordsOverview overview;
-    auto failure = store.open(records::RecordStore::Opening::ExistingOnly);
-    if (!failure) {
-        failure = records::OverviewReader(store).read(overview);
+    const records::OverviewReading reading = records::readOverview(recordsFile);
+    if (reading.failure) {
+        return fail(reading.failure->line(records::RecordError::Use::Reading));
     }
-    if (failure) {
-        return fail(failure->line(records::RecordError::Use::Reading));
-    }
-    if (overview.rounds == 0) {
+    if (reading.overview->rounds == 0) {
         return fail(QStringLiteral("%1 (%2)").arg(
             QCoreApplication::translate("Summary", "まだ記録がありません。"), recordsFile));
     }
-    std::fputs(summaryText(overview, QDate::currentDate()).toUtf8().constData(), stdout);
+    std::fputs(summaryText(*reading.overview, QDate::currentDate()).toUtf8().constData(), stdout);
     return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 

@@ -10,7 +10,7 @@
 #include "desktop_bell.h"
 #include "event_timer_factory.h"
 #include "form1.h"
-#include "overview_reader.h"
+#include "overview_reading.h"
 #include "realtime_boost.h"
 #include "record_keeping.h"
 #include "record_store.h"
@@ -214,10 +214,7 @@ void measureLongHistory(int rounds, const QString& program)
         firstFrame.add(window.firstFrame);
         figures.add(window.figures);
         const Stopwatch clock;
-        pabrel::records::RecordStore store(file);
-        pabrel::records::RecordsOverview read;
-        store.open(pabrel::records::RecordStore::Opening::ExistingOnly);
-        pabrel::records::OverviewReader(store).read(read);
+        pabrel::records::readOverview(file);
         overview.add(clock.read());
         inProcess.add(exportInProcess(file, csv));
         if (!program.isEmpty()) {
@@ -319,11 +316,9 @@ void measureFlashes(int flashes, int historyRounds)
         }
         if (keeping) {
             keeping->writer().waitUntilWritten();
-            pabrel::records::RecordStore store(file);
-            int written = 0;
-            store.open(pabrel::records::RecordStore::Opening::ExistingOnly);
-            store.countRounds(written);
-            std::printf("\nRounds in the file after that run: %d.\n\n", written);
+            const auto reading = pabrel::records::readOverview(file);
+            std::printf("\nRounds in the file after that run: %d.\n\n",
+                        reading.overview ? reading.overview->rounds : 0);
         }
     }
 }

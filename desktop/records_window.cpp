@@ -4,7 +4,7 @@
 #include "records_window.h"
 
 #include "csv_export.h"
-#include "overview_reader.h"
+#include "overview_reading.h"
 #include "record_store.h"
 #include "span_chart.h"
 #include "span_estimator.h"
@@ -237,25 +237,16 @@ void RecordsWindow::reload()
         showState();
     }
     inBackground(
-        this,
-        [file = file_] {
-            Reading reading{std::nullopt, std::make_shared<records::RecordsOverview>()};
-            records::RecordStore store(file);
-            reading.failure = store.open(records::RecordStore::Opening::ExistingOnly);
-            if (!reading.failure) {
-                reading.failure = records::OverviewReader(store).read(*reading.overview);
-            }
-            return reading;
-        },
-        [this](const Reading& reading) {
+        this, [file = file_] { return records::readOverview(file); },
+        [this](records::OverviewReading reading) {
             reading_ = false;
             if (readAgain_) {
                 readAgain_ = false;
                 reload();
                 return;
             }
-            failure_ = reading.failure;
-            overview_ = reading.failure ? nullptr : reading.overview;
+            failure_ = std::move(reading.failure);
+            overview_ = std::move(reading.overview);
             showState();
             emit figuresShown();
         });

@@ -8,7 +8,6 @@
 
 #include <QWidget>
 
-#include <memory>
 #include <optional>
 
 class QComboBox;
@@ -54,12 +53,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    struct Reading
-    {
-        std::optional<records::RecordError> failure;
-        std::shared_ptr<records::RecordsOverview> overview;
-    };
-
     QWidget* createContentPage();
     QLayout* createHeadline();
     void retranslate();
@@ -75,7 +68,7 @@ private:
     void complain(const QString& text);
 
     QString file_;
-    std::shared_ptr<records::RecordsOverview> overview_;
+    std::optional<records::RecordsOverview> overview_;
     // Why the file could not be read, the last time it was.
     std::optional<records::RecordError> failure_;
     bool reading_ = false;

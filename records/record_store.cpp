@@ -327,17 +327,6 @@ std::optional<RecordError> RecordStore::eraseAll()
     return std::nullopt;
 }
 
-std::optional<RecordError> RecordStore::countRounds(int& rounds)
-{
-    QSqlQuery query(database());
-    if (auto failure = run(query, QStringLiteral("SELECT count(*) FROM rounds"))) {
-        return failure;
-    }
-    query.next();
-    rounds = query.value(0).toInt();
-    return std::nullopt;
-}
-
 QSqlDatabase RecordStore::database() const
 {
     return QSqlDatabase::database(connection_, false);

@@ -42,8 +42,6 @@ public:
     RecordStore(const RecordStore&) = delete;
     RecordStore& operator=(const RecordStore&) = delete;
 
-    const QString& file() const { return file_; }
-
     // Opens the file and checks that it holds Pabrel's records of this or an earlier
     // schema. Opened for writing, an earlier schema is brought up to date; opened for
     // reading, it is read as it is.
@@ -53,7 +51,6 @@ public:
     std::optional<RecordError> add(const RoundRecord& round);
     // Erases every round, overwriting their bytes in the file.
     std::optional<RecordError> eraseAll();
-    std::optional<RecordError> countRounds(int& rounds);
 
     // For the readers: the open connection, and a query run on it with its failure told
     // as a RecordError about this file.

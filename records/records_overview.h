@@ -7,8 +7,6 @@
 #include "round_record.h"
 #include "span_estimator.h"
 
-#include <QTimeZone>
-
 #include <vector>
 
 namespace pabrel::records {
@@ -29,9 +27,6 @@ struct RecordsOverview
         qint64 msecsSinceEpoch = 0;
         int level = 0;
     };
-
-    // Days are counted in `zone`: the player's own unless a test says otherwise.
-    explicit RecordsOverview(const QTimeZone& zone = QTimeZone::systemTimeZone()) : span(zone) {}
 
     // A round of a level the game does not have, or with no valid time, is passed over.
     void add(qint64 startedAtMs, int level, RoundOutcome outcome, Presentation presentation);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pabrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "overview_reader.h"
+#include "overview_reading.h"
 #include "record_files.h"
 
 #include <QFileInfo>
@@ -96,9 +96,10 @@ TEST_F(Store, OverviewSumsUpTheHistoryAsReadOrAsWritten)
         ASSERT_FALSE(store.add(round));
         asWritten.add(round);
     }
-    records::RecordsOverview asRead;
-    ASSERT_FALSE(records::OverviewReader(store).read(asRead));
-    for (const records::RecordsOverview* overview : {&asRead, &asWritten}) {
+    const records::OverviewReading reading = records::readOverview(file);
+    ASSERT_FALSE(reading.failure);
+    const records::RecordsOverview& asRead = *reading.overview;
+    for (const records::RecordsOverview* overview : {&asRead, &std::as_const(asWritten)}) {
         EXPECT_EQ(overview->rounds, 8);
         EXPECT_EQ(overview->correct, 5);
         EXPECT_EQ(overview->bestLevel, 5);
@@ -126,10 +127,10 @@ TEST_F(Store, OverviewSumsUpTheHistoryAsReadOrAsWritten)
     EXPECT_EQ(levels, (std::vector<int>{1, 2, 2, 3, 3, 4, 2, 5}));
 
     ASSERT_FALSE(store.eraseAll());
-    records::RecordsOverview erased;
-    ASSERT_FALSE(records::OverviewReader(store).read(erased));
-    EXPECT_EQ(erased.rounds, 0);
-    EXPECT_TRUE(erased.levelOverTime.empty());
+    const records::OverviewReading erased = records::readOverview(file);
+    ASSERT_FALSE(erased.failure);
+    EXPECT_EQ(erased.overview->rounds, 0);
+    EXPECT_TRUE(erased.overview->levelOverTime.empty());
     EXPECT_TRUE(QFileInfo::exists(file));
 }
 

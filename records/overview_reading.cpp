@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pabrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "overview_reader.h"
+#include "overview_reading.h"
 
 #include "record_store.h"
 #include "round_columns.h"
@@ -28,13 +28,15 @@ QString selectStatement(int schemaVersion)
         .arg(int(RoundOutcome::GaveUp))
         .arg(QLatin1String(PresentationColumn.read(schemaVersion)), nameOf(Presentation::Spoken));
 }
-} // namespace
 
-std::optional<RecordError> OverviewReader::read(RecordsOverview& overview)
+std::optional<RecordError> addEveryRound(RecordStore& store, RecordsOverview& overview)
 {
-    QSqlQuery query(store_.database());
+    if (auto failure = store.open(RecordStore::Opening::ExistingOnly)) {
+        return failure;
+    }
+    QSqlQuery query(store.database());
     query.setForwardOnly(true);
-    if (auto failure = store_.run(query, selectStatement(store_.schemaVersion()))) {
+    if (auto failure = store.run(query, selectStatement(store.schemaVersion()))) {
         return failure;
     }
     while (query.next()) {
@@ -43,9 +45,20 @@ std::optional<RecordError> OverviewReader::read(RecordsOverview& overview)
                      query.value(3).toBool() ? Presentation::Spoken : Presentation::Shown);
     }
     if (query.lastError().isValid()) {
-        return store_.error(query.lastError());
+        return store.error(query.lastError());
     }
     return std::nullopt;
+}
+} // namespace
+
+OverviewReading readOverview(const QString& file)
+{
+    RecordStore store(file);
+    RecordsOverview overview;
+    if (auto failure = addEveryRound(store, overview)) {
+        return {std::nullopt, std::move(failure)};
+    }
+    return {std::move(overview), std::nullopt};
 }
 
 } // namespace pabrel::records
