@@ -4,7 +4,6 @@
 #include "span_chart.h"
 
 #include "level_rules.h"
-#include "records_overview.h"
 #include "span_estimator.h"
 
 #include <QAreaSeries>
@@ -14,6 +13,8 @@
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
+
+#include <algorithm>
 
 namespace pabrel::desktop {
 
@@ -177,7 +178,7 @@ void SpanChart::show(const records::RecordsOverview& overview, records::Presenta
 void SpanChart::showRounds(const records::RecordsOverview& overview)
 {
     QList<QPointF> points;
-    for (const auto& round : records::thinned(overview.levelOverTime, MostRoundPoints)) {
+    for (const auto& round : thinned(overview.levelOverTime, MostRoundPoints)) {
         points.append(
             QPointF(static_cast<qreal>(round.msecsSinceEpoch), digitsAt(Int16(round.level))));
     }
@@ -268,6 +269,26 @@ void SpanChart::showTimeFormat()
         //: The chart's dates, in QDateTime's format.
         time_->setFormat(tr("yyyy/MM/dd"));
     }
+}
+
+std::vector<records::RecordsOverview::Point>
+thinned(const std::vector<records::RecordsOverview::Point>& points, int maxPoints)
+{
+    const auto count = static_cast<qint64>(points.size());
+    const qint64 runLength = std::max<qint64>(1, (count * 2 + maxPoints - 1) / maxPoints);
+    if (runLength == 1) {
+        return points;
+    }
+    std::vector<records::RecordsOverview::Point> band;
+    for (auto run = points.begin(); run != points.end();) {
+        const auto end = run + std::min<qint64>(runLength, points.end() - run);
+        const auto [low, high] = std::minmax_element(
+            run, end, [](const auto& a, const auto& b) { return a.level < b.level; });
+        band.push_back({run->msecsSinceEpoch, low->level});
+        band.push_back({(end - 1)->msecsSinceEpoch, high->level});
+        run = end;
+    }
+    return band;
 }
 
 } // namespace pabrel::desktop

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "round_record.h"
+#include "records_overview.h"
 #include "span_estimate.h"
 
 #include <QChartView>
@@ -16,10 +16,6 @@ class QDateTimeAxis;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
-
-namespace pabrel::records {
-struct RecordsOverview;
-} // namespace pabrel::records
 
 namespace pabrel::desktop {
 
@@ -77,5 +73,10 @@ private:
     int periodDays_ = 1;
     std::vector<records::SpanEstimate> estimates_;
 };
+
+// `points` with no more than about `maxPoints` of them: each run of consecutive rounds
+// becomes its lowest and its highest level, which draws the same band.
+std::vector<records::RecordsOverview::Point>
+thinned(const std::vector<records::RecordsOverview::Point>& points, int maxPoints);
 
 } // namespace pabrel::desktop

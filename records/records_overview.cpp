@@ -42,24 +42,4 @@ void RecordsOverview::add(const RoundRecord& round)
     }
 }
 
-std::vector<RecordsOverview::Point> thinned(const std::vector<RecordsOverview::Point>& points,
-                                            int maxPoints)
-{
-    const auto count = static_cast<qint64>(points.size());
-    const qint64 runLength = std::max<qint64>(1, (count * 2 + maxPoints - 1) / maxPoints);
-    if (runLength == 1) {
-        return points;
-    }
-    std::vector<RecordsOverview::Point> band;
-    for (auto run = points.begin(); run != points.end();) {
-        const auto end = run + std::min<qint64>(runLength, points.end() - run);
-        const auto [low, high] = std::minmax_element(
-            run, end, [](const auto& a, const auto& b) { return a.level < b.level; });
-        band.push_back({run->msecsSinceEpoch, low->level});
-        band.push_back({(end - 1)->msecsSinceEpoch, high->level});
-        run = end;
-    }
-    return band;
-}
-
 } // namespace pabrel::records

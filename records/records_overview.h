@@ -46,9 +46,4 @@ struct RecordsOverview
     SpanEstimator span;
 };
 
-// `points` with no more than about `maxPoints` of them: each run of consecutive rounds
-// becomes its lowest and its highest level, which draws the same band.
-std::vector<RecordsOverview::Point> thinned(const std::vector<RecordsOverview::Point>& points,
-                                            int maxPoints);
-
 } // namespace pabrel::records

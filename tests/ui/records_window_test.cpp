@@ -6,6 +6,7 @@
 #include "record_files.h"
 #include "record_store.h"
 #include "records_window.h"
+#include "span_chart.h"
 #include "translations.h"
 
 #include <QChartView>
@@ -36,6 +37,7 @@ private slots:
     void showsWhyThereIsNothingToShow();
     void erasesOnlyOnceConfirmed();
     void exportsWhatItShows();
+    void thinsALongHistoryToItsBand();
 
 private:
     template <typename T>
@@ -214,6 +216,21 @@ void RecordsWindowTest::exportsWhatItShows()
     QCOMPARE(lines.size(), 22);
     QVERIFY(lines[1].endsWith(",1,55,55,correct,600,,,shown\r"));
     QVERIFY(lines[6].endsWith(",6,5555555,\"5,\"\"x\",wrong,300,,,shown\r"));
+}
+
+// Each run of rounds, its last one shorter, becomes its lowest level at its first time and its
+// highest at its last.
+void RecordsWindowTest::thinsALongHistoryToItsBand()
+{
+    std::vector<pabrel::records::RecordsOverview::Point> points;
+    for (const int level : {3, 1, 2, 5, 4}) {
+        points.push_back({qint64(points.size()), level});
+    }
+    std::vector<std::pair<qint64, int>> band;
+    for (const auto& point : pabrel::desktop::thinned(points, 4)) {
+        band.emplace_back(point.msecsSinceEpoch, point.level);
+    }
+    QCOMPARE(band, (std::vector<std::pair<qint64, int>>{{0, 1}, {2, 3}, {3, 4}, {4, 5}}));
 }
 
 QTEST_MAIN(RecordsWindowTest)
