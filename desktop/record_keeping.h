@@ -30,9 +30,11 @@ public:
     RecordKeeping(ui::Form1& form, const QString& file);
     ~RecordKeeping() override;
 
-    records::RecordWriter& writer() { return writer_; }
     // Opens the records window, or brings it forward.
     void showRecords();
+
+    // For the tests and the benchmark.
+    records::RecordWriter& writer() { return writer_; }
     RecordsWindow* recordsWindow() const { return window_; }
 
 protected:

@@ -34,14 +34,11 @@ public:
     explicit RecordsWindow(const QString& file, QWidget* parent = nullptr);
     ~RecordsWindow() override;
 
-    // Reads the file again; the figures follow.
-    void reload();
     // A round that has just been written to the file.
     void roundWritten(const records::RoundRecord& round);
     // Writes every round to `path` as CSV; exported() follows, and says what went wrong.
+    // The export button asks for `path` first; the tests give it.
     void exportTo(const QString& path);
-    // Asks first, saying how many rounds would go.
-    void askToEraseAll();
 
 signals:
     // The figures on show are up to date with the file.
@@ -53,6 +50,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Reads the file again; the figures follow.
+    void reload();
+    // Asks first, saying how many rounds would go.
+    void askToEraseAll();
     QWidget* createContentPage();
     QLayout* createHeadline();
     void retranslate();

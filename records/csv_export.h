@@ -15,10 +15,11 @@ namespace pabrel::records {
 
 class RecordStore;
 
+// exportCsv()'s own parts, public for the tests and the benchmark.
+//
 // One field as RFC 4180 writes it: quoted, with its quotes doubled, when it holds a comma,
 // a quote or a line break; as it is otherwise.
 QString csvField(const QString& text);
-
 // Writes every round of `store`, oldest first, as UTF-8 CSV with a header row and CRLF line
 // ends. Reading errors are returned; writing errors are left on `out` for the caller.
 std::optional<RecordError> writeCsv(RecordStore& store, QIODevice& out);

@@ -34,7 +34,8 @@ public:
     // While held, rounds wait instead of being written (a write already under way ends
     // first). Releasing writes those that waited.
     void holdWrites(bool held);
-    // Returns once everything handed over so far is written or has failed.
+    // Returns once everything handed over so far is written or has failed: the tests and the
+    // benchmark wait so, and the destructor does.
     void waitUntilWritten();
 
 signals:
