@@ -43,7 +43,7 @@ std::optional<RecordError> writeCsv(RecordStore& store, QIODevice& out)
 {
     QString line = headerLine();
     QByteArray buffer = line.toUtf8() + "\r\n";
-    auto failure = RoundReader(store).forEachRound([&](const QStringList& fields) {
+    auto failure = forEachRound(store, [&](const QStringList& fields) {
         line.clear();
         for (const QString& field : fields) {
             line += csvField(field) + QLatin1Char(',');

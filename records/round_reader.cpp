@@ -25,12 +25,12 @@ QString selectStatement(int schemaVersion)
 }
 } // namespace
 
-std::optional<RecordError>
-RoundReader::forEachRound(const std::function<void(const QStringList&)>& visit)
+std::optional<RecordError> forEachRound(RecordStore& store,
+                                        const std::function<void(const QStringList&)>& visit)
 {
-    QSqlQuery query(store_.database());
+    QSqlQuery query(store.database());
     query.setForwardOnly(true);
-    if (auto failure = store_.run(query, selectStatement(store_.schemaVersion()))) {
+    if (auto failure = store.run(query, selectStatement(store.schemaVersion()))) {
         return failure;
     }
     QStringList fields;
@@ -42,7 +42,7 @@ RoundReader::forEachRound(const std::function<void(const QStringList&)>& visit)
         visit(fields);
     }
     if (query.lastError().isValid()) {
-        return store_.error(query.lastError());
+        return store.error(query.lastError());
     }
     return std::nullopt;
 }

@@ -17,15 +17,7 @@ class RecordStore;
 // Reads every round of an open store, oldest first (by started_at, then in the order they
 // were recorded), as the texts of its columns in the order of RoundColumns. Texts are
 // cheaper than typed values for a long history, and they are what the exports write.
-class RoundReader
-{
-public:
-    explicit RoundReader(RecordStore& store) : store_(store) {}
-
-    std::optional<RecordError> forEachRound(const std::function<void(const QStringList&)>& visit);
-
-private:
-    RecordStore& store_;
-};
+std::optional<RecordError> forEachRound(RecordStore& store,
+                                        const std::function<void(const QStringList&)>& visit);
 
 } // namespace pabrel::records

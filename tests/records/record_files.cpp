@@ -95,8 +95,7 @@ std::vector<QStringList> rowsOf(const QString& file)
     records::RecordStore store(file);
     std::vector<QStringList> rows;
     if (!store.open(records::RecordStore::Opening::ExistingOnly)) {
-        records::RoundReader(store).forEachRound(
-            [&](const QStringList& fields) { rows.push_back(fields); });
+        records::forEachRound(store, [&](const QStringList& fields) { rows.push_back(fields); });
     }
     return rows;
 }

@@ -45,8 +45,8 @@ private:
         RecordStore store(file);
         std::vector<QStringList> rounds;
         if (!store.open(RecordStore::Opening::ExistingOnly)) {
-            pabrel::records::RoundReader(store).forEachRound(
-                [&](const QStringList& round) { rounds.push_back(round); });
+            pabrel::records::forEachRound(
+                store, [&](const QStringList& round) { rounds.push_back(round); });
         }
         return rounds;
     }
