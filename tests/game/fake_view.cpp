@@ -20,19 +20,6 @@ std::string timerName(Timer timer)
     return "?";
 }
 
-std::string orderName(RecallOrder order)
-{
-    switch (order) {
-    case RecallOrder::Forward:
-        return "";
-    case RecallOrder::Backward:
-        return "backward";
-    case RecallOrder::Ascending:
-        return "ascending";
-    }
-    return "?";
-}
-
 void FakeView::record(std::string what)
 {
     calls.push_back({now_, std::move(what)});
@@ -52,18 +39,18 @@ void FakeView::setDigitBox(int index, const std::string& text)
 
 void FakeView::showRulesPicture(RecallOrder order)
 {
-    picture = order == RecallOrder::Forward ? "rules" : "rules " + orderName(order);
+    picture = order == RecallOrder::Forward ? "rules" : "rules " + std::string(codeOf(order));
     record("picture " + picture);
 }
 
 void FakeView::showRecallOrder(RecallOrder order)
 {
-    this->order = orderName(order);
+    this->order = codeOf(order);
 }
 
 void FakeView::announceRecallOrder(RecallOrder order)
 {
-    record("announce " + orderName(order));
+    record("announce " + std::string(codeOf(order)));
 }
 
 void FakeView::showLevelPicture(int level)

@@ -60,8 +60,8 @@ public:
     std::string status;
     std::array<std::string, 9> boxes;
     std::string picture = "none";
-    // What the window's title names ("" for the order as shown).
-    std::string order;
+    // The order the window's title names.
+    std::string order = "forward";
     bool capture = false;
     int beeps = 0;
     bool closed = false;
@@ -86,6 +86,5 @@ private:
 };
 
 std::string timerName(Timer timer);
-std::string orderName(RecallOrder order);
 
 } // namespace pabrel::testing

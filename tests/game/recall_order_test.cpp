@@ -27,7 +27,7 @@ TEST_F(Orders, EachOrderJudgesItsOwnAnswerAndFillsTheBoxesItsOwnWay)
         {RecallOrder::Ascending, U"73", false, "73"}, {RecallOrder::Ascending, U"37", true, "37"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(orderName(c.order) + (c.right ? " right" : " wrong"));
+        SCOPED_TRACE(std::string(codeOf(c.order)) + (c.right ? " right" : " wrong"));
         game.setRecallOrder(c.order);
         playToAnswering();
         view.type(c.keys);
@@ -72,7 +72,7 @@ TEST_F(Orders, EachOrderKeepsItsLevelAndAChoiceMadeDuringARoundWaitsForItsEnd)
     EXPECT_EQ(view.order, "backward");
     view.advance(1500);
     EXPECT_EQ(view.status, LevelText + "3");
-    EXPECT_EQ(view.order, "");
+    EXPECT_EQ(view.order, "forward");
     EXPECT_EQ(view.picture, "rules");
 }
 
