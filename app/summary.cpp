@@ -4,6 +4,7 @@
 #include "summary.h"
 
 #include "overview_reading.h"
+#include "round_columns.h"
 
 #include <QCoreApplication>
 
@@ -26,13 +27,20 @@ QString spanText(const records::SpanEstimate& span, const char* period)
                           .arg(QLatin1String(period), QStringLiteral("%1"))});
 }
 
-// The span in the last seven days and in the seven before, under `name`.
-QString spanLines(const records::SpanEstimator& span, records::Presentation presentation,
-                  QDate today, const QString& name)
+// The span of `kind` in the last seven days and in the seven before, under a name such as
+// "span" or "backward listening span".
+QString spanLines(const records::SpanEstimator& span, records::RoundKind kind, QDate today)
 {
+    QString name = QStringLiteral("span");
+    if (kind.presentation == records::Presentation::Spoken) {
+        name.prepend(QStringLiteral("listening "));
+    }
+    if (kind.order != RecallOrder::Forward) {
+        name.prepend(QStringLiteral("%1 ").arg(records::nameOf(kind.order)));
+    }
     return QStringLiteral("%1 now: %2\n%1 a week before: %3\n")
-        .arg(name, spanText(span.week(today, presentation), "the last 7 days"),
-             spanText(span.week(today.addDays(-records::SpanEstimator::WeekDays), presentation),
+        .arg(name, spanText(span.week(today, kind), "the last 7 days"),
+             spanText(span.week(today.addDays(-records::SpanEstimator::WeekDays), kind),
                       "the 7 days before"));
 }
 
@@ -43,22 +51,26 @@ int fail(const QString& message)
 }
 } // namespace
 
+// The totals and the levels count every round; the span of the rounds flashed and
+// answered as shown comes first, and each other kind that has rounds follows, as a task
+// of its own.
 QString summaryText(const records::RecordsOverview& overview, QDate today)
 {
+    const records::RecordsOverview::Totals& all = overview.all();
     QString text = QStringLiteral("rounds: %1\ncorrect: %2\nbest level: %3\n")
-                       .arg(overview.rounds)
-                       .arg(share(overview.correct, overview.rounds))
-                       .arg(overview.bestLevel);
-    using records::Presentation;
-    text += spanLines(overview.span, Presentation::Shown, today, QStringLiteral("span"));
-    // Rounds read aloud are another task, with a span of their own.
-    const QDate fortnightAgo = today.addDays(1 - 2 * records::SpanEstimator::WeekDays);
-    if (overview.span.days(fortnightAgo, today, Presentation::Spoken).rounds > 0) {
-        text +=
-            spanLines(overview.span, Presentation::Spoken, today, QStringLiteral("listening span"));
+                       .arg(all.rounds)
+                       .arg(share(all.correct, all.rounds))
+                       .arg(all.bestLevel);
+    for (const RecallOrder order : RecallOrders) {
+        for (const records::Presentation presentation : records::Presentations) {
+            const records::RoundKind kind{order, presentation};
+            if (kind == records::RoundKind{} || overview.of(kind).rounds > 0) {
+                text += spanLines(overview.span(), kind, today);
+            }
+        }
     }
     text += QStringLiteral("\nlevel  rounds  correct\n");
-    for (const auto& level : overview.levels) {
+    for (const auto& level : all.levels) {
         text += QStringLiteral("%1  %2  %3\n")
                     .arg(level.level, 5)
                     .arg(level.rounds, 6)
@@ -73,7 +85,7 @@ int printSummary(const QString& recordsFile)
     if (reading.failure) {
         return fail(reading.failure->line(records::RecordError::Use::Reading));
     }
-    if (reading.overview->rounds == 0) {
+    if (reading.overview->all().rounds == 0) {
         return fail(QStringLiteral("%1 (%2)").arg(
             QCoreApplication::translate("Summary", "まだ記録がありません。"), recordsFile));
     }

@@ -318,7 +318,7 @@ void measureFlashes(int flashes, int historyRounds)
             keeping->writer().waitUntilWritten();
             const auto reading = pabrel::records::readOverview(file);
             std::printf("\nRounds in the file after that run: %d.\n\n",
-                        reading.overview ? reading.overview->rounds : 0);
+                        reading.overview ? reading.overview->all().rounds : 0);
         }
     }
 }

@@ -4,12 +4,14 @@
 #include "records_window.h"
 
 #include "csv_export.h"
+#include "game_words.h"
 #include "overview_reading.h"
 #include "record_store.h"
 #include "span_chart.h"
 #include "span_estimator.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -19,9 +21,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent>
+
+#include <algorithm>
 
 namespace pabrel::desktop {
 
@@ -138,8 +143,8 @@ QWidget* RecordsWindow::createContentPage()
     return page;
 }
 
-// The span of the last seven days, and beside it that of the seven before; where some
-// rounds were read aloud, a choice of which rounds it is for.
+// The span of the last seven days, and beside it that of the seven before; where rounds
+// were answered in another order or read aloud, a choice of which rounds it is for.
 QLayout* RecordsWindow::createHeadline()
 {
     spanTitle_ = new QLabel;
@@ -151,14 +156,21 @@ QLayout* RecordsWindow::createHeadline()
     spanNow_->setFont(large);
     weekBeforeTitle_ = new QLabel;
     spanWeekBefore_ = valueLabel("spanWeekBefore");
+    order_ = new QComboBox;
+    order_->setObjectName(QStringLiteral("answerOrder"));
+    for (int order = 0; order < RecallOrderCount; ++order) {
+        order_->addItem(QString());
+    }
     presentation_ = new QComboBox;
     presentation_->setObjectName(QStringLiteral("presentation"));
     presentation_->addItems({QString(), QString()});
-    connect(presentation_, &QComboBox::currentIndexChanged, this, [this] {
-        if (overview_ && overview_->rounds > 0) {
-            showFigures();
-        }
-    });
+    for (QComboBox* choice : {order_, presentation_}) {
+        connect(choice, &QComboBox::currentIndexChanged, this, [this] {
+            if (overview_ && overview_->all().rounds > 0) {
+                showFigures();
+            }
+        });
+    }
     auto* headline = new QHBoxLayout;
     headline->addWidget(spanTitle_);
     headline->addWidget(spanNow_);
@@ -166,6 +178,7 @@ QLayout* RecordsWindow::createHeadline()
     headline->addWidget(weekBeforeTitle_);
     headline->addWidget(spanWeekBefore_);
     headline->addStretch(1);
+    headline->addWidget(order_);
     headline->addWidget(presentation_);
     return headline;
 }
@@ -206,6 +219,12 @@ void RecordsWindow::retranslate()
     for (QWidget* headline : std::initializer_list<QWidget*>{spanTitle_, spanNow_}) {
         headline->setToolTip(explained);
     }
+    for (const RecallOrder order : RecallOrders) {
+        order_->setItemText(int(order), QCoreApplication::translate(
+                                            words::Context, words::orderName(order).data()));
+    }
+    order_->setAccessibleName(
+        QCoreApplication::translate(words::Context, words::AnswerOrder.data()));
     presentation_->setItemText(0, tr("画面に出た数字"));
     presentation_->setItemText(1, tr("読み上げた数字"));
     presentation_->setAccessibleName(tr("記憶スパンの対象"));
@@ -219,7 +238,7 @@ void RecordsWindow::showState()
         showEmptyState(tr("読み込んでいます…"));
     } else if (failure_ && failure_->kind != records::RecordError::Kind::Missing) {
         showEmptyState(failure_->message(records::RecordError::Use::Reading));
-    } else if (!overview_ || overview_->rounds == 0) {
+    } else if (!overview_ || overview_->all().rounds == 0) {
         showEmptyState(tr("まだ記録がありません"));
     } else {
         showFigures();
@@ -264,16 +283,18 @@ void RecordsWindow::roundWritten(const records::RoundRecord& round)
         reload();
         return;
     }
-    const int rounds = overview_->rounds;
+    const int rounds = overview_->all().rounds;
     overview_->add(round);
-    if (overview_->rounds == rounds) {
+    if (overview_->all().rounds == rounds) {
         return;
     }
+    const records::RoundKind shown = kind();
     if (rounds == 0) {
         showState();
-    } else {
-        showHeadlineAndTotals();
-        chart_->showLatestRound(*overview_, presentation());
+    } else if (showHeadlineAndTotals(); kind() != shown) {
+        chart_->show(*overview_, kind());
+    } else if (round.kind() == shown) {
+        chart_->showLatestRound(*overview_, shown);
     }
     emit figuresShown();
 }
@@ -289,60 +310,92 @@ void RecordsWindow::showEmptyState(const QString& text)
 void RecordsWindow::showFigures()
 {
     showHeadlineAndTotals();
-    chart_->show(*overview_, presentation());
+    chart_->show(*overview_, kind());
     pages_->setCurrentIndex(1);
     exportButton_->setEnabled(true);
     eraseButton_->setEnabled(true);
 }
 
-records::Presentation RecordsWindow::presentation() const
+records::RoundKind RecordsWindow::kind() const
 {
-    return !presentation_->isHidden() && presentation_->currentIndex() == 1
-               ? records::Presentation::Spoken
-               : records::Presentation::Shown;
+    const auto presentation = !presentation_->isHidden() && presentation_->currentIndex() == 1
+                                  ? records::Presentation::Spoken
+                                  : records::Presentation::Shown;
+    return {RecallOrders.at(std::size_t(std::max(order_->currentIndex(), 0))), presentation};
 }
 
 void RecordsWindow::showHeadlineAndTotals()
 {
-    const std::vector<QDate> played = overview_->span.playedDays();
-    const bool anySpoken =
-        !played.empty() &&
-        overview_->span.days(played.front(), played.back(), records::Presentation::Spoken).rounds >
-            0;
-    presentation_->setVisible(anySpoken);
+    offerPlayedKinds();
     showSpan();
     fillTotals();
     fillLevels();
 }
 
+// The choices appear once there are rounds of another order, or read aloud, and offer only
+// the kinds played; while the kind on show has no rounds, one that has is shown instead.
+void RecordsWindow::offerPlayedKinds()
+{
+    const auto rounds = [this](RecallOrder order, records::Presentation presentation) {
+        return overview_->of({order, presentation}).rounds;
+    };
+    const auto played = [&rounds](RecallOrder order) {
+        return rounds(order, records::Presentation::Shown) +
+                   rounds(order, records::Presentation::Spoken) >
+               0;
+    };
+    const auto offer = [](QComboBox* choice, const std::vector<bool>& offered) {
+        const QSignalBlocker quiet(choice);
+        auto* items = static_cast<QStandardItemModel*>(choice->model());
+        for (int index = 0; index < choice->count(); ++index) {
+            items->item(index)->setEnabled(offered.at(std::size_t(index)));
+        }
+        const auto first = std::find(offered.begin(), offered.end(), true);
+        if (!offered.at(std::size_t(choice->currentIndex())) && first != offered.end()) {
+            choice->setCurrentIndex(int(first - offered.begin()));
+        }
+    };
+    std::vector<bool> orders;
+    for (const RecallOrder order : RecallOrders) {
+        orders.push_back(played(order));
+    }
+    offer(order_, orders);
+    order_->setVisible(std::count(orders.begin() + 1, orders.end(), true) > 0);
+    const RecallOrder order = RecallOrders.at(std::size_t(order_->currentIndex()));
+    const std::vector<bool> presentations{rounds(order, records::Presentation::Shown) > 0,
+                                          rounds(order, records::Presentation::Spoken) > 0};
+    offer(presentation_, presentations);
+    presentation_->setVisible(presentations[1]);
+}
+
 void RecordsWindow::showSpan()
 {
     const QDate today = QDate::currentDate();
-    const auto& span = overview_->span;
-    spanNow_->setText(span.week(today, presentation())
+    const auto& span = overview_->span();
+    spanNow_->setText(span.week(today, kind())
                           .said({tr("%1桁（±%2）"), tr("%1桁以上"), tr("%1桁以下"),
                                  tr("回数が足りません（%1回）")}));
-    spanWeekBefore_->setText(
-        span.week(today.addDays(-records::SpanEstimator::WeekDays), presentation())
-            .said({tr("%1桁（±%2）"), tr("%1桁以上"), tr("%1桁以下"),
-                   tr("回数が足りません（%1回）")}));
+    spanWeekBefore_->setText(span.week(today.addDays(-records::SpanEstimator::WeekDays), kind())
+                                 .said({tr("%1桁（±%2）"), tr("%1桁以上"), tr("%1桁以下"),
+                                        tr("回数が足りません（%1回）")}));
 }
 
 void RecordsWindow::fillTotals()
 {
-    roundsValue_->setText(tr("%L1回").arg(overview_->rounds));
-    shareValue_->setText(percent(overview_->correct, overview_->rounds));
-    bestLevelValue_->setText(QString::number(overview_->bestLevel));
-    longestValue_->setText(overview_->longestRecalled == 0
-                               ? QStringLiteral("-")
-                               : tr("%1桁").arg(overview_->longestRecalled));
+    const records::RecordsOverview::Totals& totals = overview_->of(kind());
+    roundsValue_->setText(tr("%L1回").arg(totals.rounds));
+    shareValue_->setText(percent(totals.correct, totals.rounds));
+    bestLevelValue_->setText(QString::number(totals.bestLevel));
+    longestValue_->setText(totals.longestRecalled == 0 ? QStringLiteral("-")
+                                                       : tr("%1桁").arg(totals.longestRecalled));
 }
 
 void RecordsWindow::fillLevels()
 {
-    levels_->setRowCount(static_cast<int>(overview_->levels.size()));
+    const auto& levels = overview_->of(kind()).levels;
+    levels_->setRowCount(static_cast<int>(levels.size()));
     int row = 0;
-    for (const auto& level : overview_->levels) {
+    for (const auto& level : levels) {
         const QString texts[] = {QString::number(level.level),
                                  QStringLiteral("%L1").arg(level.rounds),
                                  percent(level.correct, level.rounds)};
@@ -365,7 +418,7 @@ void RecordsWindow::chooseExportFile()
     if (path.isEmpty()) {
         return;
     }
-    const int rounds = overview_ ? overview_->rounds : 0;
+    const int rounds = overview_ ? overview_->all().rounds : 0;
     auto* told = new QObject(this);
     connect(this, &RecordsWindow::exported, told, [this, told, rounds, path](bool written) {
         told->deleteLater();
@@ -384,7 +437,7 @@ void RecordsWindow::exportTo(const QString& path)
     inBackground(
         this, [file = file_, path] { return records::exportCsv(file, path); },
         [this, path](const std::optional<records::ExportFailure>& failure) {
-            exportButton_->setEnabled(overview_ && overview_->rounds > 0);
+            exportButton_->setEnabled(overview_ && overview_->all().rounds > 0);
             if (failure) {
                 complain(
                     failure->reading
@@ -397,7 +450,7 @@ void RecordsWindow::exportTo(const QString& path)
 
 void RecordsWindow::askToEraseAll()
 {
-    const int rounds = overview_ ? overview_->rounds : 0;
+    const int rounds = overview_ ? overview_->all().rounds : 0;
     if (rounds == 0) {
         return;
     }

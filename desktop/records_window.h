@@ -22,10 +22,11 @@ namespace pabrel::desktop {
 class SpanChart;
 
 // 記録: the player's progress read from the records file: the digit span in the last seven
-// days and the seven before, its course over time (for flashed rounds, or for rounds read
-// aloud where there are any), totals, each level's share of correct answers, and buttons
-// to export or erase it all. The file is read, exported and erased on threads of their own,
-// so that the game never waits for it; a round just written joins the figures at once.
+// days and the seven before, its course over time, totals and each level's share of correct
+// answers, for one kind of round at a time (answered as shown, backwards or smallest first;
+// flashed or read aloud), and buttons to export or erase it all. The file is read, exported and
+// erased on threads of their own, so that the game never waits for it; a round just written joins
+// the figures at once.
 class RecordsWindow : public QWidget
 {
     Q_OBJECT
@@ -61,8 +62,9 @@ private:
     void showFigures();
     void showEmptyState(const QString& text);
     void showHeadlineAndTotals();
+    void offerPlayedKinds();
     void showSpan();
-    records::Presentation presentation() const;
+    records::RoundKind kind() const;
     void fillTotals();
     void fillLevels();
     void chooseExportFile();
@@ -81,6 +83,7 @@ private:
     QLabel* spanNow_ = nullptr;
     QLabel* weekBeforeTitle_ = nullptr;
     QLabel* spanWeekBefore_ = nullptr;
+    QComboBox* order_ = nullptr;
     QComboBox* presentation_ = nullptr;
     SpanChart* chart_ = nullptr;
     QLabel* roundsValue_ = nullptr;

@@ -157,53 +157,53 @@ SpanChart::Run& SpanChart::run(std::size_t index)
     return runs_[index];
 }
 
-void SpanChart::show(const records::RecordsOverview& overview, records::Presentation presentation)
+void SpanChart::show(const records::RecordsOverview& overview, records::RoundKind kind)
 {
-    showRounds(overview);
-    const std::vector<QDate> played = overview.span.playedDays();
+    const auto& rounds = overview.levelOverTime(kind);
+    showRounds(rounds);
+    const std::vector<QDate> played = overview.span().playedDays(kind);
     lastDay_ = std::max(QDate::currentDate(), played.empty() ? QDate() : played.back());
     periodDays_ = played.empty() ? 1 : periodDaysFor(played.front(), lastDay_);
     const auto periods =
         played.empty() ? 0 : std::size_t(played.front().daysTo(lastDay_) / periodDays_ + 1);
     estimates_.assign(periods, {});
     for (std::size_t period = 0; period < periods; ++period) {
-        estimates_[period] = periodEstimate(overview, presentation, period);
+        estimates_[period] = periodEstimate(overview, kind, period);
     }
     drawPeriods();
-    const auto& rounds = overview.levelOverTime;
     fitTimeAxis(rounds.empty() ? 0 : rounds.front().msecsSinceEpoch,
                 rounds.empty() ? 0 : rounds.back().msecsSinceEpoch);
 }
 
-void SpanChart::showRounds(const records::RecordsOverview& overview)
+void SpanChart::showRounds(const std::vector<records::RecordsOverview::Point>& rounds)
 {
     QList<QPointF> points;
-    for (const auto& round : thinned(overview.levelOverTime, MostRoundPoints)) {
+    for (const auto& round : thinned(rounds, MostRoundPoints)) {
         points.append(
             QPointF(static_cast<qreal>(round.msecsSinceEpoch), digitsAt(Int16(round.level))));
     }
     rounds_->replace(points);
 }
 
-void SpanChart::showLatestRound(const records::RecordsOverview& overview,
-                                records::Presentation presentation)
+void SpanChart::showLatestRound(const records::RecordsOverview& overview, records::RoundKind kind)
 {
-    const auto& latest = overview.levelOverTime.back();
+    const auto& rounds = overview.levelOverTime(kind);
+    const auto& latest = rounds.back();
     const QDate day = QDateTime::fromMSecsSinceEpoch(latest.msecsSinceEpoch).date();
-    const std::vector<QDate> played = overview.span.playedDays();
+    const std::vector<QDate> played = overview.span().playedDays(kind);
     // A round on a day after the periods drawn, or before them, as after the clock was set
     // back, is drawn again whole; so is one that needs longer periods.
     if (estimates_.empty() || !day.isValid() || day > lastDay_ || day < periodStart(0) ||
         periodDaysFor(played.front(), lastDay_) != periodDays_) {
-        show(overview, presentation);
+        show(overview, kind);
         return;
     }
     rounds_->append(static_cast<qreal>(latest.msecsSinceEpoch), digitsAt(Int16(latest.level)));
     const auto period = std::size_t(periodStart(0).daysTo(day) / periodDays_);
-    estimates_[period] = periodEstimate(overview, presentation, period);
+    estimates_[period] = periodEstimate(overview, kind, period);
     drawPeriods();
     if (time_->max().toMSecsSinceEpoch() < latest.msecsSinceEpoch) {
-        fitTimeAxis(overview.levelOverTime.front().msecsSinceEpoch, latest.msecsSinceEpoch);
+        fitTimeAxis(rounds.front().msecsSinceEpoch, latest.msecsSinceEpoch);
     }
 }
 
@@ -214,11 +214,10 @@ QDate SpanChart::periodStart(std::size_t period) const
 }
 
 records::SpanEstimate SpanChart::periodEstimate(const records::RecordsOverview& overview,
-                                                records::Presentation presentation,
-                                                std::size_t period) const
+                                                records::RoundKind kind, std::size_t period) const
 {
     const QDate start = periodStart(period);
-    return overview.span.days(start, start.addDays(periodDays_ - 1), presentation);
+    return overview.span().days(start, start.addDays(periodDays_ - 1), kind);
 }
 
 // Each period's estimate stands at the middle of its days, a day's at its noon. Only the

@@ -31,11 +31,11 @@ class SpanChart : public QChartView
 public:
     explicit SpanChart(QWidget* parent = nullptr);
 
-    void show(const records::RecordsOverview& overview, records::Presentation presentation);
-    // The round that `overview` took last: only its period is estimated again, which keeps
-    // a long history's chart cheap to bring up to date.
-    void showLatestRound(const records::RecordsOverview& overview,
-                         records::Presentation presentation);
+    // The rounds of `kind`.
+    void show(const records::RecordsOverview& overview, records::RoundKind kind);
+    // The round of `kind` that `overview` took last: only its period is estimated again,
+    // which keeps a long history's chart cheap to bring up to date.
+    void showLatestRound(const records::RecordsOverview& overview, records::RoundKind kind);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -50,10 +50,9 @@ private:
     };
 
     void retranslate();
-    void showRounds(const records::RecordsOverview& overview);
+    void showRounds(const std::vector<records::RecordsOverview::Point>& rounds);
     records::SpanEstimate periodEstimate(const records::RecordsOverview& overview,
-                                         records::Presentation presentation,
-                                         std::size_t period) const;
+                                         records::RoundKind kind, std::size_t period) const;
     QDate periodStart(std::size_t period) const;
     void drawPeriods();
     Run& run(std::size_t index);

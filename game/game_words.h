@@ -3,6 +3,10 @@
 
 #pragma once
 
+#include "recall_order.h"
+
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 // Marks one of the game's words for translation, in `context`. The program keeps only the
@@ -28,5 +32,19 @@ inline constexpr std::string_view Wrong = PABREL_WORD("pabrel::words", "残念�
 // The doubled を is the farewell's own wording, kept as it has always read; not a slip.
 inline constexpr std::string_view Farewell =
     PABREL_WORD("pabrel::words", "またの挑戦ををお待ちしております。");
+
+//: The choice of answer order, as the menu and the records name it.
+inline constexpr std::string_view AnswerOrder = PABREL_WORD("pabrel::words", "答え方");
+//: The answer orders, as the menu, the title and the records name them.
+inline constexpr std::array<std::string_view, RecallOrderCount> OrderNames{
+    PABREL_WORD("pabrel::words", "そのまま"),
+    PABREL_WORD("pabrel::words", "逆から"),
+    PABREL_WORD("pabrel::words", "小さい順"),
+};
+
+constexpr std::string_view orderName(RecallOrder order)
+{
+    return OrderNames.at(static_cast<std::size_t>(order));
+}
 
 } // namespace pabrel::words

@@ -6,6 +6,7 @@
 #include "checked.h"
 #include "game_state.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -26,6 +27,9 @@ enum class RecallOrder
 
 inline constexpr int RecallOrderCount = 3;
 
+inline constexpr std::array<RecallOrder, RecallOrderCount> RecallOrders{
+    RecallOrder::Forward, RecallOrder::Backward, RecallOrder::Ascending};
+
 // The order's name on the command line and in the settings: forward, backward, ascending.
 constexpr std::string_view codeOf(RecallOrder order)
 {
@@ -42,8 +46,7 @@ constexpr std::string_view codeOf(RecallOrder order)
 
 constexpr std::optional<RecallOrder> recallOrderWithCode(std::string_view code)
 {
-    for (const RecallOrder order :
-         {RecallOrder::Forward, RecallOrder::Backward, RecallOrder::Ascending}) {
+    for (const RecallOrder order : RecallOrders) {
         if (code == codeOf(order)) {
             return order;
         }

@@ -13,20 +13,17 @@
 namespace pabrel::records {
 
 namespace {
-// Times as milliseconds since the epoch, and outcomes and presentations as numbers, are the
-// cheapest things for SQLite to hand over: a long history is read in one pass.
+// Times as milliseconds since the epoch, and outcomes, presentations and orders as
+// numbers, are the cheapest things for SQLite to hand over: a long history is read in one
+// pass. The store has checked that every name is one it knows.
 QString selectStatement(int schemaVersion)
 {
     return QStringLiteral(
                "SELECT CAST(round((julianday(started_at) - 2440587.5) * 86400000) AS INTEGER),"
-               " level, CASE outcome WHEN '%1' THEN %2 WHEN '%3' THEN %4 ELSE %5 END,"
-               " %6 = '%7' FROM rounds ORDER BY started_at, id")
-        .arg(nameOf(RoundOutcome::Correct))
-        .arg(int(RoundOutcome::Correct))
-        .arg(nameOf(RoundOutcome::Wrong))
-        .arg(int(RoundOutcome::Wrong))
-        .arg(int(RoundOutcome::GaveUp))
-        .arg(QLatin1String(PresentationColumn.read(schemaVersion)), nameOf(Presentation::Spoken));
+               " level, %1, %2, %3 FROM rounds ORDER BY started_at, id")
+        .arg(valueNumber(OutcomeColumn, schemaVersion, Outcomes),
+             valueNumber(PresentationColumn, schemaVersion, Presentations),
+             valueNumber(AnswerOrderColumn, schemaVersion, RecallOrders));
 }
 
 std::optional<RecordError> addEveryRound(RecordStore& store, RecordsOverview& overview)
@@ -40,9 +37,10 @@ std::optional<RecordError> addEveryRound(RecordStore& store, RecordsOverview& ov
         return failure;
     }
     while (query.next()) {
+        const RoundKind kind{static_cast<RecallOrder>(query.value(4).toInt()),
+                             static_cast<Presentation>(query.value(3).toInt())};
         overview.add(query.value(0).toLongLong(), query.value(1).toInt(),
-                     static_cast<RoundOutcome>(query.value(2).toInt()),
-                     query.value(3).toBool() ? Presentation::Spoken : Presentation::Shown);
+                     static_cast<RoundOutcome>(query.value(2).toInt()), kind);
     }
     if (query.lastError().isValid()) {
         return store.error(query.lastError());

@@ -39,6 +39,8 @@ const std::array<QStringList, RecordStore::SchemaVersion> Migrations{{
                     " answer_ms INTEGER)")},
     {QStringLiteral("ALTER TABLE rounds ADD COLUMN presentation TEXT NOT NULL DEFAULT 'shown'"
                     " CHECK (presentation IN ('shown', 'spoken'))")},
+    {QStringLiteral("ALTER TABLE rounds ADD COLUMN answer_order TEXT NOT NULL DEFAULT 'forward'"
+                    " CHECK (answer_order IN ('forward', 'backward', 'ascending'))")},
 }};
 
 // SQLite's primary result codes, which its extended codes carry in their low byte.
@@ -110,6 +112,16 @@ QString insertStatement()
     return QStringLiteral("INSERT INTO rounds (%1) VALUES (:%2)")
         .arg(names.join(QLatin1Char(',')), names.join(QStringLiteral(",:")));
 }
+
+// Counts the rounds with an outcome, a presentation or an order that no Pabrel writes.
+QString strangeNamesStatement(int schemaVersion)
+{
+    return QStringLiteral(
+               "SELECT count(*) FROM rounds WHERE %1 IS NULL OR %2 IS NULL OR %3 IS NULL")
+        .arg(valueNumber(OutcomeColumn, schemaVersion, Outcomes),
+             valueNumber(PresentationColumn, schemaVersion, Presentations),
+             valueNumber(AnswerOrderColumn, schemaVersion, RecallOrders));
+}
 } // namespace
 
 RecordStore::RecordStore(QString file, int busyTimeoutMs)
@@ -168,7 +180,7 @@ std::optional<RecordError> RecordStore::openOnce(Opening opening)
     // A reader takes an earlier schema as it is: only the game writes the file.
     version_ = version;
     if (opening == Opening::ExistingOnly && version > 0) {
-        return std::nullopt;
+        return checkNames(version);
     }
     return migrateFrom(version_);
 }
@@ -241,6 +253,23 @@ std::optional<RecordError> RecordStore::checkSchema(int& version, bool readEvery
     return std::nullopt;
 }
 
+// The writer's check of every page finds a value that breaks the table's constraints; a
+// reader, which does not make it, looks at the values that it turns into the game's
+// outcomes and kinds, so that it never counts a round as something it was not.
+std::optional<RecordError> RecordStore::checkNames(int version)
+{
+    QSqlQuery query(database());
+    if (auto failure = run(query, strangeNamesStatement(version))) {
+        return failure;
+    }
+    query.next();
+    if (const int strange = query.value(0).toInt(); strange > 0) {
+        return error(RecordError::Kind::NotRecords,
+                     QStringLiteral("%1 rounds of an unknown kind").arg(strange));
+    }
+    return std::nullopt;
+}
+
 std::optional<RecordError> RecordStore::migrateFrom(int& version)
 {
     while (version < SchemaVersion) {
@@ -306,6 +335,7 @@ std::optional<RecordError> RecordStore::add(const RoundRecord& round)
     query.bindValue(QStringLiteral(":painted_ms"), optionalValue(round.paintedMs));
     query.bindValue(QStringLiteral(":answer_ms"), optionalValue(round.answerMs));
     query.bindValue(QStringLiteral(":presentation"), QString(nameOf(round.presentation)));
+    query.bindValue(QStringLiteral(":answer_order"), QString(nameOf(round.order)));
     if (auto failure = run(query)) {
         return failure;
     }

@@ -26,7 +26,7 @@ class RecordStore
 {
 public:
     // What PRAGMA user_version holds once the schema is up to date.
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
     static constexpr int DefaultBusyTimeoutMs = 3000;
 
     enum class Opening
@@ -63,6 +63,7 @@ private:
     std::optional<RecordError> openConnection(Opening opening);
     void closeConnection();
     std::optional<RecordError> checkSchema(int& version, bool readEveryPage);
+    std::optional<RecordError> checkNames(int version);
     std::optional<RecordError> migrateFrom(int& version);
     std::optional<RecordError> migrateOneStep(int& version);
     RecordError error(RecordError::Kind kind, const QString& detail = {}) const;

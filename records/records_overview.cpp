@@ -9,16 +9,10 @@
 
 namespace pabrel::records {
 
-void RecordsOverview::add(qint64 startedAtMs, int level, RoundOutcome outcome,
-                          Presentation presentation)
+void RecordsOverview::Totals::add(int level, bool right)
 {
-    if (level < MinLevel || level > MaxLevel) {
-        return;
-    }
-    const bool right = outcome == RoundOutcome::Correct;
     ++rounds;
     correct += right;
-    spoken += presentation == Presentation::Spoken;
     bestLevel = std::max(bestLevel, level);
     if (right) {
         longestRecalled = std::max(longestRecalled, int(digitsAt(Int16(level))));
@@ -31,14 +25,24 @@ void RecordsOverview::add(qint64 startedAtMs, int level, RoundOutcome outcome,
     }
     ++played->rounds;
     played->correct += right;
-    levelOverTime.push_back({startedAtMs, level});
-    span.add(startedAtMs, level, outcome, presentation);
+}
+
+void RecordsOverview::add(qint64 startedAtMs, int level, RoundOutcome outcome, RoundKind kind)
+{
+    if (level < MinLevel || level > MaxLevel) {
+        return;
+    }
+    const bool right = outcome == RoundOutcome::Correct;
+    all_.add(level, right);
+    kinds_.at(kind.index()).add(level, right);
+    levelsOverTime_.at(kind.index()).push_back({startedAtMs, level});
+    span_.add(startedAtMs, level, outcome, kind);
 }
 
 void RecordsOverview::add(const RoundRecord& round)
 {
     if (round.startedAt.isValid()) {
-        add(round.startedAt.toMSecsSinceEpoch(), round.level, round.outcome, round.presentation);
+        add(round.startedAt.toMSecsSinceEpoch(), round.level, round.outcome, round.kind());
     }
 }
 

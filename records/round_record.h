@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "round_kind.h"
 #include "round_observer.h"
 
 #include <QDateTime>
@@ -11,14 +12,6 @@
 #include <optional>
 
 namespace pabrel::records {
-
-// How the digits reached the player: flashed on screen, or read aloud in the listening
-// mode. The two are different tasks, and their spans are told apart.
-enum class Presentation
-{
-    Shown,
-    Spoken,
-};
 
 // One finished round.
 struct RoundRecord
@@ -38,6 +31,9 @@ struct RoundRecord
     // From the mask to the judgement; none for a round given up before the mask.
     std::optional<qint64> answerMs;
     Presentation presentation = Presentation::Shown;
+    RecallOrder order = RecallOrder::Forward;
+
+    RoundKind kind() const { return {order, presentation}; }
 
     friend bool operator==(const RoundRecord&, const RoundRecord&) = default;
 };

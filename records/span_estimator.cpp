@@ -12,8 +12,7 @@ SpanEstimator::SpanEstimator(const QTimeZone& zone)
 {
 }
 
-void SpanEstimator::add(qint64 startedAtMs, int level, RoundOutcome outcome,
-                        Presentation presentation)
+void SpanEstimator::add(qint64 startedAtMs, int level, RoundOutcome outcome, RoundKind kind)
 {
     if (level < MinLevel || level > MaxLevel) {
         return;
@@ -22,32 +21,33 @@ void SpanEstimator::add(qint64 startedAtMs, int level, RoundOutcome outcome,
     if (!day.isValid()) {
         return;
     }
-    LevelCounts& counts = days_[day][std::size_t(presentation)];
+    LevelCounts& counts = days_[day].at(kind.index());
     ++counts.answered[level - 1];
     counts.right[level - 1] += outcome == RoundOutcome::Correct;
 }
 
-SpanEstimate SpanEstimator::days(QDate first, QDate last, Presentation presentation) const
+SpanEstimate SpanEstimator::days(QDate first, QDate last, RoundKind kind) const
 {
     LevelCounts total;
     const auto end = days_.upper_bound(last);
     for (auto it = days_.lower_bound(first); first <= last && it != end; ++it) {
-        total += it->second[std::size_t(presentation)];
+        total += it->second.at(kind.index());
     }
     return fitSpan(total);
 }
 
-SpanEstimate SpanEstimator::week(QDate lastDay, Presentation presentation) const
+SpanEstimate SpanEstimator::week(QDate lastDay, RoundKind kind) const
 {
-    return days(lastDay.addDays(1 - WeekDays), lastDay, presentation);
+    return days(lastDay.addDays(1 - WeekDays), lastDay, kind);
 }
 
-std::vector<QDate> SpanEstimator::playedDays() const
+std::vector<QDate> SpanEstimator::playedDays(RoundKind kind) const
 {
     std::vector<QDate> played;
-    played.reserve(days_.size());
     for (const auto& [day, counts] : days_) {
-        played.push_back(day);
+        if (counts.at(kind.index()).rounds() > 0) {
+            played.push_back(day);
+        }
     }
     return played;
 }

@@ -3,7 +3,8 @@
 
 #pragma once
 
-#include "round_record.h"
+#include "round_kind.h"
+#include "round_observer.h"
 #include "span_estimate.h"
 #include "span_fit.h"
 
@@ -15,7 +16,7 @@
 namespace pabrel::records {
 
 // Estimates the player's digit span over any run of days from the rounds of those days,
-// each kind of presentation apart. It takes the rounds in any order and keeps each day's
+// each kind of round apart. It takes the rounds in any order and keeps each day's
 // counts of rounds and right answers level by level, so that a long history builds quickly
 // and adding a round and asking again costs next to nothing. It uses Qt Core alone and may
 // be built on one thread and used on another.
@@ -28,18 +29,18 @@ public:
     explicit SpanEstimator(const QTimeZone& zone = QTimeZone::systemTimeZone());
 
     // A round of a level the game does not have is passed over.
-    void add(qint64 startedAtMs, int level, RoundOutcome outcome, Presentation presentation);
+    void add(qint64 startedAtMs, int level, RoundOutcome outcome, RoundKind kind);
 
     // From `first` to `last`, both included.
-    SpanEstimate days(QDate first, QDate last, Presentation presentation) const;
+    SpanEstimate days(QDate first, QDate last, RoundKind kind) const;
     // The seven days up to `lastDay`: week(today) is the last seven days' figure, and
     // week(today.addDays(-7)) that of the seven before.
-    SpanEstimate week(QDate lastDay, Presentation presentation) const;
-    // Every day with a round, earliest first.
-    std::vector<QDate> playedDays() const;
+    SpanEstimate week(QDate lastDay, RoundKind kind) const;
+    // Every day with a round of `kind`, earliest first.
+    std::vector<QDate> playedDays(RoundKind kind) const;
 
 private:
-    using DayCounts = std::array<LevelCounts, 2>;
+    using DayCounts = std::array<LevelCounts, RoundKindCount>;
 
     QDate localDay(qint64 msecsSinceEpoch);
 

@@ -371,25 +371,6 @@ Check that speech-dispatcher is installed and can speak.</translation>
     </message>
 </context>
 <context>
-    <name>pabrel::ui::OrderSwitch</name>
-    <message>
-        <source>逆から</source>
-        <translation>Backwards</translation>
-    </message>
-    <message>
-        <source>小さい順</source>
-        <translation>Smallest First</translation>
-    </message>
-    <message>
-        <source>そのまま</source>
-        <translation>As Shown</translation>
-    </message>
-    <message>
-        <source>答え方</source>
-        <translation>Answer Order</translation>
-    </message>
-</context>
-<context>
     <name>pabrel::words</name>
     <message>
         <source>ﾚﾍﾞﾙ %1</source>
@@ -407,6 +388,24 @@ Check that speech-dispatcher is installed and can speak.</translation>
     <message>
         <source>またの挑戦ををお待ちしております。</source>
         <translation>We look forward to your next attempt!</translation>
+    </message>
+    <message>
+        <source>そのまま</source>
+        <extracomment>The answer orders, as the menu, the title and the records name them.</extracomment>
+        <translation>As Shown</translation>
+    </message>
+    <message>
+        <source>逆から</source>
+        <translation>Backwards</translation>
+    </message>
+    <message>
+        <source>小さい順</source>
+        <translation>Smallest First</translation>
+    </message>
+    <message>
+        <source>答え方</source>
+        <extracomment>The choice of answer order, as the menu and the records name it.</extracomment>
+        <translation>Answer Order</translation>
     </message>
 </context>
 </TS>

@@ -3,18 +3,17 @@
 
 #include "order_switch.h"
 
+#include "game_words.h"
 #include "player_settings.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace pabrel::ui {
 
 namespace {
 const QString SettingKey = QStringLiteral("order");
-
-constexpr std::array<RecallOrder, RecallOrderCount> Orders{
-    RecallOrder::Forward, RecallOrder::Backward, RecallOrder::Ascending};
 
 QString codeText(RecallOrder order)
 {
@@ -28,7 +27,7 @@ OrderSwitch::OrderSwitch(QWidget* window)
       order_(storedOrder().value_or(RecallOrder::Forward))
 {
     menu_->menuAction()->setObjectName(QStringLiteral("order"));
-    for (const RecallOrder order : Orders) {
+    for (const RecallOrder order : RecallOrders) {
         QAction* each = menu_->addAction(QString());
         each->setObjectName(codeText(order));
         each->setCheckable(true);
@@ -54,15 +53,7 @@ QAction* OrderSwitch::action(RecallOrder order) const
 
 QString OrderSwitch::nameOf(RecallOrder order)
 {
-    switch (order) {
-    case RecallOrder::Backward:
-        return tr("逆から");
-    case RecallOrder::Ascending:
-        return tr("小さい順");
-    case RecallOrder::Forward:
-        break;
-    }
-    return tr("そのまま");
+    return QCoreApplication::translate(words::Context, words::orderName(order).data());
 }
 
 void OrderSwitch::choose(RecallOrder order)
@@ -74,8 +65,8 @@ void OrderSwitch::choose(RecallOrder order)
 
 void OrderSwitch::retranslate()
 {
-    menu_->setTitle(tr("答え方"));
-    for (const RecallOrder order : Orders) {
+    menu_->setTitle(QCoreApplication::translate(words::Context, words::AnswerOrder.data()));
+    for (const RecallOrder order : RecallOrders) {
         action(order)->setText(nameOf(order));
     }
 }

@@ -76,6 +76,7 @@ void RoundRecorder::roundJudged(const JudgedRound& round)
     current_.shown = QString::fromStdString(round.shown);
     current_.outcome = round.outcome;
     current_.displayMs = round.displayMs;
+    current_.order = round.order;
     if (round.masked) {
         current_.answerMs = sinceMask_.elapsed();
     } else {

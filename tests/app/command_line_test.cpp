@@ -180,32 +180,40 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
 void CommandLineTest::summarisesTheRecords()
 {
     using pabrel::records::Presentation;
+    using pabrel::records::RoundKind;
+    const RoundKind spoken{pabrel::RecallOrder::Forward, Presentation::Spoken};
+    const RoundKind backward{pabrel::RecallOrder::Backward, Presentation::Shown};
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const struct
     {
         qint64 secondsAgo;
         int level;
         const char* answers;
-        Presentation presentation;
+        RoundKind kind;
         const char* begins;
     } sittings[] = {
-        {8 * 86400, 1, "+++++-+-+-+", Presentation::Shown, nullptr},
-        {3600, 1, "+++-+-+-+", Presentation::Shown,
+        {8 * 86400, 1, "+++++-+-+-+", {}, nullptr},
+        {3600,
+         1,
+         "+++-+-+-+",
+         {},
          "rounds: 20\ncorrect: 70.0%\nbest level: 6\n"
          "span now: 4.6 digits (±0.5)\nspan a week before: 6.6 digits (±0.5)\n\n"
          "level  rounds  correct\n    1       2   100.0%\n"},
-        {600, 8, "++++++++++++", Presentation::Spoken,
-         "rounds: 32\ncorrect: 81.3%\nbest level: 8\n"
+        {900, 8, "++++++++++++", spoken, nullptr},
+        {600, 1, "++-+-+-+-+-+-+-+-+-+", backward,
+         "rounds: 52\ncorrect: 71.2%\nbest level: 8\n"
          "span now: 4.6 digits (±0.5)\nspan a week before: 6.6 digits (±0.5)\n"
          "listening span now: 9 digits or more\n"
-         "listening span a week before: not enough rounds in the 7 days before (0 rounds)\n\n"},
+         "listening span a week before: not enough rounds in the 7 days before (0 rounds)\n"
+         "backward span now: 3.5 digits (±0.2)\n"
+         "backward span a week before: not enough rounds in the 7 days before (0 rounds)\n\n"},
     };
     RecordStore store(file_);
     QVERIFY(!store.open(RecordStore::Opening::CreateIfMissing));
     for (const auto& sitting : sittings) {
-        for (const auto& round :
-             pabrel::testing::playedRounds(now.addSecs(-sitting.secondsAgo), sitting.answers,
-                                           sitting.level, sitting.presentation)) {
+        for (const auto& round : pabrel::testing::playedRounds(
+                 now.addSecs(-sitting.secondsAgo), sitting.answers, sitting.level, sitting.kind)) {
             QVERIFY(!store.add(round));
         }
         if (sitting.begins != nullptr) {

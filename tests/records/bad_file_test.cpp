@@ -4,6 +4,7 @@
 // Files that cannot hold the records, each made for real in a temporary folder: every one
 // is refused with its reason and left exactly as it was.
 
+#include "overview_reading.h"
 #include "record_files.h"
 #include "record_writer.h"
 
@@ -134,6 +135,31 @@ TEST_F(BadFile, IsRefusedWithItsReasonAndLeftAsItWas)
         EXPECT_EQ(failure->kind, c.kind) << failure->detail.toStdString();
         EXPECT_TRUE(failure->message(RecordError::Use::Reading).contains(file));
         EXPECT_EQ(fileBytes(kept), before);
+    }
+}
+
+// A round of a kind that no Pabrel writes, put there by something that ignored the table's
+// checks, would be counted as some other kind: the game and every reader refuse the file.
+TEST_F(BadFile, WithAnUnknownKindOfRoundIsRefusedByTheGameAndTheReaders)
+{
+    for (const char* column : {"answer_order", "presentation", "outcome"}) {
+        SCOPED_TRACE(column);
+        QFile::remove(file);
+        makeRecords(file, 20);
+        querySql(file,
+                 {QStringLiteral("PRAGMA ignore_check_constraints = ON"),
+                  QStringLiteral("UPDATE rounds SET %1 = 'sideways' WHERE id = 7").arg(column),
+                  QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")});
+        const QByteArray before = fileBytes(file);
+        for (const auto opening :
+             {RecordStore::Opening::CreateIfMissing, RecordStore::Opening::ExistingOnly}) {
+            RecordStore store(file);
+            const auto failure = store.open(opening);
+            ASSERT_TRUE(failure);
+            EXPECT_EQ(failure->kind, Kind::NotRecords);
+        }
+        EXPECT_EQ(records::readOverview(file).failure->kind, Kind::NotRecords);
+        EXPECT_EQ(fileBytes(file), before);
     }
 }
 

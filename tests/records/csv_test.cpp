@@ -51,10 +51,10 @@ TEST(Csv, WritesEveryRoundOldestFirstWithAHeader)
     ASSERT_FALSE(records::writeCsv(store, out));
     EXPECT_EQ(QString::fromUtf8(out.data()),
               QStringLiteral("started_at,level,shown,typed,outcome,display_ms,painted_ms,answer_ms,"
-                             "presentation\r\n"
-                             "2026-03-01T09:00:00.000Z,1,01,,correct,600,,800,shown\r\n"
+                             "presentation,answer_order\r\n"
+                             "2026-03-01T09:00:00.000Z,1,01,,correct,600,,800,shown,forward\r\n"
                              "2026-03-01T09:01:34.246Z,3,0123,\"0,\"\"ア😀\",gave-up,300,300.46,802,"
-                             "spoken\r\n"));
+                             "spoken,backward\r\n"));
 }
 
 } // namespace

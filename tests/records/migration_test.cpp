@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pabrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Files of the first schema, before each round said how its digits were given: read as they
-// are, and brought up to date in place by the game, even when it is killed on the way.
+// Files of earlier schemas, before each round said how its digits were given (the first) or
+// in which order they were answered (the second): read as they are, and brought up to date
+// in place by the game, even when it is killed on the way.
 
 #include "record_files.h"
 
@@ -18,8 +19,9 @@ namespace {
 
 using records::RecordStore;
 
-// A file as the first schema wrote it, with `rounds` rounds.
-void makeFirstSchemaFile(const QString& path, int rounds)
+// A file as the schema `version` wrote it, with `rounds` rounds; in the second, every
+// other one was read aloud.
+void makeEarlierSchemaFile(const QString& path, int rounds, int version)
 {
     querySql(path, QStringLiteral("CREATE TABLE rounds (id INTEGER PRIMARY KEY,"
                                   " started_at TEXT NOT NULL,"
@@ -34,8 +36,16 @@ void makeFirstSchemaFile(const QString& path, int rounds)
                                   " SELECT '2026-01-01T00:00:00.000Z', 1 + i % 8, '1234', '12x',"
                                   " 'wrong', 300, i FROM n")
                        .arg(rounds));
-    querySql(path, QStringLiteral("PRAGMA user_version = 1"));
+    if (version == 2) {
+        querySql(path, QStringLiteral("ALTER TABLE rounds ADD COLUMN presentation TEXT NOT NULL"
+                                      " DEFAULT 'shown' CHECK (presentation IN ('shown',"
+                                      " 'spoken'))"));
+        querySql(path, QStringLiteral("UPDATE rounds SET presentation = 'spoken' WHERE id % 2"));
+    }
+    querySql(path, QStringLiteral("PRAGMA user_version = %1").arg(version));
 }
+
+constexpr int EarlierVersions[] = {1, 2};
 
 class Migration : public ::testing::Test
 {
@@ -44,54 +54,71 @@ protected:
     QString file = home.filePath(QStringLiteral("records.sqlite3"));
 };
 
-TEST_F(Migration, ReadersTakeTheFirstSchemaAsItIsAndTheGameBringsItUpToDate)
+TEST_F(Migration, ReadersTakeAnEarlierSchemaAsItIsAndTheGameBringsItUpToDate)
 {
-    makeFirstSchemaFile(file, 3);
-    const QStringList first = {
-        "2026-01-01T00:00:00.000Z", "2", "1234", "12x", "wrong", "300", "", "1", "shown"};
-    for (const RecordStore::Opening opening :
-         {RecordStore::Opening::ExistingOnly, RecordStore::Opening::CreateIfMissing}) {
-        RecordStore store(file);
-        ASSERT_FALSE(store.open(opening));
-        const bool writing = opening == RecordStore::Opening::CreateIfMissing;
-        EXPECT_EQ(store.schemaVersion(), writing ? 2 : 1);
-        EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA user_version")), writing ? "2" : "1");
-        const auto rows = rowsOf(file);
-        ASSERT_EQ(rows.size(), 3u);
-        EXPECT_EQ(rows.front(), first);
+    for (const int version : EarlierVersions) {
+        SCOPED_TRACE(version);
+        QFile::remove(file);
+        makeEarlierSchemaFile(file, 3, version);
+        const QStringList first = {
+            "2026-01-01T00:00:00.000Z",        "2",      "1234", "12x", "wrong", "300", "", "1",
+            version == 1 ? "shown" : "spoken", "forward"};
+        for (const RecordStore::Opening opening :
+             {RecordStore::Opening::ExistingOnly, RecordStore::Opening::CreateIfMissing}) {
+            RecordStore store(file);
+            ASSERT_FALSE(store.open(opening));
+            const int expected = opening == RecordStore::Opening::CreateIfMissing
+                                     ? RecordStore::SchemaVersion
+                                     : version;
+            EXPECT_EQ(store.schemaVersion(), expected);
+            EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA user_version")).toInt(), expected);
+            const auto rows = rowsOf(file);
+            ASSERT_EQ(rows.size(), 3u);
+            EXPECT_EQ(rows.front(), first);
+        }
     }
-    // The new column takes only what the game writes.
-    EXPECT_EQ(querySql(file, QStringLiteral("INSERT INTO rounds (started_at, level, shown, typed,"
-                                            " outcome, display_ms, presentation) VALUES ('', 1,"
-                                            " '', '', 'wrong', 0, 'sung') RETURNING id")),
-              QString());
+    // The new columns take only what the game writes.
+    for (const char* column : {"presentation", "answer_order"}) {
+        EXPECT_EQ(querySql(file, QStringLiteral("INSERT INTO rounds (started_at, level, shown,"
+                                                " typed, outcome, display_ms, %1) VALUES ('', 1,"
+                                                " '', '', 'wrong', 0, 'sung') RETURNING id")
+                                     .arg(column)),
+                  QString());
+    }
 }
 
-TEST_F(Migration, AKillWhileMigratingLeavesEitherSchemaWithEveryRowWhole)
+TEST_F(Migration, AKillWhileMigratingLeavesASchemaWithEveryRowWhole)
 {
     constexpr int Rounds = 20'000;
-    const QString original = home.filePath(QStringLiteral("first.sqlite3"));
-    makeFirstSchemaFile(original, Rounds);
-    for (const int killAfterMs : {0, 2, 5, 10, 20, 40}) {
-        SCOPED_TRACE(killAfterMs);
-        QFile::remove(file);
-        ASSERT_TRUE(QFile::copy(original, file));
-        QProcess child;
-        child.start(QStringLiteral(WRITER_CHILD), {file, QStringLiteral("0")});
-        ASSERT_TRUE(child.waitForStarted());
-        QThread::msleep(killAfterMs);
-        child.kill();
-        child.waitForFinished();
-        const QString version = querySql(file, QStringLiteral("PRAGMA user_version"));
-        EXPECT_TRUE(version == "1" || version == "2") << version.toStdString();
-        EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA integrity_check")), "ok");
-        EXPECT_EQ(querySql(file, QStringLiteral("SELECT count(*) FROM rounds WHERE answer_ms"
-                                                " BETWEEN 1 AND %1 AND outcome = 'wrong'")
-                                     .arg(Rounds)),
-                  QString::number(Rounds));
-        RecordStore store(file);
-        openForWriting(store);
-        EXPECT_EQ(rowsOf(file).size(), std::size_t(Rounds));
+    const QString original = home.filePath(QStringLiteral("earlier.sqlite3"));
+    for (const int earlier : EarlierVersions) {
+        QFile::remove(original);
+        makeEarlierSchemaFile(original, Rounds, earlier);
+        for (const int killAfterMs : {0, 2, 5, 10, 20, 40}) {
+            SCOPED_TRACE(::testing::Message() << earlier << " killed after " << killAfterMs);
+            QFile::remove(file);
+            ASSERT_TRUE(QFile::copy(original, file));
+            QProcess child;
+            child.start(QStringLiteral(WRITER_CHILD), {file, QStringLiteral("0")});
+            ASSERT_TRUE(child.waitForStarted());
+            QThread::msleep(killAfterMs);
+            child.kill();
+            child.waitForFinished();
+            const int version = querySql(file, QStringLiteral("PRAGMA user_version")).toInt();
+            EXPECT_GE(version, earlier);
+            EXPECT_LE(version, RecordStore::SchemaVersion);
+            EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA integrity_check")), "ok");
+            EXPECT_EQ(querySql(file, QStringLiteral("SELECT count(*) FROM rounds WHERE answer_ms"
+                                                    " BETWEEN 1 AND %1 AND outcome = 'wrong'")
+                                         .arg(Rounds)),
+                      QString::number(Rounds));
+            RecordStore store(file);
+            openForWriting(store);
+            EXPECT_EQ(rowsOf(file).size(), std::size_t(Rounds));
+            EXPECT_EQ(querySql(file, QStringLiteral("SELECT count(*) FROM rounds WHERE"
+                                                    " presentation = 'spoken'")),
+                      QString::number(earlier == 2 ? Rounds / 2 : 0));
+        }
     }
 }
 

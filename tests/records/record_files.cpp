@@ -27,6 +27,7 @@ records::RoundRecord sampleRound(int n)
     round.typed =
         round.outcome == RoundOutcome::Correct ? round.shown : round.shown.left(n % 3) + "x";
     round.presentation = n % 4 == 3 ? records::Presentation::Spoken : records::Presentation::Shown;
+    round.order = RecallOrders.at(std::size_t(n / 2 % RecallOrderCount));
     round.displayMs = round.level <= 2 ? 600 : 300;
     if (n % 5 != 0) {
         round.paintedMs = round.displayMs + 0.25 * (n % 7);
@@ -47,11 +48,12 @@ QStringList asRow(const records::RoundRecord& round)
             QString::number(round.displayMs),
             round.paintedMs ? QString::number(*round.paintedMs, 'f', 2) : QString(),
             round.answerMs ? QString::number(*round.answerMs) : QString(),
-            records::nameOf(round.presentation)};
+            records::nameOf(round.presentation),
+            records::nameOf(round.order)};
 }
 
 std::vector<records::RoundRecord> playedRounds(const QDateTime& from, std::string_view answers,
-                                               int level, records::Presentation presentation)
+                                               int level, records::RoundKind kind)
 {
     std::vector<records::RoundRecord> rounds(answers.size());
     for (std::size_t n = 0; n < answers.size(); ++n) {
@@ -65,7 +67,8 @@ std::vector<records::RoundRecord> playedRounds(const QDateTime& from, std::strin
                                             : RoundOutcome::Wrong;
         round.typed = right ? round.shown : QStringLiteral("5,\"x");
         round.displayMs = level <= 2 ? 600 : 300;
-        round.presentation = presentation;
+        round.presentation = kind.presentation;
+        round.order = kind.order;
         level = levelAfter(Int16(level), right);
     }
     return rounds;
@@ -108,6 +111,11 @@ QByteArray fileBytes(const QString& path)
 
 QString querySql(const QString& file, const QString& statement)
 {
+    return querySql(file, QStringList{statement});
+}
+
+QString querySql(const QString& file, const QStringList& statements)
+{
     const QString name = QStringLiteral("test-query");
     QString result;
     {
@@ -115,8 +123,8 @@ QString querySql(const QString& file, const QString& statement)
         db.setDatabaseName(file);
         db.open();
         QSqlQuery query(db);
-        if (query.exec(statement) && query.next()) {
-            result = query.value(0).toString();
+        for (const QString& statement : statements) {
+            result = query.exec(statement) && query.next() ? query.value(0).toString() : QString();
         }
         db.close();
     }

@@ -23,9 +23,8 @@ records::RoundRecord sampleRound(int n);
 
 // Rounds played by the game's rules, one every 20 s from `from` and from `level` on:
 // `answers` holds each round's answer, '+' right, '-' wrong and 'g' given up.
-std::vector<records::RoundRecord>
-playedRounds(const QDateTime& from, std::string_view answers, int level = MinLevel,
-             records::Presentation presentation = records::Presentation::Shown);
+std::vector<records::RoundRecord> playedRounds(const QDateTime& from, std::string_view answers,
+                                               int level = MinLevel, records::RoundKind kind = {});
 
 // A player who gets a row of d digits right with the chance 1 / (1 + e^(slope (d - span)))
 // and gives up on `giveUpShare` of the rows they miss.
@@ -51,8 +50,9 @@ std::vector<QStringList> rowsOf(const QString& file);
 QByteArray fileBytes(const QString& path);
 
 // Runs SQL on the file through a connection of its own; returns the first column of the
-// first row.
+// first row of the last statement.
 QString querySql(const QString& file, const QString& statement);
+QString querySql(const QString& file, const QStringList& statements);
 
 // Opens a store on `file` for writing, failing the test if it cannot.
 void openForWriting(records::RecordStore& store);

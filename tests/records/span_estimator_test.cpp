@@ -11,6 +11,7 @@ namespace pabrel::testing {
 namespace {
 
 using records::Presentation;
+using records::RoundKind;
 using records::SpanEstimate;
 using enum SpanEstimate::Kind;
 
@@ -40,10 +41,10 @@ SpanEstimate weekOf(const SimulatedPlayer& player, unsigned seed, int roundsADay
         const std::string answers = player.sitting(rounds, level, random);
         for (const auto& round : playedRounds(from, answers, first)) {
             estimator.add(round.startedAt.toMSecsSinceEpoch(), round.level, round.outcome,
-                          round.presentation);
+                          round.kind());
         }
     }
-    return estimator.week(Start.date(), Presentation::Shown);
+    return estimator.week(Start.date(), RoundKind{});
 }
 
 TEST(SpanEstimator, GivesAnHonestSpreadForPlayersOfEverySpanAndSlope)
@@ -113,25 +114,30 @@ TEST(SpanEstimator, TellsTheEndsWhereTheRoundsReachThem)
     }
 }
 
-TEST(SpanEstimator, CountsEachRoundOnItsLocalDayAndByItsPresentation)
+TEST(SpanEstimator, CountsEachRoundOnItsLocalDayAndByItsKind)
 {
     records::SpanEstimator estimator(Tokyo);
-    const auto add = [&](const QDateTime& from, std::string_view answers,
-                         Presentation presentation) {
-        for (const auto& round : playedRounds(from, answers, MinLevel, presentation)) {
+    const auto add = [&](const QDateTime& from, std::string_view answers, RoundKind kind) {
+        for (const auto& round : playedRounds(from, answers, MinLevel, kind)) {
             estimator.add(round.startedAt.toMSecsSinceEpoch(), round.level, round.outcome,
-                          round.presentation);
+                          round.kind());
         }
     };
-    // Read aloud today, flashed a week ago across Tokyo's midnight (23:59:40 to 00:00:20).
-    add(Start, "+++-+-+-+-+-+-+-+-+-+-", Presentation::Spoken);
-    add(Start.addDays(-7).addSecs(4 * 3600 - 20), "+++", Presentation::Shown);
-    EXPECT_EQ(estimator.week(Start.date(), Presentation::Shown).rounds, 2);
-    EXPECT_EQ(estimator.week(Start.date(), Presentation::Spoken).rounds, 22);
-    EXPECT_EQ(estimator.week(Start.date().addDays(-7), Presentation::Shown).rounds, 1);
-    const SpanEstimate spoken = estimator.week(Start.date(), Presentation::Spoken);
-    EXPECT_EQ(spoken.kind, Digits);
-    EXPECT_NEAR(spoken.digits, 4.5, 0.3);
+    // Read aloud today, answered backwards a week ago across Tokyo's midnight (23:59:40 to
+    // 00:00:20).
+    const RoundKind spoken{RecallOrder::Forward, Presentation::Spoken};
+    const RoundKind backward{RecallOrder::Backward, Presentation::Shown};
+    add(Start, "+++-+-+-+-+-+-+-+-+-+-", spoken);
+    add(Start.addDays(-7).addSecs(4 * 3600 - 20), "+++", backward);
+    EXPECT_EQ(estimator.week(Start.date(), backward).rounds, 2);
+    EXPECT_EQ(estimator.week(Start.date(), spoken).rounds, 22);
+    EXPECT_EQ(estimator.week(Start.date().addDays(-7), backward).rounds, 1);
+    EXPECT_EQ(estimator.week(Start.date(), RoundKind{}).rounds, 0);
+    EXPECT_EQ(estimator.playedDays(backward).size(), 2u);
+    EXPECT_TRUE(estimator.playedDays(RoundKind{}).empty());
+    const SpanEstimate spokenSpan = estimator.week(Start.date(), spoken);
+    EXPECT_EQ(spokenSpan.kind, Digits);
+    EXPECT_NEAR(spokenSpan.digits, 4.5, 0.3);
 }
 
 TEST(SpanEstimate, KeepsASignificantDigitOfItsSpread)

@@ -51,7 +51,7 @@ TEST_F(Store, KeepsEveryRoundAsWrittenInAPrivateFolder)
     EXPECT_EQ(QFileInfo(folder).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
                                                             QFile::ExeOwner | QFile::ReadUser |
                                                             QFile::WriteUser | QFile::ExeUser);
-    EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA user_version")), QStringLiteral("2"));
+    EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA user_version")), QStringLiteral("3"));
     EXPECT_EQ(querySql(file, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("wal"));
     EXPECT_EQ(querySql(file, QStringLiteral("SELECT started_at FROM rounds WHERE id = 1")),
               QStringLiteral("2026-03-01T09:08:38.353Z"));
@@ -76,22 +76,28 @@ TEST_F(Store, OverviewSumsUpTheHistoryAsReadOrAsWritten)
     RecordStore store(file);
     openForWriting(store);
     using enum RoundOutcome;
+    using records::Presentation;
+    const records::RoundKind spoken{RecallOrder::Forward, Presentation::Spoken};
+    const records::RoundKind backward{RecallOrder::Backward, Presentation::Shown};
     const struct
     {
         int level;
         RoundOutcome outcome;
         int day;
-    } rounds[] = {{1, Correct, 3}, {2, Correct, 3}, {3, Wrong, 3},  {2, Correct, 3},
-                  {3, Correct, 3}, {4, Correct, 3}, {5, GaveUp, 3}, {2, Wrong, 4}};
+        records::RoundKind kind;
+    } rounds[] = {{1, Correct, 3, {}},    {2, Correct, 3, {}},   {3, Wrong, 3, {}},
+                  {2, Correct, 3, {}},    {3, Correct, 3, {}},   {4, Correct, 3, {}},
+                  {5, GaveUp, 3, {}},     {2, Wrong, 4, spoken}, {6, Correct, 4, backward},
+                  {1, Wrong, 5, backward}};
     // A window that was open all along took each round as it was written.
     records::RecordsOverview asWritten;
-    for (const auto& [level, outcome, day] : rounds) {
+    for (const auto& [level, outcome, day, kind] : rounds) {
         RoundRecord round = sampleRound(level);
         round.level = level;
         round.shown = QString(level + 1, QLatin1Char('7'));
         round.outcome = outcome;
-        round.presentation =
-            day == 4 ? records::Presentation::Spoken : records::Presentation::Shown;
+        round.presentation = kind.presentation;
+        round.order = kind.order;
         round.startedAt = QDateTime(QDate(2026, 3, day), QTime(12, level), Qt::UTC);
         ASSERT_FALSE(store.add(round));
         asWritten.add(round);
@@ -99,31 +105,43 @@ TEST_F(Store, OverviewSumsUpTheHistoryAsReadOrAsWritten)
     const records::OverviewReading reading = records::readOverview(file);
     ASSERT_FALSE(reading.failure);
     const records::RecordsOverview& asRead = *reading.overview;
+    using Totals = records::RecordsOverview::Totals;
     for (const records::RecordsOverview* overview : {&asRead, &std::as_const(asWritten)}) {
-        EXPECT_EQ(overview->rounds, 8);
-        EXPECT_EQ(overview->correct, 5);
-        EXPECT_EQ(overview->bestLevel, 5);
-        EXPECT_EQ(overview->longestRecalled, 5);
-        ASSERT_EQ(overview->levels.size(), 5u);
-        EXPECT_EQ(overview->levels[1].level, 2);
-        EXPECT_EQ(overview->levels[1].rounds, 3);
-        EXPECT_EQ(overview->levels[1].correct, 2);
-        EXPECT_EQ(overview->span.playedDays().size(), 2u);
-        const QDate day(2026, 3, 4);
-        EXPECT_EQ(overview->span.week(day, records::Presentation::Spoken).rounds, 1);
-        EXPECT_EQ(overview->span.week(day, records::Presentation::Shown).rounds, 7);
+        // Every round, and each kind apart: {rounds, correct, best level, longest recalled}.
+        const std::pair<const Totals*, std::array<int, 4>> totals[] = {
+            {&overview->all(), {10, 6, 6, 7}},
+            {&overview->of({}), {7, 5, 5, 5}},
+            {&overview->of(spoken), {1, 0, 2, 0}},
+            {&overview->of(backward), {2, 1, 6, 7}},
+            {&overview->of({RecallOrder::Ascending, Presentation::Shown}), {0, 0, 0, 0}},
+        };
+        for (const auto& [kind, expected] : totals) {
+            EXPECT_EQ(
+                (std::array{kind->rounds, kind->correct, kind->bestLevel, kind->longestRecalled}),
+                expected);
+        }
+        ASSERT_EQ(overview->of({}).levels.size(), 5u);
+        EXPECT_EQ(overview->of({}).levels[1].level, 2);
+        EXPECT_EQ(overview->of({}).levels[1].rounds, 2);
+        EXPECT_EQ(overview->of({}).levels[1].correct, 2);
+        EXPECT_EQ(overview->all().levels.size(), 6u);
+        const QDate day(2026, 3, 5);
+        EXPECT_EQ(overview->span().week(day, spoken).rounds, 1);
+        EXPECT_EQ(overview->span().week(day, backward).rounds, 2);
+        EXPECT_EQ(overview->span().week(day, {}).rounds, 7);
     }
     // In time order, a round's level at its time.
-    ASSERT_EQ(asRead.levelOverTime.size(), 8u);
-    EXPECT_EQ(asRead.levelOverTime[6].level, 5);
-    EXPECT_EQ(asRead.levelOverTime[6].msecsSinceEpoch,
+    ASSERT_EQ(asRead.levelOverTime({}).size(), 7u);
+    EXPECT_EQ(asRead.levelOverTime({}).back().level, 5);
+    EXPECT_EQ(asRead.levelOverTime({}).back().msecsSinceEpoch,
               QDateTime(QDate(2026, 3, 3), QTime(12, 5), Qt::UTC).toMSecsSinceEpoch());
+    EXPECT_EQ(asRead.levelOverTime(backward).front().level, 6);
 
     ASSERT_FALSE(store.eraseAll());
     const records::OverviewReading erased = records::readOverview(file);
     ASSERT_FALSE(erased.failure);
-    EXPECT_EQ(erased.overview->rounds, 0);
-    EXPECT_TRUE(erased.overview->levelOverTime.empty());
+    EXPECT_EQ(erased.overview->all().rounds, 0);
+    EXPECT_TRUE(erased.overview->levelOverTime({}).empty());
     EXPECT_TRUE(QFileInfo::exists(file));
 }
 

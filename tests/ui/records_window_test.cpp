@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,10 +57,10 @@ private:
 
 namespace {
 void playSitting(RecordStore& store, const QDateTime& from, const char* answers,
-                 pabrel::records::Presentation presentation = pabrel::records::Presentation::Shown)
+                 pabrel::records::RoundKind kind = {})
 {
     for (const RoundRecord& round :
-         pabrel::testing::playedRounds(from, answers, pabrel::MinLevel, presentation)) {
+         pabrel::testing::playedRounds(from, answers, pabrel::MinLevel, kind)) {
         QVERIFY(!store.add(round));
     }
 }
@@ -139,6 +140,26 @@ void RecordsWindowTest::showsTheHistory()
     QCOMPARE(text(window, "spanNow"), QStringLiteral("回数が足りません（1回）"));
     presentation->setCurrentIndex(0);
 
+    // So do rounds answered in another order, each with its totals and levels; an order
+    // not played is not offered.
+    auto* order = named<QComboBox>(window, "answerOrder");
+    QVERIFY(order->isHidden());
+    round.presentation = pabrel::records::Presentation::Shown;
+    round.order = pabrel::RecallOrder::Backward;
+    window.roundWritten(round);
+    QVERIFY(!order->isHidden());
+    QCOMPARE(order->itemText(1), QStringLiteral("逆から"));
+    QVERIFY(!static_cast<QStandardItemModel*>(order->model())->item(2)->isEnabled());
+    order->setCurrentIndex(1);
+    QCOMPARE(text(window, "rounds"), QStringLiteral("1回"));
+    QCOMPARE(text(window, "spanNow"), QStringLiteral("回数が足りません（1回）"));
+    QCOMPARE(named<QTableWidget>(window, "levels")->rowCount(), 1);
+    QVERIFY(presentation->isHidden());
+    QCOMPARE(rounds->count(), 1);
+    order->setCurrentIndex(0);
+    QCOMPARE(text(window, "rounds"), QStringLiteral("21回"));
+    QVERIFY(!presentation->isHidden());
+
     // In English at once, and back.
     for (const auto& [language, title, span] :
          {std::tuple{pabrel::ui::Language::English, "Records - Pabrel", "4.9 digits (±0.7)"},
@@ -214,8 +235,8 @@ void RecordsWindowTest::exportsWhatItShows()
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = written.readAll().split('\n');
     QCOMPARE(lines.size(), 22);
-    QVERIFY(lines[1].endsWith(",1,55,55,correct,600,,,shown\r"));
-    QVERIFY(lines[6].endsWith(",6,5555555,\"5,\"\"x\",wrong,300,,,shown\r"));
+    QVERIFY(lines[1].endsWith(",1,55,55,correct,600,,,shown,forward\r"));
+    QVERIFY(lines[6].endsWith(",6,5555555,\"5,\"\"x\",wrong,300,,,shown,forward\r"));
 }
 
 // Each run of rounds, its last one shorter, becomes its lowest level at its first time and its
