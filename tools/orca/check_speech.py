@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Pabrel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads what Orca spoke from its debug log and checks one round's announcements and the
-flat review of the window that follows it, in the language the game was played in.
+flat review of the window that follows it, in the language the game was played in; with
+another answer order than as shown, the order is said before the count.
 
-    check_speech.py ORCA_LOG [ja|en]
+    check_speech.py ORCA_LOG [ja|en] [forward|backward|ascending]
 """
 
 import re
@@ -26,6 +27,13 @@ EXPECTED = {
 }
 
 
+# How a round in another order begins.
+ORDER_SAID = {
+    "ja": {"backward": "答え方：逆から", "ascending": "答え方：小さい順"},
+    "en": {"backward": "Answer order: Backwards", "ascending": "Answer order: Smallest First"},
+}
+
+
 def spoken(log_path):
     with open(log_path, encoding="utf-8", errors="replace") as log:
         # An utterance may hold quotes of its own ("you're"); its closing one ends the line
@@ -40,7 +48,10 @@ def normalised(text):
 
 def main():
     language = sys.argv[2] if len(sys.argv) > 2 else "ja"
+    order = sys.argv[3] if len(sys.argv) > 3 else "forward"
     round_expected = EXPECTED[language]["round"]
+    if order != "forward":
+        round_expected = [ORDER_SAID[language][order]] + round_expected
     picture, last_box, status, start, end = EXPECTED[language]["review"]
     said = [normalised(s) for s in spoken(sys.argv[1])]
     print("Orca spoke:")
@@ -56,7 +67,9 @@ def main():
         print("expected, once each and in this order:", round_expected)
         print("got:", round_speech)
         return 1
-    print("the count, GO, the result, the level and the card: once each, in order")
+    print("the order, the count, GO, the result, the level and the card: once each, in order"
+          if order != "forward" else
+          "the count, GO, the result, the level and the card: once each, in order")
 
     # The flat review at the end reads the window line by line, top to bottom.
     review = said[-6:-1]

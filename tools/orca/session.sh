@@ -8,6 +8,7 @@ set -euo pipefail
 game=$1
 work=$2
 language=$3
+order=$4
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 
@@ -22,11 +23,12 @@ SPEECHD_CMD=/bin/false orca --replace --disable braille --disable main-window --
 orca=$!
 sleep 4
 
-QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$game" --lang "$language" >"$work/game.log" 2>&1 &
+QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$game" --lang "$language" --order "$order" >"$work/game.log" 2>&1 &
 game_pid=$!
 pids+=($game_pid)
 sleep 3
-window=$(xdotool search --sync --name '^Pabrel$' | head -n 1)
+# The title names any order but the first: Pabrel（逆から）.
+window=$(xdotool search --sync --name '^Pabrel' | head -n 1)
 xdotool windowactivate --sync "$window"
 sleep 1
 
