@@ -156,8 +156,10 @@ QLayout* RecordsWindow::createHeadline()
     spanNow_->setFont(large);
     weekBeforeTitle_ = new QLabel;
     spanWeekBefore_ = valueLabel("spanWeekBefore");
+    orderTitle_ = new QLabel;
     order_ = new QComboBox;
     order_->setObjectName(QStringLiteral("answerOrder"));
+    orderTitle_->setBuddy(order_);
     for (int order = 0; order < RecallOrderCount; ++order) {
         order_->addItem(QString());
     }
@@ -178,6 +180,7 @@ QLayout* RecordsWindow::createHeadline()
     headline->addWidget(weekBeforeTitle_);
     headline->addWidget(spanWeekBefore_);
     headline->addStretch(1);
+    headline->addWidget(orderTitle_);
     headline->addWidget(order_);
     headline->addWidget(presentation_);
     return headline;
@@ -223,8 +226,7 @@ void RecordsWindow::retranslate()
         order_->setItemText(int(order), QCoreApplication::translate(
                                             words::Context, words::orderName(order).data()));
     }
-    order_->setAccessibleName(
-        QCoreApplication::translate(words::Context, words::AnswerOrder.data()));
+    orderTitle_->setText(QCoreApplication::translate(words::Context, words::AnswerOrder.data()));
     presentation_->setItemText(0, tr("画面に出た数字"));
     presentation_->setItemText(1, tr("読み上げた数字"));
     presentation_->setAccessibleName(tr("記憶スパンの対象"));
@@ -360,7 +362,9 @@ void RecordsWindow::offerPlayedKinds()
         orders.push_back(played(order));
     }
     offer(order_, orders);
-    order_->setVisible(std::count(orders.begin() + 1, orders.end(), true) > 0);
+    const bool otherOrders = std::count(orders.begin() + 1, orders.end(), true) > 0;
+    order_->setVisible(otherOrders);
+    orderTitle_->setVisible(otherOrders);
     const RecallOrder order = RecallOrders.at(std::size_t(order_->currentIndex()));
     const std::vector<bool> presentations{rounds(order, records::Presentation::Shown) > 0,
                                           rounds(order, records::Presentation::Spoken) > 0};

@@ -83,6 +83,7 @@ private:
     QLabel* spanNow_ = nullptr;
     QLabel* weekBeforeTitle_ = nullptr;
     QLabel* spanWeekBefore_ = nullptr;
+    QLabel* orderTitle_ = nullptr;
     QComboBox* order_ = nullptr;
     QComboBox* presentation_ = nullptr;
     SpanChart* chart_ = nullptr;
