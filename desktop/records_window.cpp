@@ -52,6 +52,21 @@ QTableWidgetItem* cell(const QString& text)
     return item;
 }
 
+// Enables the entries of `choice` that are `offered`; a chosen one that is not gives way to
+// the first that is.
+void offerOnly(QComboBox* choice, const std::vector<bool>& offered)
+{
+    const QSignalBlocker quiet(choice);
+    auto* items = static_cast<QStandardItemModel*>(choice->model());
+    for (int index = 0; index < choice->count(); ++index) {
+        items->item(index)->setEnabled(offered.at(std::size_t(index)));
+    }
+    const auto first = std::find(offered.begin(), offered.end(), true);
+    if (!offered.at(std::size_t(choice->currentIndex())) && first != offered.end()) {
+        choice->setCurrentIndex(int(first - offered.begin()));
+    }
+}
+
 // Runs `job` on a thread of the pool and hands its result to `then` on `context`'s thread,
 // unless `context` is gone by then.
 template <typename Job, typename Then>
@@ -338,37 +353,22 @@ void RecordsWindow::showHeadlineAndTotals()
 // the kinds played; while the kind on show has no rounds, one that has is shown instead.
 void RecordsWindow::offerPlayedKinds()
 {
-    const auto rounds = [this](RecallOrder order, records::Presentation presentation) {
-        return overview_->of({order, presentation}).rounds;
-    };
-    const auto played = [&rounds](RecallOrder order) {
-        return rounds(order, records::Presentation::Shown) +
-                   rounds(order, records::Presentation::Spoken) >
-               0;
-    };
-    const auto offer = [](QComboBox* choice, const std::vector<bool>& offered) {
-        const QSignalBlocker quiet(choice);
-        auto* items = static_cast<QStandardItemModel*>(choice->model());
-        for (int index = 0; index < choice->count(); ++index) {
-            items->item(index)->setEnabled(offered.at(std::size_t(index)));
-        }
-        const auto first = std::find(offered.begin(), offered.end(), true);
-        if (!offered.at(std::size_t(choice->currentIndex())) && first != offered.end()) {
-            choice->setCurrentIndex(int(first - offered.begin()));
-        }
+    using records::Presentation;
+    const auto played = [this](RecallOrder order, Presentation presentation) {
+        return overview_->of({order, presentation}).rounds > 0;
     };
     std::vector<bool> orders;
     for (const RecallOrder order : RecallOrders) {
-        orders.push_back(played(order));
+        orders.push_back(played(order, Presentation::Shown) || played(order, Presentation::Spoken));
     }
-    offer(order_, orders);
-    const bool otherOrders = std::count(orders.begin() + 1, orders.end(), true) > 0;
+    offerOnly(order_, orders);
+    const bool otherOrders = std::find(orders.begin() + 1, orders.end(), true) != orders.end();
     order_->setVisible(otherOrders);
     orderTitle_->setVisible(otherOrders);
-    const RecallOrder order = RecallOrders.at(std::size_t(order_->currentIndex()));
-    const std::vector<bool> presentations{rounds(order, records::Presentation::Shown) > 0,
-                                          rounds(order, records::Presentation::Spoken) > 0};
-    offer(presentation_, presentations);
+    const RecallOrder order = kind().order;
+    const std::vector<bool> presentations{played(order, Presentation::Shown),
+                                          played(order, Presentation::Spoken)};
+    offerOnly(presentation_, presentations);
     presentation_->setVisible(presentations[1]);
 }
 
