@@ -7,7 +7,7 @@
 #include <QString>
 
 namespace pabrel::records {
-struct RecordsOverview;
+class RecordsOverview;
 } // namespace pabrel::records
 
 namespace pabrel::app {
