@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The game's own pictures in the window, compared pixel by pixel with the files under
-// assets/: the rules card at start-up, the background from the client area's top-left
-// corner, the icon, and the cards in their holders. Runs once at the normal scale and once
-// with QT_SCALE_FACTOR=2, where the pictures must keep their pixel size.
+// assets/: the background from the client area's top-left corner, the icon, and the cards
+// in their holders. Runs once at the normal scale and once with QT_SCALE_FACTOR=2, where
+// the pictures must keep their pixel size.
 
 #include "built_in_pictures.h"
 #include "form1.h"
@@ -12,6 +12,7 @@
 #include "image_holder.h"
 #include "picture_box.h"
 #include "shown_pictures.h"
+#include "window_shot.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,6 +21,7 @@ using pabrel::testing::committedPicture;
 using pabrel::testing::FormProbe;
 using pabrel::testing::pictureBoxMismatch;
 using pabrel::testing::pictureMismatch;
+using pabrel::testing::WindowShot;
 using pabrel::ui::builtInPictures;
 using pabrel::ui::Form1;
 
@@ -37,23 +39,6 @@ const Held Holders[] = {
     {"ImgLevel(6)", "level6.bmp"}, {"ImgLevel(7)", "level7.bmp"}, {"ImgLevel(8)", "level8.bmp"},
 };
 
-QRect inDevicePixels(const QRect& rect, qreal ratio)
-{
-    return {rect.topLeft() * ratio, rect.size() * ratio};
-}
-
-// Where the window's controls stand, in device pixels: the background is hidden there.
-QList<QRect> controlsOf(const Form1& form, qreal ratio)
-{
-    QList<QRect> covered;
-    for (const QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (control->isVisible()) {
-            covered.append(inDevicePixels(control->geometry(), ratio));
-        }
-    }
-    return covered;
-}
-
 QImage solid(QSize size, QColor colour)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -70,12 +55,10 @@ class PictureTest : public QObject
 private slots:
     void theProgramCarriesTheCommittedFiles();
     void picturesStayInTheirFilesSixteenColours();
-    void startUpShowsTheRulesCardInPicture1();
     void backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond();
     void theWindowIconIsTheIcon();
     void holdersShowTheirCardsAtTheirOwnSize_data();
     void holdersShowTheirCardsAtTheirOwnSize();
-    void holdersComeIntoViewBelow552WhenTheWindowIsTaller();
 };
 
 void PictureTest::theProgramCarriesTheCommittedFiles()
@@ -111,41 +94,26 @@ void PictureTest::picturesStayInTheirFilesSixteenColours()
     }
 }
 
-void PictureTest::startUpShowsTheRulesCardInPicture1()
-{
-    FormProbe probe(builtInPictures());
-    Form1& form = probe.form();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
-    QCOMPARE(probe.pictureBox()->picture().cacheKey(),
-             probe.holder(QStringLiteral("ruru"))->picture().cacheKey());
-}
-
+// Enlarged, the window shows the whole background from the client area's top-left corner.
 void PictureTest::backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond()
 {
     FormProbe probe(builtInPictures());
     Form1& form = probe.form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    // At its usual size the window shows the top-left part of the background.
-    QImage shot = form.grab().toImage();
-    qreal ratio = shot.devicePixelRatio();
-    const QImage background = committedPicture(QStringLiteral("background.bmp"));
-    QCOMPARE(pictureMismatch(shot, {}, background, shot.rect(), controlsOf(form, ratio)),
-             QString());
-
     form.resize(1000, 900);
     QTRY_COMPARE(form.size(), QSize(1000, 900));
-    shot = form.grab().toImage();
-    ratio = shot.devicePixelRatio();
-    const QList<QRect> covered = controlsOf(form, ratio);
-    QCOMPARE(pictureMismatch(shot, {}, background, shot.rect(), covered), QString());
-    const QImage buttonFace = solid(shot.size(), QApplication::palette().color(QPalette::Button));
-    const QRect right(782, 0, shot.width() - 782, shot.height());
-    const QRect below(0, 576, shot.width(), shot.height() - 576);
-    QCOMPARE(pictureMismatch(shot, {}, buttonFace, right, covered), QString());
-    QCOMPARE(pictureMismatch(shot, {}, buttonFace, below, covered), QString());
+    const WindowShot shot(probe.shot());
+    const QImage& image = shot.image();
+    const QList<QRect> covered = shot.controlsOf(form);
+    QCOMPARE(pictureMismatch(image, {}, committedPicture(QStringLiteral("background.bmp")),
+                             image.rect(), covered),
+             QString());
+    const QImage buttonFace = solid(image.size(), QApplication::palette().color(QPalette::Button));
+    const QRect right(782, 0, image.width() - 782, image.height());
+    const QRect below(0, 576, image.width(), image.height() - 576);
+    QCOMPARE(pictureMismatch(image, {}, buttonFace, right, covered), QString());
+    QCOMPARE(pictureMismatch(image, {}, buttonFace, below, covered), QString());
 }
 
 void PictureTest::theWindowIconIsTheIcon()
@@ -179,38 +147,6 @@ void PictureTest::holdersShowTheirCardsAtTheirOwnSize()
     QVERIFY(spare.width() >= 0 && spare.width() < shot.devicePixelRatio());
     QVERIFY(spare.height() >= 0 && spare.height() < shot.devicePixelRatio());
     QCOMPARE(pictureMismatch(shot, {}, committedPicture(file), shot.rect()), QString());
-}
-
-// The holders lie in a cascade below the client area's usual 534 rows, ImgLevel(8) the
-// highest at 552 and the lowest in the stacking order.
-void PictureTest::holdersComeIntoViewBelow552WhenTheWindowIsTaller()
-{
-    FormProbe probe(builtInPictures());
-    Form1& form = probe.form();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (const Held& held : Holders) {
-        QVERIFY(!form.rect().intersects(probe.holder(QLatin1String(held.holder))->geometry()));
-    }
-
-    form.resize(676, 600);
-    QTRY_COMPARE(form.size(), QSize(676, 600));
-    const QImage shot = form.grab().toImage();
-    const qreal ratio = shot.devicePixelRatio();
-    const auto* highest = probe.holder(QStringLiteral("ImgLevel(8)"));
-    QList<QRect> above;
-    for (const Held& held : Holders) {
-        const auto* holder = probe.holder(QLatin1String(held.holder));
-        if (holder != highest) {
-            above.append(inDevicePixels(holder->geometry(), ratio));
-        }
-    }
-    const QRect belowUsualArea(0, 552 * ratio, shot.width(), shot.height());
-    QCOMPARE(pictureMismatch(shot, highest->pos() * ratio,
-                             committedPicture(QStringLiteral("level8.bmp")), belowUsualArea, above),
-             QString());
-    QCOMPARE(shot.pixel(QPoint(160, 552) * ratio),
-             committedPicture(QStringLiteral("level8.bmp")).pixel(QPoint(8, 0)));
 }
 
 QTEST_MAIN(PictureTest)

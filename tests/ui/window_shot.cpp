@@ -89,6 +89,17 @@ QRect WindowShot::toDevice(const QRect& logical) const
     return {topLeft, end - QPoint(1, 1)};
 }
 
+QList<QRect> WindowShot::controlsOf(const QWidget& window) const
+{
+    QList<QRect> covered;
+    for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isVisible()) {
+            covered.append(toDevice(control->geometry()));
+        }
+    }
+    return covered;
+}
+
 QString WindowShot::solid(const QRect& area, QColor colour) const
 {
     const QRgb wanted = colour.rgb();

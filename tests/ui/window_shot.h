@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -26,6 +27,8 @@ public:
     // Where `control` stands in the window, in the window's logical pixels.
     static QRect placeOf(const QWidget* control);
     QRect toDevice(const QRect& logical) const;
+    // Where the window's visible controls stand, hiding the background.
+    QList<QRect> controlsOf(const QWidget& window) const;
 
     // Every pixel is `colour`.
     QString solid(const QRect& area, QColor colour) const;
