@@ -18,6 +18,7 @@
 
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace pabrel::ui {
@@ -103,6 +104,8 @@ public:
     // Types `text` into whichever control has the focus, one key per character.
     void type(const QString& text) const;
     QString focusedName() const;
+    // Opens the window's context menu as a right click does; null if none opens.
+    QMenu* openContextMenu();
     // The whole window as the screen would show it, in device pixels, once every pending
     // paint is done.
     QImage shot();
