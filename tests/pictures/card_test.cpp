@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pabrel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ink_lines.h"
 #include "picture_files.h"
-#include "stored_bitmap.h"
+#include "stored_pictures.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
