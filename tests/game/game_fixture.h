@@ -14,15 +14,24 @@
 namespace pabrel::testing {
 
 // A loaded game on a fake window whose questions are made of the digits given (repeated).
-class GameFixture : public ::testing::Test
+struct LoadedGame
 {
-protected:
-    explicit GameFixture(const std::vector<int>& digits = {7})
+    explicit LoadedGame(const std::vector<int>& digits = {7})
         : random(ScriptedRandom::forDigits(digits))
     {
         view.attach(game);
         game.Form_Load();
     }
+
+    FakeView view;
+    ScriptedRandom random;
+    Game game{view, random};
+};
+
+class GameFixture : public ::testing::Test, protected LoadedGame
+{
+protected:
+    using LoadedGame::LoadedGame;
 
     // Clicks start and lets the countdown and the question run until the answer is due.
     void playToAnswering()
@@ -50,10 +59,6 @@ protected:
             view.advance(1500);
         }
     }
-
-    FakeView view;
-    ScriptedRandom random;
-    Game game{view, random};
 };
 
 inline const std::string LevelText = "ﾚﾍﾞﾙ ";

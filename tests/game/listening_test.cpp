@@ -53,11 +53,9 @@ TEST_F(ListeningTest, givingUpOrQuittingStopsTheReadingFirstAndItsLateEndIsIgnor
         {&Game::cmdEnd_Click, "message またの挑戦ををお待ちしております。"}};
     for (const auto& [click, next] : cases) {
         SCOPED_TRACE(next);
-        FakeView fresh;
-        ScriptedRandom digits = ScriptedRandom::forDigits({3, 8});
-        Game round{fresh, digits};
-        fresh.attach(round);
-        round.Form_Load();
+        LoadedGame loaded({3, 8});
+        FakeView& fresh = loaded.view;
+        Game& round = loaded.game;
         round.setListening(true);
         round.cmdStart_Click();
         fresh.advance(3000);
