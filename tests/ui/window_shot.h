@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace pabrel::testing {
@@ -41,6 +43,8 @@ public:
     QRect differenceFrom(const WindowShot& other, const QRect& area) const;
     // The bounds of the pixels in `area` that are `colour`.
     QRect boundsOf(const QRect& area, QColor colour) const;
+    // The bounds of the pixels in `area` that `picks` picks.
+    QRect boundsWhere(const QRect& area, const std::function<bool(QPoint, QRgb)>& picks) const;
 
 private:
     QImage image_;
