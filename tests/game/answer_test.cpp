@@ -26,12 +26,10 @@ TEST_F(Answer, RightAnswerAtLevelOneRaisesTheLevelAfterAPause)
     EXPECT_EQ(game.state().countdown, 3);
     EXPECT_TRUE(game.state().isCorrect);
 
-    const long judgedAt = view.now();
     view.advance(1499);
     EXPECT_EQ(view.status, "正解！");
     view.advance(1);
     EXPECT_EQ(view.status, "ﾚﾍﾞﾙ 2");
-    EXPECT_EQ(view.timeOf("status " + LevelText + "2"), judgedAt + 1500);
     EXPECT_FALSE(view.anyTimerRunning());
 }
 
