@@ -53,44 +53,32 @@ class PictureTest : public QObject
     Q_OBJECT
 
 private slots:
-    void theProgramCarriesTheCommittedFiles();
-    void picturesStayInTheirFilesSixteenColours();
+    void theProgramCarriesTheCommittedFilesAsStored();
     void backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond();
     void theWindowIconIsTheIcon();
     void holdersShowTheirCardsAtTheirOwnSize_data();
     void holdersShowTheirCardsAtTheirOwnSize();
 };
 
-void PictureTest::theProgramCarriesTheCommittedFiles()
-{
-    const auto pictures = builtInPictures();
-    QCOMPARE(pictures.background.convertToFormat(QImage::Format_RGB32),
-             committedPicture(QStringLiteral("background.bmp")));
-    QCOMPARE(pictures.icon.toImage().convertToFormat(QImage::Format_RGB32),
-             committedPicture(QStringLiteral("pabrel.ico")));
-    const QStringList rulesFiles{QStringLiteral("rules.bmp"), QStringLiteral("rules_backward.bmp"),
-                                 QStringLiteral("rules_ascending.bmp")};
-    for (int order = 0; order < pabrel::RecallOrderCount; ++order) {
-        QCOMPARE(pictures.rules[order].convertToFormat(QImage::Format_RGB32),
-                 committedPicture(rulesFiles[order]));
-    }
-    for (int level = 1; level <= 8; ++level) {
-        QCOMPARE(pictures.levels[level - 1].convertToFormat(QImage::Format_RGB32),
-                 committedPicture(QStringLiteral("level%1.bmp").arg(level)));
-    }
-}
-
-// The cards: one byte a pixel through the file's own colour table, a quarter of the memory
-// of 32-bit pixels, and never converted on the way to the screen.
-void PictureTest::picturesStayInTheirFilesSixteenColours()
+// The cards are kept one byte a pixel through the file's own colour table, a quarter of the
+// memory of 32-bit pixels, and are never converted on the way to the screen.
+void PictureTest::theProgramCarriesTheCommittedFilesAsStored()
 {
     const auto pictures = builtInPictures();
     QCOMPARE(pictures.background.format(), QImage::Format_RGB32);
-    QList<QImage> held(pictures.rules.begin(), pictures.rules.end());
-    held.append(QList<QImage>(pictures.levels.begin(), pictures.levels.end()));
-    for (const QImage& picture : held) {
-        QCOMPARE(picture.format(), QImage::Format_Indexed8);
-        QCOMPARE(picture.colorCount(), 16);
+    QCOMPARE(pictures.background, committedPicture(QStringLiteral("background.bmp")));
+    QList<std::pair<QImage, QString>> cards;
+    const char* const rulesFiles[] = {"rules.bmp", "rules_backward.bmp", "rules_ascending.bmp"};
+    for (int order = 0; order < pabrel::RecallOrderCount; ++order) {
+        cards.append({pictures.rules[order], QLatin1String(rulesFiles[order])});
+    }
+    for (int level = 1; level <= 8; ++level) {
+        cards.append({pictures.levels[level - 1], QStringLiteral("level%1.bmp").arg(level)});
+    }
+    for (const auto& [card, file] : cards) {
+        QCOMPARE(card.format(), QImage::Format_Indexed8);
+        QCOMPARE(card.colorCount(), 16);
+        QCOMPARE(card.convertToFormat(QImage::Format_RGB32), committedPicture(file));
     }
 }
 
