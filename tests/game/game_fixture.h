@@ -50,6 +50,17 @@ protected:
         return keys;
     }
 
+    // The boxes as a question of `level` leaves them masked, and as they are.
+    static std::vector<std::string> maskedBoxes(int level)
+    {
+        std::vector<std::string> boxes;
+        for (int i = 0; i < DigitBoxCount; ++i) {
+            boxes.push_back(i <= level ? " " : "*");
+        }
+        return boxes;
+    }
+    std::vector<std::string> shownBoxes() const { return {view.boxes.begin(), view.boxes.end()}; }
+
     // Wins rounds (each followed by its 1.5 s pause) until the game is at `level`.
     void reachLevel(int level)
     {

@@ -14,15 +14,7 @@ class ListeningTest : public GameFixture
 protected:
     ListeningTest() : GameFixture({3, 8}) { game.setListening(true); }
 
-    bool masked() const
-    {
-        for (int i = 0; i < DigitBoxCount; ++i) {
-            if (view.boxes[static_cast<std::size_t>(i)] != (i <= game.state().level ? " " : "*")) {
-                return false;
-            }
-        }
-        return true;
-    }
+    bool masked() const { return shownBoxes() == maskedBoxes(game.state().level); }
 };
 
 TEST_F(ListeningTest, readsTheQuestionWithTheBoxesMaskedAndTakesTheAnswerAfterwards)
