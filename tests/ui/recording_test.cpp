@@ -168,10 +168,8 @@ void RecordingTest::anUnusableFileIsToldOnceAndLeftAlone()
 {
     QTemporaryDir home;
     const QString file = home.filePath(QStringLiteral("records.sqlite3"));
-    QFile text(file);
-    QVERIFY(text.open(QIODevice::WriteOnly));
-    text.write("level,shown\n3,1234\n");
-    text.close();
+    const QByteArray text("level,shown\n3,1234\n");
+    QVERIFY(pabrel::testing::writeFile(file, text));
 
     FormProbe probe;
     RecordKeeping keeping(probe.form(), file);
@@ -189,9 +187,7 @@ void RecordingTest::anUnusableFileIsToldOnceAndLeftAlone()
     QApplication::processEvents();
     QCOMPARE(form.findChildren<QMessageBox*>().size(), 1);
     QCOMPARE(probe.label()->text(), QStringLiteral("残念！"));
-    QFile after(file);
-    QVERIFY(after.open(QIODevice::ReadOnly));
-    QCOMPARE(after.readAll(), QByteArray("level,shown\n3,1234\n"));
+    QCOMPARE(pabrel::testing::fileBytes(file), text);
 }
 
 QTEST_MAIN(RecordingTest)
