@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The game's own pictures in the window, compared pixel by pixel with the files under
-// assets/: the background from the client area's top-left corner, the icon, and the cards
-// in their holders. Runs once at the normal scale and once with QT_SCALE_FACTOR=2, where
-// the pictures must keep their pixel size.
+// assets/: the background from the client area's top-left corner, the icon, the cards in
+// their holders, and in Picture1 the card of a level from the start of its round until the
+// next start, whatever happens in between. Runs once at the normal scale and once with
+// QT_SCALE_FACTOR=2, where the pictures must keep their pixel size.
 
 #include "built_in_pictures.h"
 #include "form1.h"
@@ -15,10 +16,13 @@
 #include "window_shot.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 using pabrel::testing::committedPicture;
 using pabrel::testing::FormProbe;
+using pabrel::testing::LevelText;
 using pabrel::testing::pictureBoxMismatch;
 using pabrel::testing::pictureMismatch;
 using pabrel::testing::WindowShot;
@@ -39,6 +43,11 @@ const Held Holders[] = {
     {"ImgLevel(6)", "level6.bmp"}, {"ImgLevel(7)", "level7.bmp"}, {"ImgLevel(8)", "level8.bmp"},
 };
 
+QString levelCard(int level)
+{
+    return QStringLiteral("level%1.bmp").arg(level);
+}
+
 QImage solid(QSize size, QColor colour)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -58,6 +67,7 @@ private slots:
     void theWindowIconIsTheIcon();
     void holdersShowTheirCardsAtTheirOwnSize_data();
     void holdersShowTheirCardsAtTheirOwnSize();
+    void eachLevelsCardShowsFromItsStartUntilTheNext();
 };
 
 // The cards are kept one byte a pixel through the file's own colour table, a quarter of the
@@ -73,7 +83,7 @@ void PictureTest::theProgramCarriesTheCommittedFilesAsStored()
         cards.append({pictures.rules[order], QLatin1String(rulesFiles[order])});
     }
     for (int level = 1; level <= 8; ++level) {
-        cards.append({pictures.levels[level - 1], QStringLiteral("level%1.bmp").arg(level)});
+        cards.append({pictures.levels[level - 1], levelCard(level)});
     }
     for (const auto& [card, file] : cards) {
         QCOMPARE(card.format(), QImage::Format_Indexed8);
@@ -135,6 +145,40 @@ void PictureTest::holdersShowTheirCardsAtTheirOwnSize()
     QVERIFY(spare.width() >= 0 && spare.width() < shot.devicePixelRatio());
     QVERIFY(spare.height() >= 0 && spare.height() < shot.devicePixelRatio());
     QCOMPARE(pictureMismatch(shot, {}, committedPicture(file), shot.rect()), QString());
+}
+
+// Climbs from level 1 to 8 with right answers, starting each round during the pause after
+// the last result except the first time, when the pause runs out.
+void PictureTest::eachLevelsCardShowsFromItsStartUntilTheNext()
+{
+    FormProbe probe(builtInPictures());
+    QVERIFY(probe.showActive());
+    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
+
+    for (int level = 1; level <= 8; ++level) {
+        QVERIFY(probe.playToAnswering());
+        QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(level)), QString());
+        probe.type(probe.flashedDigits());
+        QCOMPARE(probe.label()->text(), QStringLiteral("正解！"));
+        QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(level)), QString());
+        if (level == 1) {
+            probe.advance(1500);
+            QCOMPARE(probe.label()->text(), LevelText + QStringLiteral("2"));
+            QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(1)), QString());
+        }
+    }
+
+    // Level 8 is the top: a right answer there keeps it, and its card shows again.
+    QVERIFY(probe.playToAnswering());
+    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(8)), QString());
+
+    // Giving up lowers the level but leaves the card until the next start shows level 7's.
+    QTest::mouseClick(probe.startButton(), Qt::LeftButton);
+    QCOMPARE(probe.label()->text(), QStringLiteral("残念！"));
+    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(8)), QString());
+    QTest::mouseClick(probe.startButton(), Qt::LeftButton);
+    QCOMPARE(probe.label()->text(), QStringLiteral("3"));
+    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(7)), QString());
 }
 
 QTEST_MAIN(PictureTest)
