@@ -20,7 +20,6 @@
 
 using pabrel::Timer;
 using pabrel::testing::FormProbe;
-using pabrel::testing::LevelText;
 using pabrel::ui::Form1;
 using pabrel::ui::FormPictures;
 using pabrel::ui::WindowTimer;
@@ -91,7 +90,7 @@ class LayoutTest : public QObject
 private slots:
     void runsAtTheScaleAskedFor();
     void everyControlStandsWhereTheLayoutPutsItAtAnyWindowSize();
-    void captionsAndStartingTexts();
+    void theBoxesStartEmptyAndNoButtonAnswersEnter();
     void everyTextUsesAJapaneseGothicThatHasItsCharacters_data();
     void everyTextUsesAJapaneseGothicThatHasItsCharacters();
     void picturesShowPixelForPixel();
@@ -134,14 +133,11 @@ void LayoutTest::everyControlStandsWhereTheLayoutPutsItAtAnyWindowSize()
     }
 }
 
-void LayoutTest::captionsAndStartingTexts()
+// The title, the captions and the label's first text are read by the accessibility, text
+// fit and input tests.
+void LayoutTest::theBoxesStartEmptyAndNoButtonAnswersEnter()
 {
     FormProbe probe;
-    Form1& form = probe.form();
-    QCOMPARE(form.windowTitle(), QStringLiteral("Pabrel"));
-    QCOMPARE(probe.startButton()->text(), QStringLiteral("スタート"));
-    QCOMPARE(probe.endButton()->text(), QStringLiteral("おわる"));
-    QCOMPARE(probe.label()->text(), LevelText + QStringLiteral("1"));
     for (int i = 0; i < 9; ++i) {
         QCOMPARE(probe.box(i)->text(), QString());
     }
