@@ -53,7 +53,7 @@ void EndingTest::theFarewellBoxHoldsTimerTicksAndOkEndsTheProgram()
     });
     QTest::mouseClick(probe.endButton(), Qt::LeftButton);
 
-    QCOMPARE(seen.text, QStringLiteral("またの挑戦ををお待ちしております。"));
+    // Its words, in each language, are read by the language test.
     QCOMPARE(seen.title, QStringLiteral("Pabrel"));
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QCOMPARE(seen.buttons, 1);

@@ -78,7 +78,6 @@ public:
                        const std::vector<int>& digits = UsualDigits);
 
     ui::Form1& form() { return form_; }
-    const ui::Form1& form() const { return form_; }
     TestTimers& timers() { return timers_; }
     int rings() const { return bell_.rings; }
     CountingBell& bell() { return bell_; }
