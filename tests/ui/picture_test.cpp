@@ -4,10 +4,13 @@
 // The game's own pictures in the window, compared pixel by pixel with the files under
 // assets/: the background from the client area's top-left corner, the icon, the cards in
 // their holders, and in Picture1 the card of a level from the start of its round until the
-// next start, whatever happens in between. Runs once at the normal scale and once with
+// next start, whatever happens in between. The pictures the first frame does not show
+// arrive once it has been painted: each as committed, a card already on show replaced at
+// once, and a failure told, not thrown. Runs once at the normal scale and once with
 // QT_SCALE_FACTOR=2, where the pictures must keep their pixel size.
 
 #include "built_in_pictures.h"
+#include "deferred_pictures.h"
 #include "form1.h"
 #include "form_probe.h"
 #include "image_holder.h"
@@ -18,7 +21,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <stdexcept>
 
 using pabrel::testing::committedPicture;
 using pabrel::testing::FormProbe;
@@ -27,7 +33,9 @@ using pabrel::testing::pictureBoxMismatch;
 using pabrel::testing::pictureMismatch;
 using pabrel::testing::WindowShot;
 using pabrel::ui::builtInPictures;
+using pabrel::ui::DeferredPictures;
 using pabrel::ui::Form1;
+using pabrel::ui::LaterPictures;
 
 namespace {
 
@@ -68,6 +76,9 @@ private slots:
     void holdersShowTheirCardsAtTheirOwnSize_data();
     void holdersShowTheirCardsAtTheirOwnSize();
     void eachLevelsCardShowsFromItsStartUntilTheNext();
+    void theRestArrivesAfterTheFirstFrame();
+    void aCardOnShowIsReplacedWhenItArrives();
+    void aFailureIsToldAndLeavesTheWindowAsItWas();
 };
 
 // The cards are kept one byte a pixel through the file's own colour table, a quarter of the
@@ -179,6 +190,58 @@ void PictureTest::eachLevelsCardShowsFromItsStartUntilTheNext()
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
     QCOMPARE(probe.label()->text(), QStringLiteral("3"));
     QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(7)), QString());
+}
+
+void PictureTest::theRestArrivesAfterTheFirstFrame()
+{
+    FormProbe probe(pabrel::ui::firstFramePictures());
+    Form1& form = probe.form();
+    const auto* later = new DeferredPictures(form, [] { return pabrel::ui::laterPictures(); });
+    QSignalSpy taken(later, &DeferredPictures::taken);
+    QVERIFY(probe.holder(QStringLiteral("ImgLevel(1)"))->picture().isNull());
+    QVERIFY(form.windowIcon().isNull());
+
+    form.show();
+    QVERIFY(taken.wait());
+    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
+    QVERIFY(!form.windowIcon().isNull());
+    for (int level = 1; level <= 8; ++level) {
+        const QImage card = probe.holder(QStringLiteral("ImgLevel(%1)").arg(level))->picture();
+        QCOMPARE(card.convertToFormat(QImage::Format_RGB32),
+                 committedPicture(QStringLiteral("level%1.bmp").arg(level)));
+    }
+}
+
+// Nothing in the game can click before the first frame; should a start come first all
+// the same, its card shows as soon as it is there.
+void PictureTest::aCardOnShowIsReplacedWhenItArrives()
+{
+    FormProbe probe(pabrel::ui::firstFramePictures());
+    Form1& form = probe.form();
+    const auto* later = new DeferredPictures(form, [&probe] {
+        probe.startButton()->click();
+        return pabrel::ui::laterPictures();
+    });
+    QSignalSpy taken(later, &DeferredPictures::taken);
+    form.show();
+    QVERIFY(taken.wait());
+    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("level1.bmp")), QString());
+}
+
+void PictureTest::aFailureIsToldAndLeavesTheWindowAsItWas()
+{
+    FormProbe probe(pabrel::ui::firstFramePictures());
+    Form1& form = probe.form();
+    const auto* later = new DeferredPictures(form, []() -> LaterPictures {
+        throw std::runtime_error("the built-in picture :/pictures/level5.bmp cannot be decoded");
+    });
+    QSignalSpy failed(later, &DeferredPictures::failed);
+    form.show();
+    QVERIFY(failed.wait());
+    QCOMPARE(failed.at(0).at(0).toString(),
+             QStringLiteral("the built-in picture :/pictures/level5.bmp cannot be decoded"));
+    QVERIFY(probe.holder(QStringLiteral("ImgLevel(1)"))->picture().isNull());
+    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
 }
 
 QTEST_MAIN(PictureTest)
