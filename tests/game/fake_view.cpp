@@ -7,18 +7,13 @@
 
 namespace pabrel::testing {
 
+namespace {
 std::string timerName(Timer timer)
 {
-    switch (timer) {
-    case Timer::tmrCount:
-        return "tmrCount";
-    case Timer::tmrQuestion:
-        return "tmrQuestion";
-    case Timer::tmrSeikai:
-        return "tmrSeikai";
-    }
-    return "?";
+    static const char* const names[] = {"tmrCount", "tmrQuestion", "tmrSeikai"};
+    return names[static_cast<std::size_t>(timer)];
 }
+} // namespace
 
 void FakeView::record(std::string what)
 {

@@ -14,15 +14,7 @@ class ListeningTest : public GameFixture
 protected:
     ListeningTest() : GameFixture({3, 8}) { game.setListening(true); }
 
-    bool masked() const
-    {
-        for (int i = 0; i < DigitBoxCount; ++i) {
-            if (view.boxes[static_cast<std::size_t>(i)] != (i <= game.state().level ? " " : "*")) {
-                return false;
-            }
-        }
-        return true;
-    }
+    bool masked() const { return shownBoxes() == maskedBoxes(game.state().level); }
 };
 
 TEST_F(ListeningTest, readsTheQuestionWithTheBoxesMaskedAndTakesTheAnswerAfterwards)
@@ -53,11 +45,9 @@ TEST_F(ListeningTest, givingUpOrQuittingStopsTheReadingFirstAndItsLateEndIsIgnor
         {&Game::cmdEnd_Click, "message またの挑戦ををお待ちしております。"}};
     for (const auto& [click, next] : cases) {
         SCOPED_TRACE(next);
-        FakeView fresh;
-        ScriptedRandom digits = ScriptedRandom::forDigits({3, 8});
-        Game round{fresh, digits};
-        fresh.attach(round);
-        round.Form_Load();
+        LoadedGame loaded({3, 8});
+        FakeView& fresh = loaded.view;
+        Game& round = loaded.game;
         round.setListening(true);
         round.cmdStart_Click();
         fresh.advance(3000);

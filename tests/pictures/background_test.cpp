@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "picture_files.h"
-#include "stored_bitmap.h"
+#include "stored_pictures.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace pabrel::testing {
@@ -52,24 +53,17 @@ protected:
         return counts;
     }
 
-    int greyIn(int column) const
+    // How many pixels of `column` are grey, and in how many runs broken by gaps.
+    std::pair<int, int> greyIn(int column) const
     {
         int grey = 0;
-        for (int y = 0; y < Height; ++y) {
-            grey += picture.at(column, y) == LightGrey;
-        }
-        return grey;
-    }
-
-    // Runs of grey broken by gaps: the number of places where grey starts.
-    int greyRuns(int column) const
-    {
         int runs = 0;
         for (int y = 0; y < Height; ++y) {
-            const bool grey = picture.at(column, y) == LightGrey;
-            runs += grey && (y == 0 || picture.at(column, y - 1) != LightGrey);
+            const bool isGrey = picture.at(column, y) == LightGrey;
+            grey += isGrey;
+            runs += isGrey && (y == 0 || picture.at(column, y - 1) != LightGrey);
         }
-        return runs;
+        return {grey, runs};
     }
 };
 
@@ -99,9 +93,10 @@ TEST_F(Background, BlueThickensIntoCloudsBetweenThreeAndTenPercentPerPatch)
 TEST_F(Background, BrokenGreyLinesRunDownTheOutermostColumns)
 {
     for (const int column : {0, Width - 1}) {
-        EXPECT_GT(greyIn(column), Height / 3) << "column " << column;
-        EXPECT_LT(greyIn(column), Height * 95 / 100) << "column " << column;
-        EXPECT_GE(greyRuns(column), 5) << "column " << column;
+        const auto [grey, runs] = greyIn(column);
+        EXPECT_GT(grey, Height / 3) << "column " << column;
+        EXPECT_LT(grey, Height * 95 / 100) << "column " << column;
+        EXPECT_GE(runs, 5) << "column " << column;
     }
 }
 

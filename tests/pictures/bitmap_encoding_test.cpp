@@ -3,8 +3,7 @@
 
 #include "bitmap_encoding.h"
 #include "picture_files.h"
-#include "stored_bitmap.h"
-#include "stored_icon.h"
+#include "stored_pictures.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "bitmap_info.h"
+#include "stored_pictures.h"
 
 #include <algorithm>
 #include <array>

@@ -59,10 +59,7 @@ TEST_F(Store, KeepsEveryRoundAsWrittenInAPrivateFolder)
 
 TEST_F(Store, AnEmptyFileBecomesARecordsFileAndKeepsItsRowsWhenOpenedAgain)
 {
-    ASSERT_TRUE(QDir().mkpath(folder));
-    QFile empty(file);
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
+    ASSERT_TRUE(writeFile(file, {}));
     for (int opening = 0; opening < 3; ++opening) {
         RecordStore store(file);
         openForWriting(store);

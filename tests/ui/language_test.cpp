@@ -11,6 +11,7 @@
 #include "form_probe.h"
 #include "language.h"
 #include "listening_mode.h"
+#include "next_message.h"
 #include "picture_box.h"
 #include "player_settings.h"
 #include "shown_pictures.h"
@@ -18,13 +19,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using pabrel::testing::FakeSpeech;
 using pabrel::testing::FormProbe;
@@ -33,12 +32,10 @@ using pabrel::ui::Language;
 
 namespace {
 // Picks an entry of one of the window's context submenus, as a player does.
-void choose(pabrel::ui::Form1& form, const QString& entryText,
+void choose(FormProbe& probe, const QString& entryText,
             const QString& submenu = QStringLiteral("language"))
 {
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), form.mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(&form, &click);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QMenu* menu = probe.openContextMenu();
     QVERIFY(menu != nullptr);
     for (QAction* entry : menu->actions()) {
         if (entry->objectName() == submenu) {
@@ -50,8 +47,8 @@ void choose(pabrel::ui::Form1& form, const QString& entryText,
         }
     }
     menu->close();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    probe.form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&probe.form()));
 }
 
 QString cardText(Language language, int level)
@@ -60,20 +57,6 @@ QString cardText(Language language, int level)
     return QString::fromStdString(pabrel::card_texts::joined(cards.levels[level - 1]));
 }
 
-// The text and the standard button of the next message box, closed once read.
-void readNextMessage(QString& text, QString& button)
-{
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, &text, &button] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            button = box->button(QMessageBox::Ok)->text();
-            box->button(QMessageBox::Ok)->click();
-            poll->deleteLater();
-        }
-    });
-    poll->start(20);
-}
 } // namespace
 
 class LanguageTest : public QObject
@@ -136,7 +119,7 @@ void LanguageTest::aChoiceDuringARoundWaitsForItsEnd()
     FormProbe probe(pabrel::ui::builtInPictures());
     QVERIFY(probe.showActive());
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
-    choose(probe.form(), QStringLiteral("English"));
+    choose(probe, QStringLiteral("English"));
     QCOMPARE(pabrel::ui::storedLanguage(), Language::English);
 
     probe.advance(3600);
@@ -171,7 +154,7 @@ void LanguageTest::betweenRoundsEverythingChangesAndJapaneseIsAsBefore()
     QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("en/rules.bmp")), QString());
     const QImage english = shotOf(probe);
 
-    choose(probe.form(), QStringLiteral("日本語"));
+    choose(probe, QStringLiteral("日本語"));
     QTRY_COMPARE(probe.label()->text(), QStringLiteral("ﾚﾍﾞﾙ 1"));
     FormProbe japanese(pabrel::ui::builtInPictures());
     QVERIFY(japanese.showActive());
@@ -208,12 +191,11 @@ void LanguageTest::qtsOwnWordsAndTheFarewellAreInTheLanguage()
 
     FormProbe probe(pabrel::ui::builtInPictures(language));
     QVERIFY(probe.showActive());
-    QString text;
-    QString ok;
-    readNextMessage(text, ok);
+    pabrel::testing::SeenMessage seen;
+    pabrel::testing::answerNextMessage(seen);
     QTest::mouseClick(probe.endButton(), Qt::LeftButton);
-    QCOMPARE(text, farewell);
-    QCOMPARE(ok, buttons.first());
+    QCOMPARE(seen.text, farewell);
+    QCOMPARE(seen.ok, buttons.first());
 }
 
 void LanguageTest::theDigitsAreSpokenInTheLanguage()
@@ -226,7 +208,7 @@ void LanguageTest::theDigitsAreSpokenInTheLanguage()
     QVERIFY(mode->setOn(true));
     QCOMPARE(script.language, Language::Japanese);
     QCOMPARE(mode->action()->text(), QStringLiteral("聞いて覚える"));
-    choose(probe.form(), QStringLiteral("English"));
+    choose(probe, QStringLiteral("English"));
     QTRY_COMPARE(script.language, Language::English);
     QCOMPARE(mode->action()->text(), QStringLiteral("Listen and Remember"));
 }
@@ -263,8 +245,8 @@ void LanguageTest::eachOrderIsNamedRememberedAndJudgedInTheWindow()
     {
         FormProbe probe(pabrel::ui::builtInPictures());
         QVERIFY(probe.showActive());
-        choose(probe.form(), QStringLiteral("逆から"), QStringLiteral("order"));
-        choose(probe.form(), entry, QStringLiteral("order"));
+        choose(probe, QStringLiteral("逆から"), QStringLiteral("order"));
+        choose(probe, entry, QStringLiteral("order"));
         QCOMPARE(probe.form().windowTitle(), title);
         QCOMPARE(pictureBoxMismatch(probe.pictureBox(), card), QString());
     }

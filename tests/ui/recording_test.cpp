@@ -7,13 +7,11 @@
 #include "fake_speech.h"
 #include "form_probe.h"
 #include "listening_mode.h"
+#include "record_files.h"
 #include "record_keeping.h"
-#include "record_store.h"
 #include "records_window.h"
-#include "round_reader.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -24,8 +22,8 @@
 
 using pabrel::Timer;
 using pabrel::desktop::RecordKeeping;
-using pabrel::records::RecordStore;
 using pabrel::testing::FormProbe;
+using pabrel::testing::rowsOf;
 
 class RecordingTest : public QObject
 {
@@ -36,20 +34,6 @@ private slots:
     void roundsReadAloudAreRecordedAsSpoken();
     void theContextMenuOpensTheRecordsWithoutStoppingTheGame();
     void anUnusableFileIsToldOnceAndLeftAlone();
-
-private:
-    // Each round's fields: started_at, level, shown, typed, outcome, display_ms,
-    // painted_ms, answer_ms, presentation.
-    static std::vector<QStringList> recorded(const QString& file)
-    {
-        RecordStore store(file);
-        std::vector<QStringList> rounds;
-        if (!store.open(RecordStore::Opening::ExistingOnly)) {
-            pabrel::records::forEachRound(
-                store, [&](const QStringList& round) { rounds.push_back(round); });
-        }
-        return rounds;
-    }
 };
 
 void RecordingTest::playedRoundsAreRecordedAsPlayed()
@@ -84,7 +68,9 @@ void RecordingTest::playedRoundsAreRecordedAsPlayed()
         QTest::mouseClick(probe.startButton(), Qt::LeftButton);
         keeping.writer().waitUntilWritten();
 
-        const std::vector<QStringList> rounds = recorded(file);
+        // Each round's fields: started_at, level, shown, typed, outcome, display_ms,
+        // painted_ms, answer_ms, presentation.
+        const std::vector<QStringList> rounds = rowsOf(file);
         QCOMPARE(rounds.size(), std::size_t{3});
         const struct
         {
@@ -117,7 +103,7 @@ void RecordingTest::playedRoundsAreRecordedAsPlayed()
         QVERIFY(rounds[0][7].toLongLong() >= 0);
         static_cast<QWidget&>(probe.form()).close();
     }
-    QCOMPARE(recorded(file).size(), std::size_t{3});
+    QCOMPARE(rowsOf(file).size(), std::size_t{3});
 }
 
 // A round read aloud, then a flashed one.
@@ -143,7 +129,7 @@ void RecordingTest::roundsReadAloudAreRecordedAsSpoken()
     probe.type(probe.flashedDigits());
     probe.advance(1500);
     keeping.writer().waitUntilWritten();
-    const std::vector<QStringList> rounds = recorded(file);
+    const std::vector<QStringList> rounds = rowsOf(file);
     QCOMPARE(rounds.size(), std::size_t{2});
     QCOMPARE(rounds[0][4], QStringLiteral("correct"));
     QCOMPARE(rounds[0][8], QStringLiteral("spoken"));
@@ -156,15 +142,10 @@ void RecordingTest::theContextMenuOpensTheRecordsWithoutStoppingTheGame()
     FormProbe probe;
     RecordKeeping keeping(probe.form(), home.filePath(QStringLiteral("records.sqlite3")));
     QVERIFY(probe.showActive());
-    auto& form = probe.form();
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
 
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                 form.mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(&form, &rightClick);
-    QMenu* menu = form.findChild<QMenu*>();
+    QMenu* menu = probe.openContextMenu();
     QVERIFY(menu);
-    QTRY_VERIFY(menu->isVisible());
     // The window's one menu offers the listening mode, the language, the answer order and
     // the records.
     QCOMPARE(menu->actions().size(), 4);
@@ -187,10 +168,8 @@ void RecordingTest::anUnusableFileIsToldOnceAndLeftAlone()
 {
     QTemporaryDir home;
     const QString file = home.filePath(QStringLiteral("records.sqlite3"));
-    QFile text(file);
-    QVERIFY(text.open(QIODevice::WriteOnly));
-    text.write("level,shown\n3,1234\n");
-    text.close();
+    const QByteArray text("level,shown\n3,1234\n");
+    QVERIFY(pabrel::testing::writeFile(file, text));
 
     FormProbe probe;
     RecordKeeping keeping(probe.form(), file);
@@ -208,9 +187,7 @@ void RecordingTest::anUnusableFileIsToldOnceAndLeftAlone()
     QApplication::processEvents();
     QCOMPARE(form.findChildren<QMessageBox*>().size(), 1);
     QCOMPARE(probe.label()->text(), QStringLiteral("残念！"));
-    QFile after(file);
-    QVERIFY(after.open(QIODevice::ReadOnly));
-    QCOMPARE(after.readAll(), QByteArray("level,shown\n3,1234\n"));
+    QCOMPARE(pabrel::testing::fileBytes(file), text);
 }
 
 QTEST_MAIN(RecordingTest)

@@ -174,10 +174,7 @@ void RecordsWindowTest::showsWhyThereIsNothingToShow()
 {
     const QString missing = home_->filePath(QStringLiteral("none/records.sqlite3"));
     const QString broken = home_->filePath(QStringLiteral("broken.sqlite3"));
-    QFile brokenFile(broken);
-    QVERIFY(brokenFile.open(QIODevice::WriteOnly));
-    brokenFile.write(QByteArray(2048, 'x'));
-    brokenFile.close();
+    QVERIFY(pabrel::testing::writeFile(broken, QByteArray(2048, 'x')));
     const struct
     {
         QString file;
