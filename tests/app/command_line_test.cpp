@@ -150,7 +150,9 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
     for (const auto& c : cases) {
         QFile::remove(file_);
         if (!c.recordsFile.isEmpty()) {
-            QVERIFY(pabrel::testing::writeFile(file_, c.recordsFile));
+            QFile file(file_);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(c.recordsFile);
         } else if (QByteArray(c.what) == "nowhere to write" ||
                    QByteArray(c.what) == "no rounds to sum up") {
             RecordStore store(file_);
@@ -164,7 +166,9 @@ void CommandLineTest::failsClearlyWithAnExitStatus()
         }
         QVERIFY(result.out.isEmpty());
         if (!c.recordsFile.isEmpty()) {
-            QCOMPARE(pabrel::testing::fileBytes(file_), c.recordsFile);
+            QFile file(file_);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), c.recordsFile);
         }
     }
     // --lang and --order given to commands that open no game window are not remembered.

@@ -25,7 +25,6 @@ private slots:
     void theProgramAnswersWithoutADisplay();
 };
 
-// What the program itself answers is checked below; here, what it cannot show.
 void LaunchTest::readsWhatIsAsked_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -34,13 +33,18 @@ void LaunchTest::readsWhatIsAsked_data()
 
     const QString none;
     QTest::newRow("nothing") << QStringList{} << Action::Play << none;
+    QTest::newRow("--help") << QStringList{"--help"} << Action::ShowHelp << none;
     QTest::newRow("-h") << QStringList{"-h"} << Action::ShowHelp << none;
+    QTest::newRow("--version") << QStringList{"--version"} << Action::ShowVersion << none;
     QTest::newRow("-v") << QStringList{"-v"} << Action::ShowVersion << none;
     QTest::newRow("Qt's own options pass")
         << QStringList{"-platform", "offscreen", "-reverse"} << Action::Play << none;
+    QTest::newRow("unknown option") << QStringList{"--sound"} << Action::Refuse << "sound";
     QTest::newRow("unknown beside help") << QStringList{"--help", "--x"} << Action::Refuse << "x";
+    QTest::newRow("stray argument") << QStringList{"level3"} << Action::Refuse << "level3";
     QTest::newRow("value for a flag") << QStringList{"--version=2"} << Action::Refuse << "version";
     QTest::newRow("a language") << QStringList{"--lang", "en"} << Action::Play << none;
+    QTest::newRow("no such language") << QStringList{"--lang=fr"} << Action::Refuse << "'fr'";
     QTest::newRow("an order") << QStringList{"--order", "ascending"} << Action::Play << none;
     QTest::newRow("no such order")
         << QStringList{"--order", "Backward"} << Action::Refuse << "'Backward'";

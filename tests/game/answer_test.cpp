@@ -26,10 +26,12 @@ TEST_F(Answer, RightAnswerAtLevelOneRaisesTheLevelAfterAPause)
     EXPECT_EQ(game.state().countdown, 3);
     EXPECT_TRUE(game.state().isCorrect);
 
+    const long judgedAt = view.now();
     view.advance(1499);
     EXPECT_EQ(view.status, "正解！");
     view.advance(1);
     EXPECT_EQ(view.status, "ﾚﾍﾞﾙ 2");
+    EXPECT_EQ(view.timeOf("status " + LevelText + "2"), judgedAt + 1500);
     EXPECT_FALSE(view.anyTimerRunning());
 }
 
@@ -107,21 +109,29 @@ TEST_F(Answer, KeysOutsideTheAnswerPhaseChangeNothing)
     EXPECT_EQ(game.state().answer[0], 0);
 }
 
-TEST(Quitting, SaysGoodbyeThenClosesInAnyPhase)
+class Quitting : public GameFixture
+{
+};
+
+TEST_F(Quitting, SaysGoodbyeThenClosesInAnyPhase)
 {
     const long moments[] = {0, 500, 3000, 3100, 3600, 3700, 5000};
     for (const long moment : moments) {
-        LoadedGame quitter({0});
-        quitter.game.cmdStart_Click();
-        quitter.view.advance(moment);
-        quitter.view.type(U"00");
-        const std::size_t first = quitter.view.calls.size();
-        quitter.game.cmdEnd_Click();
+        FakeView window;
+        ScriptedRandom digits;
+        Game quitter(window, digits);
+        window.attach(quitter);
+        quitter.Form_Load();
+        quitter.cmdStart_Click();
+        window.advance(moment);
+        window.type(U"00");
+        const std::size_t first = window.calls.size();
+        quitter.cmdEnd_Click();
         const std::vector<std::string> expected = {"message またの挑戦ををお待ちしております。",
                                                    "close"};
-        EXPECT_EQ(quitter.view.callsSince(first), expected) << "at " << moment << " ms";
-        quitter.view.advance(10'000);
-        EXPECT_EQ(quitter.view.calls.size(), first + 2);
+        EXPECT_EQ(window.callsSince(first), expected) << "at " << moment << " ms";
+        window.advance(10'000);
+        EXPECT_EQ(window.calls.size(), first + 2);
     }
 }
 

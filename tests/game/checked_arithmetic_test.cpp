@@ -24,17 +24,18 @@ TEST(CheckedArithmetic, OverflowRaisesItsOwnError)
     EXPECT_NO_THROW(checkedSub(-32720, 48));
 }
 
-TEST(CheckedArithmetic, AnArrayStartsAtZeroAndKeepsWhatIsStored)
+TEST(CheckedArithmetic, IndexOutsideTheArrayRaisesItsOwnError)
 {
     CheckedArray<9> values;
     values[8] = 5;
     EXPECT_EQ(values[8], 5);
     EXPECT_EQ(values[0], 0);
+    EXPECT_THROW(values[9], IndexError);
+    EXPECT_THROW(values[-1], IndexError);
 }
 
-// An index outside raises its own error, whose message names the index and both bounds,
-// so that a stopped game says what it tried.
-TEST(CheckedArithmetic, AnIndexOutsideTheArrayRaisesAnErrorNamingItAndTheBounds)
+// The message names the index and both bounds, so that a stopped game says what it tried.
+TEST(CheckedArithmetic, AnIndexErrorNamesTheIndexAndTheBounds)
 {
     const struct
     {

@@ -7,13 +7,18 @@
 
 namespace pabrel::testing {
 
-namespace {
 std::string timerName(Timer timer)
 {
-    static const char* const names[] = {"tmrCount", "tmrQuestion", "tmrSeikai"};
-    return names[static_cast<std::size_t>(timer)];
+    switch (timer) {
+    case Timer::tmrCount:
+        return "tmrCount";
+    case Timer::tmrQuestion:
+        return "tmrQuestion";
+    case Timer::tmrSeikai:
+        return "tmrSeikai";
+    }
+    return "?";
 }
-} // namespace
 
 void FakeView::record(std::string what)
 {

@@ -85,4 +85,6 @@ private:
     std::array<VirtualTimer, 3> timers_{{{false, 1000, 0}, {false, 600, 0}, {false, 1500, 0}}};
 };
 
+std::string timerName(Timer timer);
+
 } // namespace pabrel::testing

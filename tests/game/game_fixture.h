@@ -14,24 +14,15 @@
 namespace pabrel::testing {
 
 // A loaded game on a fake window whose questions are made of the digits given (repeated).
-struct LoadedGame
+class GameFixture : public ::testing::Test
 {
-    explicit LoadedGame(const std::vector<int>& digits = {7})
+protected:
+    explicit GameFixture(const std::vector<int>& digits = {7})
         : random(ScriptedRandom::forDigits(digits))
     {
         view.attach(game);
         game.Form_Load();
     }
-
-    FakeView view;
-    ScriptedRandom random;
-    Game game{view, random};
-};
-
-class GameFixture : public ::testing::Test, protected LoadedGame
-{
-protected:
-    using LoadedGame::LoadedGame;
 
     // Clicks start and lets the countdown and the question run until the answer is due.
     void playToAnswering()
@@ -50,17 +41,6 @@ protected:
         return keys;
     }
 
-    // The boxes as a question of `level` leaves them masked, and as they are.
-    static std::vector<std::string> maskedBoxes(int level)
-    {
-        std::vector<std::string> boxes;
-        for (int i = 0; i < DigitBoxCount; ++i) {
-            boxes.push_back(i <= level ? " " : "*");
-        }
-        return boxes;
-    }
-    std::vector<std::string> shownBoxes() const { return {view.boxes.begin(), view.boxes.end()}; }
-
     // Wins rounds (each followed by its 1.5 s pause) until the game is at `level`.
     void reachLevel(int level)
     {
@@ -70,6 +50,10 @@ protected:
             view.advance(1500);
         }
     }
+
+    FakeView view;
+    ScriptedRandom random;
+    Game game{view, random};
 };
 
 inline const std::string LevelText = "ﾚﾍﾞﾙ ";

@@ -12,6 +12,17 @@ class Round : public GameFixture
 {
 protected:
     Round() : GameFixture({3, 1, 4, 1, 5, 9, 2, 6, 5}) {}
+
+    std::vector<std::string> maskedBoxes(int level) const
+    {
+        std::vector<std::string> boxes;
+        for (int i = 0; i < DigitBoxCount; ++i) {
+            boxes.push_back(i <= level ? " " : "*");
+        }
+        return boxes;
+    }
+
+    std::vector<std::string> shownBoxes() const { return {view.boxes.begin(), view.boxes.end()}; }
 };
 
 TEST_F(Round, FollowsTheTimelineAtEveryDisplayTime)

@@ -39,24 +39,28 @@ TEST_F(Startup, NothingHappensUntilThePlayerActs)
     EXPECT_EQ(game.state().answer[0], 0);
 }
 
-// Up from level 1, down below 3 after a wrong answer, and up to the top.
 TEST_F(Startup, LevelDisplayTimeIsSetWithTheLevelText)
 {
     const struct
     {
         int level;
         int displayMs;
-    } levels[] = {{1, 600}, {2, 600}, {3, 300}, {2, 600}, {8, 300}};
+    } levels[] = {{1, 600}, {2, 600}, {3, 300}, {8, 300}};
     for (const auto& [level, displayMs] : levels) {
-        if (level < game.state().level) {
-            playToAnswering();
-            view.type(U"xxxx");
-            view.advance(1500);
-        }
         reachLevel(level);
         EXPECT_EQ(view.status, LevelText + std::to_string(level));
         EXPECT_EQ(view.interval(Timer::tmrQuestion), displayMs) << "level " << level;
     }
+}
+
+TEST_F(Startup, DisplayTimeGrowsAgainWhenTheLevelFallsBelowThree)
+{
+    reachLevel(3);
+    playToAnswering();
+    view.type(U"xxxx");
+    view.advance(1500);
+    EXPECT_EQ(view.status, LevelText + "2");
+    EXPECT_EQ(view.interval(Timer::tmrQuestion), 600);
 }
 
 } // namespace

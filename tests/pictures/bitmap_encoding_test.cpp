@@ -3,7 +3,8 @@
 
 #include "bitmap_encoding.h"
 #include "picture_files.h"
-#include "stored_pictures.h"
+#include "stored_bitmap.h"
+#include "stored_icon.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "picture_files.h"
-#include "stored_pictures.h"
+#include "stored_icon.h"
 
 #include <QImage>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "stored_pictures.h"
+#include "bitmap_info.h"
 
 #include <algorithm>
 #include <array>

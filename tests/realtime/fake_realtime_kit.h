@@ -7,6 +7,7 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
+#include <QFileInfo>
 #include <QList>
 
 #include <sched.h>
@@ -17,8 +18,8 @@ namespace pabrel::testing {
 
 // RealtimeKit's service on a test's own bus: its two limits, and MakeThreadRealtimeWithPID,
 // which it grants (raising the thread for real where the test may), refuses, or carries out
-// and never answers. Like RealtimeKit it refuses a process whose RLIMIT_RTTIME exceeds its
-// limit; which thread was named, the tests read from its requests.
+// and never answers. Like RealtimeKit it refuses a thread that is not the named process's,
+// and a process whose RLIMIT_RTTIME exceeds its limit.
 class FakeRealtimeKit : public QDBusVirtualObject
 {
     Q_OBJECT
@@ -81,9 +82,12 @@ public:
         const Request request{arguments[0].toULongLong(), arguments[1].toULongLong(),
                               arguments[2].toUInt()};
         requests_.append(request);
+        const bool ofProcess = QFileInfo::exists(
+            QStringLiteral("/proc/%1/task/%2").arg(request.process).arg(request.thread));
         rlimit limit{};
         getrlimit(RLIMIT_RTTIME, &limit);
-        if (reply_ == Reply::Refuse || limit.rlim_max > static_cast<rlim_t>(LongestRunUs)) {
+        if (reply_ == Reply::Refuse || !ofProcess ||
+            limit.rlim_max > static_cast<rlim_t>(LongestRunUs)) {
             return connection.send(message.createErrorReply(QDBusError::AccessDenied, {}));
         }
         carryOut(request);

@@ -29,6 +29,14 @@ using records::RecordError;
 using records::RecordStore;
 using Kind = RecordError::Kind;
 
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 void makeRecords(const QString& path, int rounds, int version = RecordStore::SchemaVersion)
 {
     {

@@ -6,9 +6,7 @@
 #include "round_columns.h"
 #include "round_reader.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -109,13 +107,6 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QString querySql(const QString& file, const QString& statement)

@@ -48,8 +48,6 @@ std::vector<QStringList> rowsOf(const QString& file);
 
 // The whole file, for checking that a failure left it untouched.
 QByteArray fileBytes(const QString& path);
-// Writes `bytes` as the whole file, making its folder; whether it could.
-bool writeFile(const QString& path, const QByteArray& bytes);
 
 // Runs SQL on the file through a connection of its own; returns the first column of the
 // first row of the last statement.

@@ -59,7 +59,10 @@ TEST_F(Store, KeepsEveryRoundAsWrittenInAPrivateFolder)
 
 TEST_F(Store, AnEmptyFileBecomesARecordsFileAndKeepsItsRowsWhenOpenedAgain)
 {
-    ASSERT_TRUE(writeFile(file, {}));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile empty(file);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
     for (int opening = 0; opening < 3; ++opening) {
         RecordStore store(file);
         openForWriting(store);

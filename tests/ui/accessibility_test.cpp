@@ -77,8 +77,8 @@ class AccessibilityTest : public QObject
 private slots:
     void initTestCase();
     void init();
-    void theStatusTextIsFoundWhereItIsDrawn();
-    void everyControlIsReadInScreenOrderWithItsJapaneseNameAndRole();
+    void everyControlHasAJapaneseName();
+    void theControlsAreReadInScreenOrderWithTheirRoles();
     void thePictureBoxTellsWhatItsCardSays();
     void aRoundIsAnnouncedOnceEachInOrder();
     void aDigitBoxReachedByTabHasTheFocusBeforeItsCaretMoves();
@@ -101,9 +101,17 @@ void AccessibilityTest::init()
     events.clear();
 }
 
-void AccessibilityTest::theStatusTextIsFoundWhereItIsDrawn()
+void AccessibilityTest::everyControlHasAJapaneseName()
 {
     FormProbe probe;
+    for (int i = 0; i < 9; ++i) {
+        QCOMPARE(accessibleText(probe.box(i), QAccessible::Name),
+                 QStringLiteral("%1桁目の数字").arg(i + 1));
+    }
+    QCOMPARE(accessibleText(probe.label(), QAccessible::Name), QStringLiteral("状況"));
+    QCOMPARE(accessibleText(probe.startButton(), QAccessible::Name), QStringLiteral("スタート"));
+    QCOMPARE(accessibleText(probe.endButton(), QAccessible::Name), QStringLiteral("おわる"));
+    QCOMPARE(accessibleText(probe.pictureBox(), QAccessible::Name), QStringLiteral("説明の絵"));
     QAccessibleInterface* status = QAccessible::queryAccessibleInterface(probe.label());
     QVERIFY(status->textInterface() != nullptr);
     QAccessibleTextInterface* text = status->textInterface();
@@ -122,7 +130,7 @@ void AccessibilityTest::theStatusTextIsFoundWhereItIsDrawn()
     }
 }
 
-void AccessibilityTest::everyControlIsReadInScreenOrderWithItsJapaneseNameAndRole()
+void AccessibilityTest::theControlsAreReadInScreenOrderWithTheirRoles()
 {
     FormProbe probe(pabrel::ui::builtInPictures());
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&probe.form());

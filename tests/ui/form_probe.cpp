@@ -8,10 +8,8 @@
 #include "picture_box.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -123,14 +121,6 @@ QString FormProbe::focusedName() const
 {
     const QWidget* focused = QApplication::focusWidget();
     return focused ? focused->objectName() : QString();
-}
-
-QMenu* FormProbe::openContextMenu()
-{
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
-                            form_.mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(&form_, &click);
-    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
 QImage FormProbe::shot()

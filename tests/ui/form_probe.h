@@ -18,7 +18,6 @@
 
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 
 namespace pabrel::ui {
@@ -78,6 +77,7 @@ public:
                        const std::vector<int>& digits = UsualDigits);
 
     ui::Form1& form() { return form_; }
+    const ui::Form1& form() const { return form_; }
     TestTimers& timers() { return timers_; }
     int rings() const { return bell_.rings; }
     CountingBell& bell() { return bell_; }
@@ -103,8 +103,6 @@ public:
     // Types `text` into whichever control has the focus, one key per character.
     void type(const QString& text) const;
     QString focusedName() const;
-    // Opens the window's context menu as a right click does; null if none opens.
-    QMenu* openContextMenu();
     // The whole window as the screen would show it, in device pixels, once every pending
     // paint is done.
     QImage shot();

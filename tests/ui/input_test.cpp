@@ -98,6 +98,8 @@ void InputTest::answerKeysReachTheGameAndThenTheFocusedControl()
     probe.type(QStringLiteral("5"));
     QCOMPARE(probe.box(2)->text(), QStringLiteral("*"));
     QCOMPARE(probe.label()->text(), Wrong);
+    QVERIFY(probe.timer(Timer::tmrSeikai)->isActive());
+    QVERIFY(!probe.timer(Timer::tmrCount)->isActive());
 }
 
 void InputTest::spaceOnTheFocusedStartButtonIsAKeyAndThenAClick()
@@ -113,6 +115,8 @@ void InputTest::spaceOnTheFocusedStartButtonIsAKeyAndThenAClick()
     QCOMPARE(probe.box(0)->text(), QStringLiteral("-16"));
     QCOMPARE(probe.box(1)->text(), QStringLiteral(" "));
     QCOMPARE(probe.label()->text(), Wrong);
+    QVERIFY(probe.timer(Timer::tmrSeikai)->isActive());
+    QVERIFY(!probe.timer(Timer::tmrCount)->isActive());
 }
 
 void InputTest::anInputMethodCommitIsOneKeyPerCharacter()

@@ -11,7 +11,6 @@
 #include "form_probe.h"
 #include "language.h"
 #include "listening_mode.h"
-#include "next_message.h"
 #include "picture_box.h"
 #include "player_settings.h"
 #include "shown_pictures.h"
@@ -19,11 +18,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using pabrel::testing::FakeSpeech;
 using pabrel::testing::FormProbe;
@@ -32,10 +33,12 @@ using pabrel::ui::Language;
 
 namespace {
 // Picks an entry of one of the window's context submenus, as a player does.
-void choose(FormProbe& probe, const QString& entryText,
+void choose(pabrel::ui::Form1& form, const QString& entryText,
             const QString& submenu = QStringLiteral("language"))
 {
-    QMenu* menu = probe.openContextMenu();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), form.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&form, &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu != nullptr);
     for (QAction* entry : menu->actions()) {
         if (entry->objectName() == submenu) {
@@ -47,8 +50,8 @@ void choose(FormProbe& probe, const QString& entryText,
         }
     }
     menu->close();
-    probe.form().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&probe.form()));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
 }
 
 QString cardText(Language language, int level)
@@ -57,6 +60,20 @@ QString cardText(Language language, int level)
     return QString::fromStdString(pabrel::card_texts::joined(cards.levels[level - 1]));
 }
 
+// The text and the standard button of the next message box, closed once read.
+void readNextMessage(QString& text, QString& button)
+{
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, &text, &button] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            button = box->button(QMessageBox::Ok)->text();
+            box->button(QMessageBox::Ok)->click();
+            poll->deleteLater();
+        }
+    });
+    poll->start(20);
+}
 } // namespace
 
 class LanguageTest : public QObject
@@ -119,7 +136,7 @@ void LanguageTest::aChoiceDuringARoundWaitsForItsEnd()
     FormProbe probe(pabrel::ui::builtInPictures());
     QVERIFY(probe.showActive());
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
-    choose(probe, QStringLiteral("English"));
+    choose(probe.form(), QStringLiteral("English"));
     QCOMPARE(pabrel::ui::storedLanguage(), Language::English);
 
     probe.advance(3600);
@@ -154,7 +171,7 @@ void LanguageTest::betweenRoundsEverythingChangesAndJapaneseIsAsBefore()
     QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("en/rules.bmp")), QString());
     const QImage english = shotOf(probe);
 
-    choose(probe, QStringLiteral("日本語"));
+    choose(probe.form(), QStringLiteral("日本語"));
     QTRY_COMPARE(probe.label()->text(), QStringLiteral("ﾚﾍﾞﾙ 1"));
     FormProbe japanese(pabrel::ui::builtInPictures());
     QVERIFY(japanese.showActive());
@@ -191,11 +208,12 @@ void LanguageTest::qtsOwnWordsAndTheFarewellAreInTheLanguage()
 
     FormProbe probe(pabrel::ui::builtInPictures(language));
     QVERIFY(probe.showActive());
-    pabrel::testing::SeenMessage seen;
-    pabrel::testing::answerNextMessage(seen);
+    QString text;
+    QString ok;
+    readNextMessage(text, ok);
     QTest::mouseClick(probe.endButton(), Qt::LeftButton);
-    QCOMPARE(seen.text, farewell);
-    QCOMPARE(seen.ok, buttons.first());
+    QCOMPARE(text, farewell);
+    QCOMPARE(ok, buttons.first());
 }
 
 void LanguageTest::theDigitsAreSpokenInTheLanguage()
@@ -208,7 +226,7 @@ void LanguageTest::theDigitsAreSpokenInTheLanguage()
     QVERIFY(mode->setOn(true));
     QCOMPARE(script.language, Language::Japanese);
     QCOMPARE(mode->action()->text(), QStringLiteral("聞いて覚える"));
-    choose(probe, QStringLiteral("English"));
+    choose(probe.form(), QStringLiteral("English"));
     QTRY_COMPARE(script.language, Language::English);
     QCOMPARE(mode->action()->text(), QStringLiteral("Listen and Remember"));
 }
@@ -245,8 +263,8 @@ void LanguageTest::eachOrderIsNamedRememberedAndJudgedInTheWindow()
     {
         FormProbe probe(pabrel::ui::builtInPictures());
         QVERIFY(probe.showActive());
-        choose(probe, QStringLiteral("逆から"), QStringLiteral("order"));
-        choose(probe, entry, QStringLiteral("order"));
+        choose(probe.form(), QStringLiteral("逆から"), QStringLiteral("order"));
+        choose(probe.form(), entry, QStringLiteral("order"));
         QCOMPARE(probe.form().windowTitle(), title);
         QCOMPARE(pictureBoxMismatch(probe.pictureBox(), card), QString());
     }

@@ -15,11 +15,14 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using pabrel::Timer;
 using pabrel::testing::FormProbe;
+using pabrel::testing::LevelText;
 using pabrel::ui::Form1;
 using pabrel::ui::FormPictures;
 using pabrel::ui::WindowTimer;
@@ -50,6 +53,12 @@ const Place Layout[] = {
 QColor buttonFace()
 {
     return QApplication::palette().color(QPalette::Button);
+}
+
+// The colour of the device pixel under a point given in the widget's own units.
+QColor colourAt(const QImage& image, QPoint logical)
+{
+    return image.pixelColor(logical * image.devicePixelRatio());
 }
 
 QImage grabbed(QWidget* widget)
@@ -89,10 +98,12 @@ class LayoutTest : public QObject
 
 private slots:
     void runsAtTheScaleAskedFor();
-    void everyControlStandsWhereTheLayoutPutsItAtAnyWindowSize();
-    void theBoxesStartEmptyAndNoButtonAnswersEnter();
+    void everyControlStandsWhereTheLayoutPutsIt();
+    void enlargingTheWindowMovesNothing();
+    void captionsAndStartingTexts();
     void everyTextUsesAJapaneseGothicThatHasItsCharacters_data();
     void everyTextUsesAJapaneseGothicThatHasItsCharacters();
+    void colours();
     void picturesShowPixelForPixel();
     void picturesAreHeldAndShownAsGiven();
     void timersWaitStoppedAtTheirPeriods_data();
@@ -110,7 +121,7 @@ void LayoutTest::runsAtTheScaleAskedFor()
     QCOMPARE(form.devicePixelRatioF(), asked);
 }
 
-void LayoutTest::everyControlStandsWhereTheLayoutPutsItAtAnyWindowSize()
+void LayoutTest::everyControlStandsWhereTheLayoutPutsIt()
 {
     FormProbe probe;
     Form1& form = probe.form();
@@ -124,8 +135,13 @@ void LayoutTest::everyControlStandsWhereTheLayoutPutsItAtAnyWindowSize()
         QVERIFY2(!control->testAttribute(Qt::WA_NativeWindow), place.name);
     }
     QCOMPARE(probe.pictureBox()->contentsRect().size(), QSize(613, 253));
+}
 
-    // Enlarging the window moves nothing.
+void LayoutTest::enlargingTheWindowMovesNothing()
+{
+    FormProbe probe;
+    Form1& form = probe.form();
+    form.show();
     form.resize(1000, 900);
     QTRY_COMPARE(form.size(), QSize(1000, 900));
     for (const Place& place : Layout) {
@@ -133,11 +149,14 @@ void LayoutTest::everyControlStandsWhereTheLayoutPutsItAtAnyWindowSize()
     }
 }
 
-// The title, the captions and the label's first text are read by the accessibility, text
-// fit and input tests.
-void LayoutTest::theBoxesStartEmptyAndNoButtonAnswersEnter()
+void LayoutTest::captionsAndStartingTexts()
 {
     FormProbe probe;
+    Form1& form = probe.form();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Pabrel"));
+    QCOMPARE(probe.startButton()->text(), QStringLiteral("スタート"));
+    QCOMPARE(probe.endButton()->text(), QStringLiteral("おわる"));
+    QCOMPARE(probe.label()->text(), LevelText + QStringLiteral("1"));
     for (int i = 0; i < 9; ++i) {
         QCOMPARE(probe.box(i)->text(), QString());
     }
@@ -183,9 +202,37 @@ void LayoutTest::everyTextUsesAJapaneseGothicThatHasItsCharacters()
     }
 }
 
+void LayoutTest::colours()
+{
+    FormProbe probe;
+    Form1& form = probe.form();
+    form.show();
+
+    const QImage start = grabbed(probe.startButton());
+    const QImage end = grabbed(probe.endButton());
+    for (const QPoint inside : {QPoint(5, 5), QPoint(139, 43), QPoint(5, 43), QPoint(139, 5)}) {
+        QCOMPARE(colourAt(start, inside), QColor(255, 192, 192));
+        QCOMPARE(colourAt(end, inside), QColor(255, 192, 128));
+    }
+    const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);
+    QVERIFY(pixelsOf(start, buttonText) > 50);
+    QVERIFY(pixelsOf(end, buttonText) > 50);
+
+    const QImage label = grabbed(probe.label());
+    QCOMPARE(colourAt(label, QPoint(2, 2)), QColor(0, 0, 0));
+    QCOMPARE(colourAt(label, QPoint(318, 102)), QColor(0, 0, 0));
+    QVERIFY(pixelsOf(label, QColor(192, 255, 192)) > 500);
+
+    QCOMPARE(colourAt(grabbed(probe.pictureBox()), QPoint(300, 120)), buttonFace());
+    QCOMPARE(colourAt(grabbed(&form), QPoint(4, 4)), buttonFace());
+    QCOMPARE(colourAt(grabbed(probe.box(4)), QPoint(36, 53)),
+             QApplication::palette().color(QPalette::Base));
+}
+
 void LayoutTest::picturesShowPixelForPixel()
 {
     FormPictures pictures;
+    pictures.background = markedPicture({782, 576}, Qt::white);
     pictures.rules[0] = markedPicture({618, 255}, Qt::yellow);
     pictures.levels[7] = markedPicture({618, 255}, Qt::cyan);
     FormProbe probe(pictures);
@@ -194,8 +241,14 @@ void LayoutTest::picturesShowPixelForPixel()
     form.resize(1000, 900);
     QTRY_COMPARE(form.size(), QSize(1000, 900));
 
+    // The background from the client area's top-left corner, at its own size in the
+    // display's pixels, and the button face beyond it.
     const QImage window = grabbed(&form);
     const qreal ratio = window.devicePixelRatio();
+    QCOMPARE(window.pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(window.pixelColor(781, 575), QColor(Qt::magenta));
+    QCOMPARE(window.pixelColor(782, 10), buttonFace());
+    QCOMPARE(window.pixelColor(10, 576), buttonFace());
 
     // The rules picture from the top-left corner of the picture box's interior, clipped
     // at its edges: at 96 dpi its last five columns and two rows are cut off.

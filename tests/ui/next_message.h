@@ -8,35 +8,16 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <functional>
-
 namespace pabrel::testing {
 
-// What a message box showed; an empty text until one has opened.
-struct SeenMessage
-{
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    qsizetype buttons = 0;
-    QString ok;
-};
-
-// Presses OK on the next message box once it is open, noting what it showed in `seen` and
-// first running `whileOpen`.
-inline void answerNextMessage(SeenMessage& seen, std::function<void()> whileOpen = {})
+// Presses OK on the next message box once it is open, noting what it said in `text`.
+inline void answerNextMessage(QString& text)
 {
     auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, &seen, whileOpen] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, &text] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            QAbstractButton* ok = box->button(QMessageBox::Ok);
-            seen = {box->text(), box->windowTitle(), box->icon(), box->buttons().size(),
-                    ok->text()};
-            if (whileOpen) {
-                whileOpen();
-            }
-            ok->click();
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
             poll->deleteLater();
         }
     });

@@ -2,40 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The game's own pictures in the window, compared pixel by pixel with the files under
-// assets/: the background from the client area's top-left corner, the icon, the cards in
-// their holders, and in Picture1 the card of a level from the start of its round until the
-// next start, whatever happens in between. The pictures the first frame does not show
-// arrive once it has been painted: each as committed, a card already on show replaced at
-// once, and a failure told, not thrown. Runs once at the normal scale and once with
-// QT_SCALE_FACTOR=2, where the pictures must keep their pixel size.
+// assets/: the rules card at start-up, the background from the client area's top-left
+// corner, the icon, and the cards in their holders. Runs once at the normal scale and once
+// with QT_SCALE_FACTOR=2, where the pictures must keep their pixel size.
 
 #include "built_in_pictures.h"
-#include "deferred_pictures.h"
 #include "form1.h"
 #include "form_probe.h"
 #include "image_holder.h"
 #include "picture_box.h"
 #include "shown_pictures.h"
-#include "window_shot.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
-
-#include <stdexcept>
 
 using pabrel::testing::committedPicture;
 using pabrel::testing::FormProbe;
-using pabrel::testing::LevelText;
 using pabrel::testing::pictureBoxMismatch;
 using pabrel::testing::pictureMismatch;
-using pabrel::testing::WindowShot;
 using pabrel::ui::builtInPictures;
-using pabrel::ui::DeferredPictures;
 using pabrel::ui::Form1;
-using pabrel::ui::LaterPictures;
 
 namespace {
 
@@ -51,9 +37,21 @@ const Held Holders[] = {
     {"ImgLevel(6)", "level6.bmp"}, {"ImgLevel(7)", "level7.bmp"}, {"ImgLevel(8)", "level8.bmp"},
 };
 
-QString levelCard(int level)
+QRect inDevicePixels(const QRect& rect, qreal ratio)
 {
-    return QStringLiteral("level%1.bmp").arg(level);
+    return {rect.topLeft() * ratio, rect.size() * ratio};
+}
+
+// Where the window's controls stand, in device pixels: the background is hidden there.
+QList<QRect> controlsOf(const Form1& form, qreal ratio)
+{
+    QList<QRect> covered;
+    for (const QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isVisible()) {
+            covered.append(inDevicePixels(control->geometry(), ratio));
+        }
+    }
+    return covered;
 }
 
 QImage solid(QSize size, QColor colour)
@@ -70,59 +68,84 @@ class PictureTest : public QObject
     Q_OBJECT
 
 private slots:
-    void theProgramCarriesTheCommittedFilesAsStored();
+    void theProgramCarriesTheCommittedFiles();
+    void picturesStayInTheirFilesSixteenColours();
+    void startUpShowsTheRulesCardInPicture1();
     void backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond();
     void theWindowIconIsTheIcon();
     void holdersShowTheirCardsAtTheirOwnSize_data();
     void holdersShowTheirCardsAtTheirOwnSize();
-    void eachLevelsCardShowsFromItsStartUntilTheNext();
-    void theRestArrivesAfterTheFirstFrame();
-    void aCardOnShowIsReplacedWhenItArrives();
-    void aFailureIsToldAndLeavesTheWindowAsItWas();
+    void holdersComeIntoViewBelow552WhenTheWindowIsTaller();
 };
 
-// The cards are kept one byte a pixel through the file's own colour table, a quarter of the
-// memory of 32-bit pixels, and are never converted on the way to the screen.
-void PictureTest::theProgramCarriesTheCommittedFilesAsStored()
+void PictureTest::theProgramCarriesTheCommittedFiles()
 {
     const auto pictures = builtInPictures();
-    QCOMPARE(pictures.background.format(), QImage::Format_RGB32);
-    QCOMPARE(pictures.background, committedPicture(QStringLiteral("background.bmp")));
-    QList<std::pair<QImage, QString>> cards;
-    const char* const rulesFiles[] = {"rules.bmp", "rules_backward.bmp", "rules_ascending.bmp"};
+    QCOMPARE(pictures.background.convertToFormat(QImage::Format_RGB32),
+             committedPicture(QStringLiteral("background.bmp")));
+    QCOMPARE(pictures.icon.toImage().convertToFormat(QImage::Format_RGB32),
+             committedPicture(QStringLiteral("pabrel.ico")));
+    const QStringList rulesFiles{QStringLiteral("rules.bmp"), QStringLiteral("rules_backward.bmp"),
+                                 QStringLiteral("rules_ascending.bmp")};
     for (int order = 0; order < pabrel::RecallOrderCount; ++order) {
-        cards.append({pictures.rules[order], QLatin1String(rulesFiles[order])});
+        QCOMPARE(pictures.rules[order].convertToFormat(QImage::Format_RGB32),
+                 committedPicture(rulesFiles[order]));
     }
     for (int level = 1; level <= 8; ++level) {
-        cards.append({pictures.levels[level - 1], levelCard(level)});
-    }
-    for (const auto& [card, file] : cards) {
-        QCOMPARE(card.format(), QImage::Format_Indexed8);
-        QCOMPARE(card.colorCount(), 16);
-        QCOMPARE(card.convertToFormat(QImage::Format_RGB32), committedPicture(file));
+        QCOMPARE(pictures.levels[level - 1].convertToFormat(QImage::Format_RGB32),
+                 committedPicture(QStringLiteral("level%1.bmp").arg(level)));
     }
 }
 
-// Enlarged, the window shows the whole background from the client area's top-left corner.
+// The cards: one byte a pixel through the file's own colour table, a quarter of the memory
+// of 32-bit pixels, and never converted on the way to the screen.
+void PictureTest::picturesStayInTheirFilesSixteenColours()
+{
+    const auto pictures = builtInPictures();
+    QCOMPARE(pictures.background.format(), QImage::Format_RGB32);
+    QList<QImage> held(pictures.rules.begin(), pictures.rules.end());
+    held.append(QList<QImage>(pictures.levels.begin(), pictures.levels.end()));
+    for (const QImage& picture : held) {
+        QCOMPARE(picture.format(), QImage::Format_Indexed8);
+        QCOMPARE(picture.colorCount(), 16);
+    }
+}
+
+void PictureTest::startUpShowsTheRulesCardInPicture1()
+{
+    FormProbe probe(builtInPictures());
+    Form1& form = probe.form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
+    QCOMPARE(probe.pictureBox()->picture().cacheKey(),
+             probe.holder(QStringLiteral("ruru"))->picture().cacheKey());
+}
+
 void PictureTest::backgroundStartsAtTheClientTopLeftWithButtonFaceBeyond()
 {
     FormProbe probe(builtInPictures());
     Form1& form = probe.form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // At its usual size the window shows the top-left part of the background.
+    QImage shot = form.grab().toImage();
+    qreal ratio = shot.devicePixelRatio();
+    const QImage background = committedPicture(QStringLiteral("background.bmp"));
+    QCOMPARE(pictureMismatch(shot, {}, background, shot.rect(), controlsOf(form, ratio)),
+             QString());
+
     form.resize(1000, 900);
     QTRY_COMPARE(form.size(), QSize(1000, 900));
-    const WindowShot shot(probe.shot());
-    const QImage& image = shot.image();
-    const QList<QRect> covered = shot.controlsOf(form);
-    QCOMPARE(pictureMismatch(image, {}, committedPicture(QStringLiteral("background.bmp")),
-                             image.rect(), covered),
-             QString());
-    const QImage buttonFace = solid(image.size(), QApplication::palette().color(QPalette::Button));
-    const QRect right(782, 0, image.width() - 782, image.height());
-    const QRect below(0, 576, image.width(), image.height() - 576);
-    QCOMPARE(pictureMismatch(image, {}, buttonFace, right, covered), QString());
-    QCOMPARE(pictureMismatch(image, {}, buttonFace, below, covered), QString());
+    shot = form.grab().toImage();
+    ratio = shot.devicePixelRatio();
+    const QList<QRect> covered = controlsOf(form, ratio);
+    QCOMPARE(pictureMismatch(shot, {}, background, shot.rect(), covered), QString());
+    const QImage buttonFace = solid(shot.size(), QApplication::palette().color(QPalette::Button));
+    const QRect right(782, 0, shot.width() - 782, shot.height());
+    const QRect below(0, 576, shot.width(), shot.height() - 576);
+    QCOMPARE(pictureMismatch(shot, {}, buttonFace, right, covered), QString());
+    QCOMPARE(pictureMismatch(shot, {}, buttonFace, below, covered), QString());
 }
 
 void PictureTest::theWindowIconIsTheIcon()
@@ -158,90 +181,36 @@ void PictureTest::holdersShowTheirCardsAtTheirOwnSize()
     QCOMPARE(pictureMismatch(shot, {}, committedPicture(file), shot.rect()), QString());
 }
 
-// Climbs from level 1 to 8 with right answers, starting each round during the pause after
-// the last result except the first time, when the pause runs out.
-void PictureTest::eachLevelsCardShowsFromItsStartUntilTheNext()
+// The holders lie in a cascade below the client area's usual 534 rows, ImgLevel(8) the
+// highest at 552 and the lowest in the stacking order.
+void PictureTest::holdersComeIntoViewBelow552WhenTheWindowIsTaller()
 {
     FormProbe probe(builtInPictures());
-    QVERIFY(probe.showActive());
-    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
+    Form1& form = probe.form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (const Held& held : Holders) {
+        QVERIFY(!form.rect().intersects(probe.holder(QLatin1String(held.holder))->geometry()));
+    }
 
-    for (int level = 1; level <= 8; ++level) {
-        QVERIFY(probe.playToAnswering());
-        QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(level)), QString());
-        probe.type(probe.flashedDigits());
-        QCOMPARE(probe.label()->text(), QStringLiteral("正解！"));
-        QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(level)), QString());
-        if (level == 1) {
-            probe.advance(1500);
-            QCOMPARE(probe.label()->text(), LevelText + QStringLiteral("2"));
-            QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(1)), QString());
+    form.resize(676, 600);
+    QTRY_COMPARE(form.size(), QSize(676, 600));
+    const QImage shot = form.grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    const auto* highest = probe.holder(QStringLiteral("ImgLevel(8)"));
+    QList<QRect> above;
+    for (const Held& held : Holders) {
+        const auto* holder = probe.holder(QLatin1String(held.holder));
+        if (holder != highest) {
+            above.append(inDevicePixels(holder->geometry(), ratio));
         }
     }
-
-    // Level 8 is the top: a right answer there keeps it, and its card shows again.
-    QVERIFY(probe.playToAnswering());
-    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(8)), QString());
-
-    // Giving up lowers the level but leaves the card until the next start shows level 7's.
-    QTest::mouseClick(probe.startButton(), Qt::LeftButton);
-    QCOMPARE(probe.label()->text(), QStringLiteral("残念！"));
-    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(8)), QString());
-    QTest::mouseClick(probe.startButton(), Qt::LeftButton);
-    QCOMPARE(probe.label()->text(), QStringLiteral("3"));
-    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), levelCard(7)), QString());
-}
-
-void PictureTest::theRestArrivesAfterTheFirstFrame()
-{
-    FormProbe probe(pabrel::ui::firstFramePictures());
-    Form1& form = probe.form();
-    const auto* later = new DeferredPictures(form, [] { return pabrel::ui::laterPictures(); });
-    QSignalSpy taken(later, &DeferredPictures::taken);
-    QVERIFY(probe.holder(QStringLiteral("ImgLevel(1)"))->picture().isNull());
-    QVERIFY(form.windowIcon().isNull());
-
-    form.show();
-    QVERIFY(taken.wait());
-    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
-    QVERIFY(!form.windowIcon().isNull());
-    for (int level = 1; level <= 8; ++level) {
-        const QImage card = probe.holder(QStringLiteral("ImgLevel(%1)").arg(level))->picture();
-        QCOMPARE(card.convertToFormat(QImage::Format_RGB32),
-                 committedPicture(QStringLiteral("level%1.bmp").arg(level)));
-    }
-}
-
-// Nothing in the game can click before the first frame; should a start come first all
-// the same, its card shows as soon as it is there.
-void PictureTest::aCardOnShowIsReplacedWhenItArrives()
-{
-    FormProbe probe(pabrel::ui::firstFramePictures());
-    Form1& form = probe.form();
-    const auto* later = new DeferredPictures(form, [&probe] {
-        probe.startButton()->click();
-        return pabrel::ui::laterPictures();
-    });
-    QSignalSpy taken(later, &DeferredPictures::taken);
-    form.show();
-    QVERIFY(taken.wait());
-    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("level1.bmp")), QString());
-}
-
-void PictureTest::aFailureIsToldAndLeavesTheWindowAsItWas()
-{
-    FormProbe probe(pabrel::ui::firstFramePictures());
-    Form1& form = probe.form();
-    const auto* later = new DeferredPictures(form, []() -> LaterPictures {
-        throw std::runtime_error("the built-in picture :/pictures/level5.bmp cannot be decoded");
-    });
-    QSignalSpy failed(later, &DeferredPictures::failed);
-    form.show();
-    QVERIFY(failed.wait());
-    QCOMPARE(failed.at(0).at(0).toString(),
-             QStringLiteral("the built-in picture :/pictures/level5.bmp cannot be decoded"));
-    QVERIFY(probe.holder(QStringLiteral("ImgLevel(1)"))->picture().isNull());
-    QCOMPARE(pictureBoxMismatch(probe.pictureBox(), QStringLiteral("rules.bmp")), QString());
+    const QRect belowUsualArea(0, 552 * ratio, shot.width(), shot.height());
+    QCOMPARE(pictureMismatch(shot, highest->pos() * ratio,
+                             committedPicture(QStringLiteral("level8.bmp")), belowUsualArea, above),
+             QString());
+    QCOMPARE(shot.pixel(QPoint(160, 552) * ratio),
+             committedPicture(QStringLiteral("level8.bmp")).pixel(QPoint(8, 0)));
 }
 
 QTEST_MAIN(PictureTest)

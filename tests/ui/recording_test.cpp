@@ -7,11 +7,13 @@
 #include "fake_speech.h"
 #include "form_probe.h"
 #include "listening_mode.h"
-#include "record_files.h"
 #include "record_keeping.h"
+#include "record_store.h"
 #include "records_window.h"
+#include "round_reader.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -22,8 +24,8 @@
 
 using pabrel::Timer;
 using pabrel::desktop::RecordKeeping;
+using pabrel::records::RecordStore;
 using pabrel::testing::FormProbe;
-using pabrel::testing::rowsOf;
 
 class RecordingTest : public QObject
 {
@@ -34,6 +36,20 @@ private slots:
     void roundsReadAloudAreRecordedAsSpoken();
     void theContextMenuOpensTheRecordsWithoutStoppingTheGame();
     void anUnusableFileIsToldOnceAndLeftAlone();
+
+private:
+    // Each round's fields: started_at, level, shown, typed, outcome, display_ms,
+    // painted_ms, answer_ms, presentation.
+    static std::vector<QStringList> recorded(const QString& file)
+    {
+        RecordStore store(file);
+        std::vector<QStringList> rounds;
+        if (!store.open(RecordStore::Opening::ExistingOnly)) {
+            pabrel::records::forEachRound(
+                store, [&](const QStringList& round) { rounds.push_back(round); });
+        }
+        return rounds;
+    }
 };
 
 void RecordingTest::playedRoundsAreRecordedAsPlayed()
@@ -68,9 +84,7 @@ void RecordingTest::playedRoundsAreRecordedAsPlayed()
         QTest::mouseClick(probe.startButton(), Qt::LeftButton);
         keeping.writer().waitUntilWritten();
 
-        // Each round's fields: started_at, level, shown, typed, outcome, display_ms,
-        // painted_ms, answer_ms, presentation.
-        const std::vector<QStringList> rounds = rowsOf(file);
+        const std::vector<QStringList> rounds = recorded(file);
         QCOMPARE(rounds.size(), std::size_t{3});
         const struct
         {
@@ -103,7 +117,7 @@ void RecordingTest::playedRoundsAreRecordedAsPlayed()
         QVERIFY(rounds[0][7].toLongLong() >= 0);
         static_cast<QWidget&>(probe.form()).close();
     }
-    QCOMPARE(rowsOf(file).size(), std::size_t{3});
+    QCOMPARE(recorded(file).size(), std::size_t{3});
 }
 
 // A round read aloud, then a flashed one.
@@ -129,7 +143,7 @@ void RecordingTest::roundsReadAloudAreRecordedAsSpoken()
     probe.type(probe.flashedDigits());
     probe.advance(1500);
     keeping.writer().waitUntilWritten();
-    const std::vector<QStringList> rounds = rowsOf(file);
+    const std::vector<QStringList> rounds = recorded(file);
     QCOMPARE(rounds.size(), std::size_t{2});
     QCOMPARE(rounds[0][4], QStringLiteral("correct"));
     QCOMPARE(rounds[0][8], QStringLiteral("spoken"));
@@ -142,10 +156,15 @@ void RecordingTest::theContextMenuOpensTheRecordsWithoutStoppingTheGame()
     FormProbe probe;
     RecordKeeping keeping(probe.form(), home.filePath(QStringLiteral("records.sqlite3")));
     QVERIFY(probe.showActive());
+    auto& form = probe.form();
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
 
-    QMenu* menu = probe.openContextMenu();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                 form.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&form, &rightClick);
+    QMenu* menu = form.findChild<QMenu*>();
     QVERIFY(menu);
+    QTRY_VERIFY(menu->isVisible());
     // The window's one menu offers the listening mode, the language, the answer order and
     // the records.
     QCOMPARE(menu->actions().size(), 4);
@@ -168,8 +187,10 @@ void RecordingTest::anUnusableFileIsToldOnceAndLeftAlone()
 {
     QTemporaryDir home;
     const QString file = home.filePath(QStringLiteral("records.sqlite3"));
-    const QByteArray text("level,shown\n3,1234\n");
-    QVERIFY(pabrel::testing::writeFile(file, text));
+    QFile text(file);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("level,shown\n3,1234\n");
+    text.close();
 
     FormProbe probe;
     RecordKeeping keeping(probe.form(), file);
@@ -187,7 +208,9 @@ void RecordingTest::anUnusableFileIsToldOnceAndLeftAlone()
     QApplication::processEvents();
     QCOMPARE(form.findChildren<QMessageBox*>().size(), 1);
     QCOMPARE(probe.label()->text(), QStringLiteral("残念！"));
-    QCOMPARE(pabrel::testing::fileBytes(file), text);
+    QFile after(file);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), QByteArray("level,shown\n3,1234\n"));
 }
 
 QTEST_MAIN(RecordingTest)

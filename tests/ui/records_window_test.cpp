@@ -174,7 +174,10 @@ void RecordsWindowTest::showsWhyThereIsNothingToShow()
 {
     const QString missing = home_->filePath(QStringLiteral("none/records.sqlite3"));
     const QString broken = home_->filePath(QStringLiteral("broken.sqlite3"));
-    QVERIFY(pabrel::testing::writeFile(broken, QByteArray(2048, 'x')));
+    QFile brokenFile(broken);
+    QVERIFY(brokenFile.open(QIODevice::WriteOnly));
+    brokenFile.write(QByteArray(2048, 'x'));
+    brokenFile.close();
     const struct
     {
         QString file;

@@ -2,16 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A whole round through the window's real timers, end to end, played as a person would: read the
-// digits while they flash, type them back, see the result and then the new level. And the
-// window wants its thread raised from the start of the countdown, through the digits'
-// paint, to the mask's paint, and at normal priority before and after, and once a round is
-// given up. The boost itself is tested against the real scheduler in tests/realtime.
+// digits while they flash, type them back, see the result and then the new level.
 
-#include "flash_watch.h"
-#include "form1.h"
 #include "form_probe.h"
 #include "picture_box.h"
-#include "timer_periods.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,8 +16,6 @@ using pabrel::Timer;
 using pabrel::testing::FormProbe;
 using pabrel::testing::LevelText;
 using pabrel::testing::TestTimers;
-using pabrel::ui::FlashWatch;
-using namespace std::chrono_literals;
 
 class RoundTest : public QObject
 {
@@ -31,8 +23,6 @@ class RoundTest : public QObject
 
 private slots:
     void aRightAnswerShowsCorrectAndThenTheNextLevel();
-    void raisedFromCountdownToMask_data();
-    void raisedFromCountdownToMask();
 };
 
 void RoundTest::aRightAnswerShowsCorrectAndThenTheNextLevel()
@@ -64,58 +54,6 @@ void RoundTest::aRightAnswerShowsCorrectAndThenTheNextLevel()
     QTRY_COMPARE_WITH_TIMEOUT(probe.label()->text(), LevelText + QStringLiteral("2"), 3000);
     QVERIFY(!probe.timer(Timer::tmrSeikai)->isActive());
     QCOMPARE(probe.timer(Timer::tmrQuestion)->interval(), 600);
-}
-
-void RoundTest::raisedFromCountdownToMask_data()
-{
-    QTest::addColumn<bool>("givenUp");
-    QTest::newRow("masked") << false;
-    QTest::newRow("given up while the digits show") << true;
-}
-
-void RoundTest::raisedFromCountdownToMask()
-{
-    QFETCH(bool, givenUp);
-    FormProbe probe;
-    QVERIFY(probe.showActive());
-    bool digitsPainted = false;
-    bool raisedWithDigits = false;
-    bool raisedAfter = true;
-    bool over = false;
-    connect(probe.form().flashWatch(), &FlashWatch::digitsPainted, this, [&] {
-        digitsPainted = true;
-        raisedWithDigits = probe.boost().raised;
-        if (givenUp) {
-            probe.startButton()->click();
-            raisedAfter = probe.boost().raised;
-            over = true;
-        }
-    });
-    connect(probe.form().flashWatch(), &FlashWatch::maskPainted, this, [&] {
-        QMetaObject::invokeMethod(
-            this,
-            [&] {
-                raisedAfter = probe.boost().raised;
-                over = true;
-            },
-            Qt::QueuedConnection);
-    });
-
-    QVERIFY(!probe.boost().raised);
-    probe.startButton()->click();
-    QVERIFY(probe.boost().raised);
-    // Should the mask's paint never come, the thread drops back within a second of its due.
-    const auto maskDue = std::chrono::milliseconds(pabrel::CountdownSeconds * pabrel::CountTickMs +
-                                                   pabrel::LongDisplayMs);
-    QVERIFY(probe.boost().limit > maskDue && probe.boost().limit <= maskDue + 1s);
-    probe.advance(pabrel::CountdownSeconds * pabrel::CountTickMs);
-    QTRY_VERIFY(digitsPainted);
-    if (!givenUp) {
-        probe.advance(pabrel::LongDisplayMs);
-    }
-    QTRY_VERIFY(over);
-    QVERIFY(raisedWithDigits);
-    QVERIFY(!raisedAfter);
 }
 
 QTEST_MAIN(RoundTest)

@@ -12,6 +12,8 @@
 
 namespace pabrel::testing {
 
+class SteppedTimer;
+
 // The window's timers in a test: stepped on a clock of the test's own, where no time
 // passes unless the test moves it on, or the program's real ones, to play end to end.
 // Either way the test reaches each timer by the game's name for it.
@@ -37,6 +39,8 @@ public:
     void advance(int milliseconds);
 
 private:
+    SteppedTimer* nextDue(qint64 untilMs) const;
+
     Kind kind_;
     qint64 nowMs_ = 0;
     std::array<QPointer<ui::WindowTimer>, 3> timers_;

@@ -12,7 +12,6 @@
 #include "translations.h"
 #include "window_shot.h"
 
-#include <QDebug>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
@@ -58,13 +57,26 @@ void bring(FormProbe& probe, int level, Moment moment)
 QString fits(const WindowShot& shot, const QRect& area, QColor ground, const QWidget* control,
              const QString& text)
 {
-    const QRect ink =
-        shot.boundsWhere(area, [other = ground.rgb()](QPoint, QRgb seen) { return seen != other; });
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (shot.image().pixel(x, y) != ground.rgb()) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
     const int width =
         qFloor(QFontMetricsF(control->font()).tightBoundingRect(text).width() * shot.ratio());
-    QString where;
-    QDebug(&where).noquote().nospace()
-        << control->objectName() << " '" << text << "': lettering at " << ink << " in " << area;
+    const QString where = QStringLiteral("%1 '%2': lettering at (%3,%4 %5x%6) in (%7,%8 %9x%10)")
+                              .arg(control->objectName(), text)
+                              .arg(ink.x())
+                              .arg(ink.y())
+                              .arg(ink.width())
+                              .arg(ink.height())
+                              .arg(area.x())
+                              .arg(area.y())
+                              .arg(area.width())
+                              .arg(area.height());
     if (ink.isEmpty() || !area.adjusted(1, 1, -1, -1).contains(ink)) {
         return where + QStringLiteral(" touches the edge");
     }

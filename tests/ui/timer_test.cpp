@@ -112,5 +112,7 @@ void TimerTest::aKernelTimerThatCannotBeSetSaysSoAndFallsBack()
     QTRY_VERIFY(ticks >= 2);
 }
 
+// The window tests' own timers follow the same rules as the program's, on a clock that
+// moves only when told.
 QTEST_GUILESS_MAIN(TimerTest)
 #include "timer_test.moc"

@@ -89,17 +89,6 @@ QRect WindowShot::toDevice(const QRect& logical) const
     return {topLeft, end - QPoint(1, 1)};
 }
 
-QList<QRect> WindowShot::controlsOf(const QWidget& window) const
-{
-    QList<QRect> covered;
-    for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (control->isVisible()) {
-            covered.append(toDevice(control->geometry()));
-        }
-    }
-    return covered;
-}
-
 QString WindowShot::solid(const QRect& area, QColor colour) const
 {
     const QRgb wanted = colour.rgb();
@@ -122,14 +111,13 @@ int WindowShot::count(const QRect& area, QColor colour) const
     return found;
 }
 
-QRect WindowShot::boundsWhere(const QRect& area,
-                              const std::function<bool(QPoint, QRgb)>& picks) const
+QRect WindowShot::differenceFrom(const WindowShot& other, const QRect& area) const
 {
     QRect bounds;
     const QRect inside = clipped(area, image_);
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x) {
-            if (picks({x, y}, image_.pixel(x, y))) {
+            if (image_.pixel(x, y) != other.image_.pixel(x, y)) {
                 bounds |= QRect(x, y, 1, 1);
             }
         }
@@ -137,15 +125,18 @@ QRect WindowShot::boundsWhere(const QRect& area,
     return bounds;
 }
 
-QRect WindowShot::differenceFrom(const WindowShot& other, const QRect& area) const
-{
-    return boundsWhere(area,
-                       [&other](QPoint at, QRgb seen) { return seen != other.image_.pixel(at); });
-}
-
 QRect WindowShot::boundsOf(const QRect& area, QColor colour) const
 {
-    return boundsWhere(area, [wanted = colour.rgb()](QPoint, QRgb seen) { return seen == wanted; });
+    QRect bounds;
+    const QRect inside = clipped(area, image_);
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (image_.pixel(x, y) == colour.rgb()) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
 }
 
 } // namespace pabrel::testing

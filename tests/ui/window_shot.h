@@ -5,11 +5,8 @@
 
 #include <QColor>
 #include <QImage>
-#include <QList>
 #include <QRect>
 #include <QString>
-
-#include <functional>
 
 class QWidget;
 
@@ -29,8 +26,6 @@ public:
     // Where `control` stands in the window, in the window's logical pixels.
     static QRect placeOf(const QWidget* control);
     QRect toDevice(const QRect& logical) const;
-    // Where the window's visible controls stand, hiding the background.
-    QList<QRect> controlsOf(const QWidget& window) const;
 
     // Every pixel is `colour`.
     QString solid(const QRect& area, QColor colour) const;
@@ -43,8 +38,6 @@ public:
     QRect differenceFrom(const WindowShot& other, const QRect& area) const;
     // The bounds of the pixels in `area` that are `colour`.
     QRect boundsOf(const QRect& area, QColor colour) const;
-    // The bounds of the pixels in `area` that `picks` picks.
-    QRect boundsWhere(const QRect& area, const std::function<bool(QPoint, QRgb)>& picks) const;
 
 private:
     QImage image_;
