@@ -46,8 +46,6 @@ void LaunchTest::readsWhatIsAsked_data()
     QTest::newRow("a language") << QStringList{"--lang", "en"} << Action::Play << none;
     QTest::newRow("no such language") << QStringList{"--lang=fr"} << Action::Refuse << "'fr'";
     QTest::newRow("an order") << QStringList{"--order", "ascending"} << Action::Play << none;
-    QTest::newRow("no such order")
-        << QStringList{"--order", "Backward"} << Action::Refuse << "'Backward'";
 }
 
 void LaunchTest::readsWhatIsAsked()

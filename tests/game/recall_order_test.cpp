@@ -41,14 +41,12 @@ TEST_F(Orders, EachOrderJudgesItsOwnAnswerAndFillsTheBoxesItsOwnWay)
 TEST(RecallOrder, SmallestFirstRepeatsARepeatedDigit)
 {
     CheckedArray<DigitBoxCount> question;
-    const int shown[] = {5, 2, 9, 2, 0};
-    for (int i = 0; i < 5; ++i) {
-        question[i] = static_cast<Int16>(shown[i]);
-    }
-    const auto expected = expectedBoxes(RecallOrder::Ascending, question, 4);
     std::string boxes;
     for (int i = 0; i < 5; ++i) {
-        boxes += numberText(expected[i]);
+        question[i] = static_cast<Int16>(std::array{5, 2, 9, 2, 0}[std::size_t(i)]);
+    }
+    for (int i = 0; i < 5; ++i) {
+        boxes += numberText(expectedBoxes(RecallOrder::Ascending, question, 4)[i]);
     }
     EXPECT_EQ(boxes, "02259");
     EXPECT_EQ(boxOfKey(RecallOrder::Backward, 0, 4), 4);

@@ -4,7 +4,6 @@
 // Files that cannot hold the records, each made for real in a temporary folder: every one
 // is refused with its reason and left exactly as it was.
 
-#include "overview_reading.h"
 #include "record_files.h"
 #include "record_writer.h"
 
@@ -158,7 +157,6 @@ TEST_F(BadFile, WithAnUnknownKindOfRoundIsRefusedByTheGameAndTheReaders)
             ASSERT_TRUE(failure);
             EXPECT_EQ(failure->kind, Kind::NotRecords);
         }
-        EXPECT_EQ(records::readOverview(file).failure->kind, Kind::NotRecords);
         EXPECT_EQ(fileBytes(file), before);
     }
 }

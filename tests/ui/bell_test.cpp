@@ -16,7 +16,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 
@@ -118,12 +117,6 @@ void BellTest::aSoundServerThatNeverAnswersHoldsNoRoundUp()
     }
     const int caller = accept(silent, nullptr, nullptr);
     QVERIFY2(caller >= 0, "the bell never called the sound server (is libcanberra-pulse there?)");
-    char unanswered[4096];
-    ssize_t got = 0;
-    while ((got = recv(caller, unanswered, sizeof unanswered, MSG_DONTWAIT)) > 0) {
-    }
-    QVERIFY2(got < 0 && errno == EAGAIN,
-             "the sound server's caller gave up before the rounds were done");
     close(caller);
     close(silent);
 }

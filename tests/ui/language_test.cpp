@@ -237,19 +237,14 @@ void LanguageTest::eachOrderIsNamedRememberedAndJudgedInTheWindow_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("card");
     QTest::addColumn<QString>("answer");
+    const auto row = [](const char* name, const char* title, const char* card, const char* answer) {
+        QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(title)
+                            << QString::fromUtf8(card) << QString::fromUtf8(answer);
+    };
     // The usual digits flash 3 then 1 at level 1.
-    QTest::newRow("backwards") << "逆から"
-                               << "Pabrel（逆から）"
-                               << "rules_backward.bmp"
-                               << "13";
-    QTest::newRow("smallest first") << "小さい順"
-                                    << "Pabrel（小さい順）"
-                                    << "rules_ascending.bmp"
-                                    << "13";
-    QTest::newRow("as shown") << "そのまま"
-                              << "Pabrel"
-                              << "rules.bmp"
-                              << "31";
+    row("逆から", "Pabrel（逆から）", "rules_backward.bmp", "13");
+    row("小さい順", "Pabrel（小さい順）", "rules_ascending.bmp", "13");
+    row("そのまま", "Pabrel", "rules.bmp", "31");
 }
 
 // The window names the order and shows its card, remembers the choice for the next run,

@@ -7,6 +7,7 @@
 #include "fake_speech.h"
 #include "form_probe.h"
 #include "listening_mode.h"
+#include "order_switch.h"
 #include "record_keeping.h"
 #include "record_store.h"
 #include "records_window.h"
@@ -22,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using pabrel::Timer;
 using pabrel::desktop::RecordKeeping;
 using pabrel::records::RecordStore;
@@ -33,7 +36,7 @@ class RecordingTest : public QObject
 
 private slots:
     void playedRoundsAreRecordedAsPlayed();
-    void roundsReadAloudAreRecordedAsSpoken();
+    void roundsAreRecordedWithTheirPresentationAndOrder();
     void theContextMenuOpensTheRecordsWithoutStoppingTheGame();
     void anUnusableFileIsToldOnceAndLeftAlone();
 
@@ -120,13 +123,15 @@ void RecordingTest::playedRoundsAreRecordedAsPlayed()
     QCOMPARE(recorded(file).size(), std::size_t{3});
 }
 
-// A round read aloud, then a flashed one.
-void RecordingTest::roundsReadAloudAreRecordedAsSpoken()
+// A round read aloud, its order said first, then a flashed one, both answered backwards.
+void RecordingTest::roundsAreRecordedWithTheirPresentationAndOrder()
 {
     QTemporaryDir home;
     const QString file = home.filePath(QStringLiteral("records.sqlite3"));
     pabrel::testing::FakeSpeech::Script script;
+    pabrel::ui::storeOrder(pabrel::RecallOrder::Backward);
     FormProbe probe;
+    pabrel::ui::storeOrder(pabrel::RecallOrder::Forward);
     pabrel::ui::ListeningMode* mode = probe.form().listeningMode();
     mode->setSpeechFactory(
         [&script] { return std::make_unique<pabrel::testing::FakeSpeech>(script); });
@@ -136,18 +141,22 @@ void RecordingTest::roundsReadAloudAreRecordedAsSpoken()
     QTest::mouseClick(probe.startButton(), Qt::LeftButton);
     probe.advance(3000);
     QTRY_COMPARE(done.size(), 1);
-    probe.type(script.said.join(QString()));
+    QCOMPARE(script.said.first(), QStringLiteral("答え方：逆から"));
+    probe.type(script.said[2] + script.said[1]);
     probe.advance(1500);
     mode->setOn(false);
     QVERIFY(probe.playToAnswering());
-    probe.type(probe.flashedDigits());
+    QString backwards = probe.flashedDigits();
+    std::reverse(backwards.begin(), backwards.end());
+    probe.type(backwards);
     probe.advance(1500);
     keeping.writer().waitUntilWritten();
     const std::vector<QStringList> rounds = recorded(file);
     QCOMPARE(rounds.size(), std::size_t{2});
     QCOMPARE(rounds[0][4], QStringLiteral("correct"));
-    QCOMPARE(rounds[0][8], QStringLiteral("spoken"));
-    QCOMPARE(rounds[1][8], QStringLiteral("shown"));
+    QCOMPARE(rounds[1][4], QStringLiteral("correct"));
+    QCOMPARE(rounds[0].mid(8), (QStringList{"spoken", "backward"}));
+    QCOMPARE(rounds[1].mid(8), (QStringList{"shown", "backward"}));
 }
 
 void RecordingTest::theContextMenuOpensTheRecordsWithoutStoppingTheGame()
