@@ -10,10 +10,11 @@
 #include "speech_dispatcher_client.h"
 #include "unix_listener.h"
 
-#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
@@ -54,6 +55,7 @@ public:
         }
     }
 
+    bool isListening() const { return listener_ >= 0; }
     int said() const { return said_; }
 
 private:
@@ -112,9 +114,19 @@ class StuckSpeechTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void aStuckSpeechServerHoldsNothingUp_data();
     void aStuckSpeechServerHoldsNothingUp();
+
+private:
+    QTemporaryDir socketFolder_;
+    QByteArray socket_ = QFile::encodeName(socketFolder_.filePath(QStringLiteral("speechd")));
 };
+
+void StuckSpeechTest::initTestCase()
+{
+    qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket_);
+}
 
 void StuckSpeechTest::aStuckSpeechServerHoldsNothingUp_data()
 {
@@ -133,11 +145,10 @@ void StuckSpeechTest::aStuckSpeechServerHoldsNothingUp()
 {
     QFETCH(QByteArray, command);
     QFETCH(int, fault);
-    // Listens where SPEECHD_ADDRESS (unix_socket:PATH) points. Made before the window, so
-    // that it still holds the connection up while the window goes: were closing to wait for
-    // speech, this would never end.
-    FakeSpeechDispatcher server(qgetenv("SPEECHD_ADDRESS").mid(12), command,
-                                FakeSpeechDispatcher::Fault(fault));
+    // Made before the window, so that it still holds the connection up while the window
+    // goes: were closing to wait for speech, this would never end.
+    FakeSpeechDispatcher server(socket_, command, FakeSpeechDispatcher::Fault(fault));
+    QVERIFY(server.isListening());
     FormProbe probe;
     pabrel::ui::ListeningMode* mode = probe.form().listeningMode();
     mode->setSpeechFactory([] { return std::make_unique<SpeechDispatcherClient>(Patience); });

@@ -12,15 +12,19 @@
 
 namespace pabrel::testing {
 
-// A Unix socket listening at `path`, in place of whatever was there; -1 if none can be.
-// `type` may add SOCK_NONBLOCK.
+// A Unix socket listening at `path`, in place of whatever was there; -1 if none can be, as
+// when the path is too long for a socket's address (107 bytes), which a deep build tree can
+// be: keep sockets in a short temporary folder. `type` may add SOCK_NONBLOCK.
 inline int listenAt(const QByteArray& path, int type = 0)
 {
+    sockaddr_un address{};
+    if (std::size_t(path.size()) >= sizeof(address.sun_path)) {
+        return -1;
+    }
     ::unlink(path.constData());
     const int listener = ::socket(AF_UNIX, SOCK_STREAM | type, 0);
-    sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.constData(), sizeof(address.sun_path) - 1);
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
     if (::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
         ::listen(listener, 8) != 0) {
         ::close(listener);
