@@ -41,10 +41,7 @@ inline constexpr std::array<CardLanguage, 2> CardLanguages = {{
 // The rules card of each answer order, in each language's folder: as shown, backwards and
 // smallest first.
 inline constexpr std::array<std::string_view, 3> RulesCardNames = {
-    "rules.bmp",
-    "rules_backward.bmp",
-    "rules_ascending.bmp",
-};
+    "rules.bmp", "rules_backward.bmp", "rules_ascending.bmp"};
 
 // A picture's file name as a test's name: en/level1.bmp is en_level1.
 inline std::string testNameOf(std::string_view fileName)

@@ -74,21 +74,16 @@ std::vector<records::RoundRecord> playedRounds(const QDateTime& from, std::strin
     return rounds;
 }
 
-char SimulatedPlayer::answer(int level, std::mt19937& random) const
-{
-    const double chance = 1 / (1 + std::exp(slope * (digitsAt(Int16(level)) - span)));
-    if (std::generate_canonical<double, 32>(random) < chance) {
-        return '+';
-    }
-    return std::generate_canonical<double, 32>(random) < giveUpShare ? 'g' : '-';
-}
-
 std::string SimulatedPlayer::sitting(int rounds, int& level, std::mt19937& random) const
 {
     std::string answers;
     for (int n = 0; n < rounds; ++n) {
-        answers += answer(level, random);
-        level = levelAfter(Int16(level), answers.back() == '+');
+        const double chance = 1 / (1 + std::exp(slope * (digitsAt(Int16(level)) - span)));
+        const bool right = std::generate_canonical<double, 32>(random) < chance;
+        answers += right                                                       ? '+'
+                   : std::generate_canonical<double, 32>(random) < giveUpShare ? 'g'
+                                                                               : '-';
+        level = levelAfter(Int16(level), right);
     }
     return answers;
 }

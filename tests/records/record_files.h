@@ -34,7 +34,6 @@ struct SimulatedPlayer
     double slope;
     double giveUpShare = 0;
 
-    char answer(int level, std::mt19937& random) const;
     // A sitting of `rounds` rounds from `level`, as answers for playedRounds; `level` ends
     // where the next round would be.
     std::string sitting(int rounds, int& level, std::mt19937& random) const;

@@ -69,12 +69,11 @@ TEST(SpanEstimator, GivesAnHonestSpreadForPlayersOfEverySpanAndSlope)
                 withinTwo += off <= 1.96;
                 error += estimate.digits - span;
             }
-            const std::string condition =
-                "span " + std::to_string(span) + ", slope " + std::to_string(slope);
-            EXPECT_GE(figures, 0.9 * Players) << condition;
-            EXPECT_NEAR(error / figures, 0, 0.2) << condition;
-            EXPECT_GE(covered, 0.55 * figures) << condition;
-            EXPECT_LE(covered, 0.85 * figures) << condition;
+            SCOPED_TRACE(::testing::Message() << "span " << span << ", slope " << slope);
+            EXPECT_GE(figures, 0.9 * Players);
+            EXPECT_NEAR(error / figures, 0, 0.2);
+            EXPECT_GE(covered, 0.55 * figures);
+            EXPECT_LE(covered, 0.85 * figures);
             withinOne += covered;
             given += figures;
         }

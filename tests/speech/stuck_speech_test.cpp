@@ -29,6 +29,7 @@ constexpr std::chrono::milliseconds Patience{300};
 
 // Answers as speech-dispatcher does, though it never speaks, until the first command that
 // begins with `command`; it then never answers again, answers half a line, or hangs up.
+// Speech is sent to it while it lives.
 class FakeSpeechDispatcher
 {
 public:
@@ -39,9 +40,10 @@ public:
         HangUp
     };
 
-    FakeSpeechDispatcher(const QByteArray& path, QByteArray command, Fault fault)
-        : command_(std::move(command)), fault_(fault), listener_(pabrel::testing::listenAt(path))
+    FakeSpeechDispatcher(QByteArray command, Fault fault)
+        : command_(std::move(command)), fault_(fault), listener_(pabrel::testing::listenAt(socket_))
     {
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket_);
         if (::pipe(stop_) == 0) {
             thread_ = std::thread([this] { serve(); });
         }
@@ -99,6 +101,8 @@ private:
         return int(::write(caller_, reply.constData(), std::size_t(reply.size())));
     }
 
+    QTemporaryDir folder_;
+    QByteArray socket_ = QFile::encodeName(folder_.filePath(QStringLiteral("speechd")));
     QByteArray command_;
     Fault fault_;
     int listener_;
@@ -114,19 +118,9 @@ class StuckSpeechTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void aStuckSpeechServerHoldsNothingUp_data();
     void aStuckSpeechServerHoldsNothingUp();
-
-private:
-    QTemporaryDir socketFolder_;
-    QByteArray socket_ = QFile::encodeName(socketFolder_.filePath(QStringLiteral("speechd")));
 };
-
-void StuckSpeechTest::initTestCase()
-{
-    qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket_);
-}
 
 void StuckSpeechTest::aStuckSpeechServerHoldsNothingUp_data()
 {
@@ -147,7 +141,7 @@ void StuckSpeechTest::aStuckSpeechServerHoldsNothingUp()
     QFETCH(int, fault);
     // Made before the window, so that it still holds the connection up while the window
     // goes: were closing to wait for speech, this would never end.
-    FakeSpeechDispatcher server(socket_, command, FakeSpeechDispatcher::Fault(fault));
+    FakeSpeechDispatcher server(command, FakeSpeechDispatcher::Fault(fault));
     QVERIFY(server.isListening());
     FormProbe probe;
     pabrel::ui::ListeningMode* mode = probe.form().listeningMode();

@@ -238,10 +238,8 @@ void RecordsWindowTest::exportsWhatItShows()
 // highest at its last.
 void RecordsWindowTest::thinsALongHistoryToItsBand()
 {
-    std::vector<pabrel::records::RecordsOverview::Point> points;
-    for (const int level : {3, 1, 2, 5, 4}) {
-        points.push_back({qint64(points.size()), level});
-    }
+    const std::vector<pabrel::records::RecordsOverview::Point> points{
+        {0, 3}, {1, 1}, {2, 2}, {3, 5}, {4, 4}};
     std::vector<std::pair<qint64, int>> band;
     for (const auto& point : pabrel::desktop::thinned(points, 4)) {
         band.emplace_back(point.msecsSinceEpoch, point.level);
